@@ -1,0 +1,35 @@
+#ifndef TIENDAL_CORE_CATALOGO_H
+#define TIENDAL_CORE_CATALOGO_H
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace tiendal {
+
+// The *.jpg files of the pictures folder (the extension in any case), in the order in which
+// the folder listing yields them.
+QStringList ListarImagenes(const QString& carpetaImagenes);
+
+// The product name of a picture: its file name less the last four characters.
+QString NombreProducto(const QString& imagen);
+
+// Reads the prices file and joins its lines, each followed by CR LF. A line ends at CR LF, LF
+// or CR. Bytes are Windows-1252, unless they form valid UTF-8 with some non-ASCII character (or
+// a byte-order mark), as files edited on Linux do. Empty when the file cannot be opened.
+std::optional<QString> LeerTextoPrecios(const QString& ruta);
+QString UnirLineasPrecios(const QByteArray& bytes);
+
+// For each name, the 0-based index of its first occurrence in the text, or -1.
+std::vector<qsizetype> PrimerasApariciones(const QStringList& nombres, const QString& texto);
+
+// The price of each product as the prices text gives it: the number after the first "|" that
+// follows the start of the product's first occurrence (the first "|" of the text when the name
+// does not occur). With whole values, the price is its floor, and 1 where the floor is 0.
+std::vector<float> PreciosDe(const QStringList& productos, const QString& texto,
+                             bool valoresEnteros);
+
+}  // namespace tiendal
+
+#endif

@@ -1,0 +1,27 @@
+#ifndef TIENDAL_CORE_OPCIONES_H
+#define TIENDAL_CORE_OPCIONES_H
+
+#include <QByteArray>
+#include <QString>
+
+namespace tiendal {
+
+struct Opciones {
+  bool valoresEnteros = false;
+  bool mostrarResultado = true;
+};
+
+// Applies the settings file to `opciones`. A missing file changes nothing; a line that is
+// missing keeps that option's value; a line is on exactly when its number is 1.
+void LeerArchivoOpciones(const QString& ruta, Opciones& opciones);
+void AplicarTextoOpciones(const QByteArray& contenido, Opciones& opciones);
+
+// The file's bytes: " 1 \r\n 0 \r\n" style, one line per option.
+QByteArray TextoOpciones(const Opciones& opciones);
+
+// Replaces the file atomically; a failure leaves any earlier file whole and returns false.
+bool EscribirArchivoOpciones(const QString& ruta, const Opciones& opciones);
+
+}  // namespace tiendal
+
+#endif

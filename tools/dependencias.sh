@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running or testing Tiendal needs and that this
+# machine lacks. Quiet and quick when everything is already there.
+#   tools/dependencias.sh            packages to build and run the program
+#   tools/dependencias.sh --tests    also the test, benchmark and fuzzing tools, and the es_ES locale
+set -euo pipefail
+
+paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libgl-dev fonts-liberation)
+if [[ "${1:-}" == "--tests" ]]; then
+  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
+fi
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    faltan+=("$p")
+  fi
+done
+
+como_root=()
+if [[ $(id -u) -ne 0 ]]; then como_root=(sudo); fi
+
+if ((${#faltan[@]})); then
+  echo "Instalando: ${faltan[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${como_root[@]}" apt-get update -qq
+  "${como_root[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}" >/dev/null
+fi
+
+# The suite runs once more under a Spanish locale, where the C library writes a decimal comma.
+if [[ "${1:-}" == "--tests" ]] && ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+  echo "Generando la configuración regional es_ES.UTF-8"
+  "${como_root[@]}" localedef -i es_ES -c -f UTF-8 es_ES.UTF-8 || true
+fi
