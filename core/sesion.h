@@ -51,6 +51,7 @@ class Sesion final {
   const Rutas& rutas() const { return rutas_; }
 
  private:
+  int Sortear(int cuantos, int desde);
   void MostrarFilasDesde(int primera);
   void CorregirTipo5();
 

@@ -1,0 +1,115 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "core/numeros.h"
+#include "core/sesion.h"
+#include "core/vista.h"
+
+namespace tiendal {
+
+void Sesion::CBCorregir_Click() {
+  const int productos = p_.NumFilas - p_.PrimeraFilaProducto();
+  QString faltan;
+  float esperado = 0.0f;
+  switch (p_.TipoEjercicio) {
+    case 1:
+      if (p_.NumFilas < 3) faltan = QStringLiteral("Debe elegir tres productos");
+      else esperado = p_.PrecioDeFila(0) + p_.PrecioDeFila(1) + p_.PrecioDeFila(2);
+      break;
+    case 2:
+      if (productos < 1) faltan = QStringLiteral("Debe elegir algún producto");
+      else esperado = LeerCifra(vista_.Precio(0)) - p_.PrecioDeFila(1);
+      break;
+    case 3:
+      if (p_.NumFilas < 2) {
+        faltan = QStringLiteral(
+            "Debe agregar los dos productos según se indica en las instrucciones");
+      } else {
+        esperado = p_.PrecioDeFila(0) - p_.PrecioDeFila(1);
+      }
+      break;
+    case 4:
+      if (p_.NumFilas == 0) {
+        faltan = QStringLiteral("no ha seleccionado ningún producto.");
+      } else {
+        esperado = p_.PrecioDeFila(0) * static_cast<float>(LeerNumero(vista_.Precio(1)));
+      }
+      break;
+    case 5:
+      if (productos < 1) {
+        faltan = QStringLiteral("Al menos debe elegir un producto");
+        break;
+      }
+      CorregirTipo5();
+      return;
+    default:
+      return;
+  }
+  if (!faltan.isEmpty()) {
+    vista_.ReproducirSonido(QStringLiteral("error.wav"));
+    vista_.Mensaje(faltan);
+    return;
+  }
+
+  // Single precision leaves some sums a hair off the hundredth (9,039999 for 9,04): the
+  // expected figure is brought to whole hundredths, as the typed one is.
+  esperado = RedondearCentesimas(esperado);
+  const float tecleado = RedondearCentesimas(LeerCifra(vista_.Resultado()));
+  const float diferencia = std::fabs(esperado - tecleado);
+  if (std::isfinite(esperado) && diferencia <= 0.001f) {
+    vista_.ReproducirSonido(QStringLiteral("Aplauso.wav"));
+    vista_.Mensaje(QStringLiteral("Respuesta correcta: ") + FormatoPrecio(esperado));
+    return;
+  }
+  vista_.ReproducirSonido(QStringLiteral("error.wav"));
+  QString mensaje = QStringLiteral("respuesta incorrecta. ");
+  // A total beyond single precision has no figure worth showing.
+  if (p_.MostrarResultado && std::isfinite(esperado)) {
+    mensaje += QStringLiteral(" La operación debe dar ") + FormatoPrecio(esperado);
+  }
+  vista_.Mensaje(mensaje);
+}
+
+void Sesion::CorregirTipo5() {
+  std::array<float, kHuecos> precios{};
+  for (int hueco = 0; hueco < kHuecos; ++hueco) precios[hueco] = p_.PrecioDeHueco(hueco);
+  std::sort(precios.begin(), precios.end());
+
+  // Totals are compared with the money in whole hundredths.
+  const float dinero = RedondearCentesimas(p_.DineroDisponible);
+  float total = 0.0f;
+  int cuantos = 0;
+  while (cuantos < kHuecos && RedondearCentesimas(total) < dinero) total += precios[cuantos++];
+  // The cheapest products whose total stays below the money. When even all six stay below
+  // (prices of 0), the list's five product rows are the most that can be bought; with no money
+  // at all, none.
+  int esperados = RedondearCentesimas(total) < dinero ? kHuecos - 1 : cuantos - 1;
+  esperados = std::max(esperados, 0);
+
+  float elegido = 0.0f;
+  for (int fila = 1; fila < p_.MaxFilas; ++fila) {
+    if (p_.HuecoFila[fila] != kVacio) elegido += p_.PrecioDeFila(fila);
+  }
+  const int productos = p_.NumFilas - 1;
+  const bool cuentaBien = productos == esperados;
+  const bool alcanza = RedondearCentesimas(elegido) <= dinero;
+
+  QString mensaje = QStringLiteral("el número de productos añadidos a la lista ");
+  if (cuentaBien) {
+    mensaje += QStringLiteral("es correcto. ");
+  } else {
+    mensaje += QStringLiteral(" no es correcto.  Debería haber elegido ") +
+               QString::number(esperados) + QStringLiteral(" productos.");
+  }
+  mensaje += QStringLiteral("\r\n");
+  mensaje += alcanza ? QStringLiteral("Ha elegido correctamente los productos, tiene suficiente "
+                                      "dinero para comprarlos. ")
+                     : QStringLiteral("Ha elegido mal los productos, valen más del dinero "
+                                      "disponible.");
+  mensaje += QStringLiteral("\r\n");
+  vista_.Mensaje(mensaje);
+  if (!(cuentaBien && alcanza)) vista_.ReproducirSonido(QStringLiteral("error.wav"));
+}
+
+}  // namespace tiendal

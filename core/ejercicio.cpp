@@ -1,0 +1,77 @@
+#include <cmath>
+
+#include "core/aleatorio.h"
+#include "core/numeros.h"
+#include "core/sesion.h"
+#include "core/vista.h"
+
+namespace tiendal {
+namespace {
+
+struct Tipo {
+  const char16_t* instrucciones;
+  const char16_t* sonido;
+  int maxFilas;
+};
+
+constexpr Tipo kTipos[] = {
+    {u"Elige tres productos y calcula cuánto cuestan en total", u"tipo1.wav", 3},
+    {u"Elige un producto y calcula cuánto dinero te deben devolver", u"tipo2.wav", 2},
+    {u"Añade a la lista el producto más caro, después añade el más barato y por último calcula "
+     u"la diferencia entre sus precios.",
+     u"tipo3.wav", 2},
+    {u"Elige uno de los productos y calcula cuánto costarán tantos productos iguales como se "
+     u"indica en número de unidades",
+     u"tipo4.wav", 2},
+    {u"Añade a la lista el máximo número de productos que puedes comprar con el dinero "
+     u"disponible  \r\nDespués suma los precios de los productos que has elegido.",
+     u"tipo5.wav", 6},
+};
+
+constexpr int kArribaLista = 1100;
+constexpr int kAltoFila = 500;
+constexpr int kIzquierdaNombre = 3000;
+constexpr int kIzquierdaPrecio = 5000;
+
+}  // namespace
+
+void Sesion::NuevoEjercicio() {
+  p_.TipoEjercicio = Sortear(5, 1);
+  const Tipo& tipo = kTipos[p_.TipoEjercicio - 1];
+  vista_.ReproducirSonido(QString::fromUtf16(tipo.sonido));
+  vista_.PonerInstrucciones(QString::fromUtf16(tipo.instrucciones));
+  p_.MaxFilas = tipo.maxFilas;
+  if (p_.TipoEjercicio == 2 || p_.TipoEjercicio == 5) p_.NumFilas = 1;
+
+  ElegirProductos();
+
+  while (vista_.ContarFilas() > p_.MaxFilas) vista_.DestruirFila(vista_.ContarFilas() - 1);
+  while (vista_.ContarFilas() < p_.MaxFilas) vista_.CrearFila();
+
+  vista_.PonerUltimoEnOrden(Control::Instrucciones);
+  for (int fila = 0; fila < p_.MaxFilas; ++fila) {
+    vista_.MostrarFila(fila, kArribaLista + kAltoFila * fila, kIzquierdaNombre, kIzquierdaPrecio);
+    vista_.PonerNombre(fila, QString());
+    vista_.PonerUltimoEnOrden(Control::Nombre, fila);
+    vista_.PonerPrecio(fila, QStringLiteral("0"));
+    vista_.PonerUltimoEnOrden(Control::Precio, fila);
+  }
+  vista_.PonerArribaResultado(kArribaLista + kAltoFila * p_.MaxFilas);
+  vista_.PonerUltimoEnOrden(Control::EtiquetaResultado);
+  vista_.PonerUltimoEnOrden(Control::Resultado);
+
+  if (p_.TipoEjercicio == 2) vista_.PonerNombre(0, QStringLiteral("Billete entregado:"));
+  if (p_.TipoEjercicio == 5) {
+    vista_.PonerNombre(0, QStringLiteral("Dinero disponible="));
+    float total = 0.0f;
+    for (int hueco = 0; hueco < kHuecos; ++hueco) total += p_.PrecioDeHueco(hueco);
+    // Between a quarter and three quarters of the shelf, in whole hundredths.
+    float dinero = static_cast<float>((azar_.Siguiente() * 50 + 25) * total / 100);
+    dinero = RedondearCentesimas(dinero);
+    if (p_.ValoresEnteros) dinero = std::floor(dinero) + 1.0f;
+    p_.DineroDisponible = dinero;
+    vista_.PonerPrecio(0, FormatoPrecio(dinero));
+  }
+}
+
+}  // namespace tiendal

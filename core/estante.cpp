@@ -1,0 +1,88 @@
+#include <QDir>
+#include <algorithm>
+
+#include "core/catalogo.h"
+#include "core/numeros.h"
+#include "core/sesion.h"
+#include "core/vista.h"
+
+namespace tiendal {
+
+std::optional<QString> Sesion::ExplorarCatalogo() {
+  const QString carpeta = QDir::toNativeSeparators(rutas_.Imagenes());
+  if (!QDir(rutas_.Imagenes()).exists()) {
+    return QStringLiteral("No se encuentra la carpeta de imágenes «%1».").arg(carpeta);
+  }
+  const QStringList imagenes = ListarImagenes(rutas_.Imagenes());
+  if (imagenes.isEmpty()) {
+    return QStringLiteral("La carpeta de imágenes «%1» no tiene ninguna imagen .jpg.").arg(carpeta);
+  }
+  if (imagenes.size() < kHuecos) {
+    return QStringLiteral("La carpeta de imágenes «%1» tiene %2 imágenes .jpg y hacen falta al "
+                          "menos seis.")
+        .arg(carpeta)
+        .arg(imagenes.size());
+  }
+  if (imagenes.size() > kMaxProductos) {
+    return QStringLiteral("La carpeta de imágenes «%1» tiene %2 imágenes .jpg y el programa admite "
+                          "como mucho %3.")
+        .arg(carpeta)
+        .arg(imagenes.size())
+        .arg(kMaxProductos);
+  }
+  p_.Imagenes = imagenes;
+  p_.Productos.clear();
+  for (const QString& imagen : imagenes) p_.Productos.append(NombreProducto(imagen));
+  return std::nullopt;
+}
+
+std::optional<QString> Sesion::CargarPrecios() {
+  const auto texto = LeerTextoPrecios(rutas_.Precios());
+  if (!texto) {
+    return QStringLiteral("No se puede leer el archivo de precios «%1».")
+        .arg(QDir::toNativeSeparators(rutas_.Precios()));
+  }
+  p_.Precios = PreciosDe(p_.Productos, *texto, p_.ValoresEnteros);
+  return std::nullopt;
+}
+
+void Sesion::ElegirProductos() {
+  const int n = p_.NumeroProductos();
+  for (int hueco = 0; hueco < kHuecos; ++hueco) {
+    const auto yaEsta = [&](int k) {
+      return std::find(p_.ProductoHueco.begin(), p_.ProductoHueco.begin() + hueco, k) !=
+             p_.ProductoHueco.begin() + hueco;
+    };
+    int k = Sortear(n, 1);
+    while (yaEsta(k)) k = Sortear(n, 1);
+    p_.ProductoHueco[hueco] = k;
+  }
+  if (estante_ == Estante::Oculto) return;
+
+  for (int hueco = 0; hueco < kHuecos; ++hueco) {
+    vista_.CargarImagen(hueco, rutas_.Imagen(p_.ImagenDeHueco(hueco)));
+    vista_.PonerTextoHueco(hueco, p_.NombreDeHueco(hueco) + QStringLiteral("  ") +
+                                      FormatoPrecio(p_.PrecioDeHueco(hueco)));
+  }
+  AjustarImagenes();
+}
+
+void Sesion::AjustarImagenes() {
+  constexpr float kAlto = 960.0f;
+  constexpr double kAnchoMarco = 2000.0;
+  for (int hueco = 0; hueco < kHuecos; ++hueco) {
+    const int ancho = vista_.AnchoImagen(hueco);
+    const int alto = vista_.AltoImagen(hueco);
+    if (ancho <= 0 || alto <= 0) {
+      // A picture that could not be read stays empty; its name and price still show.
+      vista_.EstirarImagen(hueco, 0.0f, 0.0f);
+      vista_.ColocarImagen(hueco, kAnchoMarco / 2, 0.0);
+      continue;
+    }
+    const double proporcion = static_cast<double>(ancho) / alto;
+    vista_.EstirarImagen(hueco, static_cast<float>(proporcion * kAlto), kAlto);
+    vista_.ColocarImagen(hueco, (kAnchoMarco - vista_.AnchoImagen(hueco)) / 2, 0.0);
+  }
+}
+
+}  // namespace tiendal
