@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+
+#include "core/catalogo.h"
+#include "core/numeros.h"
+
+namespace tiendal {
+namespace {
+
+struct CasoPrecio {
+  const char* archivo;  // raw bytes of precios.txt
+  const char16_t* producto;
+  float precio;
+  float entero;  // with whole values on
+};
+
+class PreciosTest : public ::testing::TestWithParam<CasoPrecio> {};
+
+TEST_P(PreciosTest, LeeElPrecioComoElProgramaLoBusca) {
+  const auto& c = GetParam();
+  const QString texto = UnirLineasPrecios(QByteArray(c.archivo));
+  const QStringList productos{QString::fromUtf16(c.producto)};
+  EXPECT_EQ(PreciosDe(productos, texto, false)[0], c.precio) << c.archivo;
+  EXPECT_EQ(PreciosDe(productos, texto, true)[0], c.entero) << c.archivo;
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabla, PreciosTest, ::testing::Values(
+    CasoPrecio{"pan|1.5\r\n", u"pan", 1.5f, 1.0f},
+    CasoPrecio{"pan|1,5\r\n", u"pan", 1.0f, 1.0f},
+    CasoPrecio{"pan| 1.5\r\n", u"pan", 1.5f, 1.0f},
+    CasoPrecio{"pan|1 5\r\n", u"pan", 15.0f, 15.0f},
+    CasoPrecio{"pan|abc\r\n", u"pan", 0.0f, 1.0f},
+    CasoPrecio{"pan|2.75\r\n", u"pan", 2.75f, 2.0f},
+    CasoPrecio{"pan|0.40\r\n", u"pan", 0.4f, 1.0f},
+    CasoPrecio{"pan|3\r\n", u"pan", 3.0f, 3.0f},
+    // The first occurrence wins, even inside another name.
+    CasoPrecio{"empanada|2.50\r\npan|1.00\r\n", u"pan", 2.5f, 2.0f},
+    // Case matters: Pan falls back to the first price of the file.
+    CasoPrecio{"leche|0.95\r\npan|1.00\r\n", u"Pan", 0.95f, 1.0f},
+    CasoPrecio{"", u"pan", 0.0f, 1.0f},
+    // No "|" after the name: the whole file is the price text.
+    CasoPrecio{"3.5 uvas|x\r\npan", u"pan", 3.5f, 3.0f},
+    CasoPrecio{"uvas|1\r\npan", u"pan", 0.0f, 1.0f},
+    // A line ends at LF or CR alone as well: "7up" must not run on into the price.
+    CasoPrecio{"pan|1\n7up|0.80\n", u"pan", 1.0f, 1.0f},
+    CasoPrecio{"pan|1\r7up|0.80\r", u"7up", 0.8f, 1.0f},
+    // Windows-1252 bytes, and UTF-8 as written on Linux, with or without a byte-order mark.
+    CasoPrecio{"pl\xE1tano|1.20\r\n", u"plátano", 1.2f, 1.0f},
+    CasoPrecio{"pl\xC3\xA1tano|1.20\n", u"plátano", 1.2f, 1.0f},
+    CasoPrecio{"\xEF\xBB\xBFpi\xC3\xB1" "a|2.10\n", u"piña", 2.1f, 2.0f},
+    // A price beyond single precision counts as 0.
+    CasoPrecio{"pan|1e39\r\n", u"pan", 0.0f, 1.0f},
+    CasoPrecio{"pan|-1e40\r\n", u"pan", 0.0f, 1.0f}));
+// clang-format on
+
+TEST(UnirLineasPrecios, CadaLineaTerminaEnCrLf) {
+  EXPECT_EQ(UnirLineasPrecios("a\r\nb\nc\rd"), QStringLiteral("a\r\nb\r\nc\r\nd\r\n"));
+  EXPECT_EQ(UnirLineasPrecios("a\r\n\r\n"), QStringLiteral("a\r\n\r\n"));
+  EXPECT_EQ(UnirLineasPrecios(""), QString());
+  EXPECT_EQ(UnirLineasPrecios("\x80"), QStringLiteral("€\r\n"));
+}
+
+// The direct definition: first occurrence, then the first "|" from the character after it.
+std::vector<float> PreciosDeReferencia(const QStringList& productos, const QString& texto) {
+  std::vector<float> precios;
+  for (const QString& nombre : productos) {
+    const qsizetype p = texto.indexOf(nombre) + 1;  // 1-based, 0 when absent
+    const qsizetype q = texto.indexOf(u'|', p) + 1;
+    precios.push_back(ASimple(LeerNumero(QStringView(texto).sliced(q))));
+  }
+  return precios;
+}
+
+TEST(PreciosDe, DaLoMismoQueLaDefinicionDirecta) {
+  std::mt19937 azar(20261206);
+  const QStringList silabas{"pan", "em", "a", "da", "le", "che", "ñ", "|", "1", ".", " "};
+  auto palabra = [&](int maximo) {
+    QString w;
+    const int n = 1 + static_cast<int>(azar() % static_cast<unsigned>(maximo));
+    for (int i = 0; i < n; ++i) w += silabas[static_cast<qsizetype>(azar() % silabas.size())];
+    return w;
+  };
+  for (int ronda = 0; ronda < 300; ++ronda) {
+    QStringList productos;
+    const int n = 1 + static_cast<int>(azar() % 12);
+    for (int i = 0; i < n; ++i) productos << palabra(3);
+    QString texto;
+    const int lineas = static_cast<int>(azar() % 10);
+    for (int i = 0; i < lineas; ++i) {
+      texto += azar() % 4 ? productos[static_cast<qsizetype>(azar() % productos.size())]
+                          : palabra(4);
+      if (azar() % 5) texto += u'|';
+      texto += QString::number(static_cast<double>(azar() % 1000) / 100.0) + QStringLiteral("\r\n");
+    }
+    ASSERT_EQ(PreciosDe(productos, texto, false), PreciosDeReferencia(productos, texto))
+        << texto.toStdString() << " / " << productos.join(u',').toStdString();
+  }
+}
+
+TEST(ListarImagenes, TomaJpgEnCualquierCaja) {
+  QTemporaryDir dir;
+  for (const char* nombre : {"pan.jpg", "LECHE.JPG", "uvas.Jpg", "nota.txt", "foto.png"}) {
+    QFile f(dir.filePath(QString::fromUtf8(nombre)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  QDir(dir.path()).mkdir(QStringLiteral("carpeta.jpg"));
+  QStringList imagenes = ListarImagenes(dir.path());
+  imagenes.sort();
+  EXPECT_EQ(imagenes, (QStringList{"LECHE.JPG", "pan.jpg", "uvas.Jpg"}));
+  EXPECT_EQ(NombreProducto(QStringLiteral("uvas.Jpg")), QStringLiteral("uvas"));
+}
+
+}  // namespace
+}  // namespace tiendal

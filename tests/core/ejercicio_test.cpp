@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "core/numeros.h"
+#include "vista_falsa.h"
+
+namespace tiendal {
+namespace {
+
+void Escribir(const QString& ruta, const QByteArray& bytes) {
+  QFile f(ruta);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+// A program folder with the given number of pictures and, optionally, a prices file.
+void Carpeta(const QTemporaryDir& dir, int imagenes, bool conPrecios) {
+  QDir(dir.path()).mkdir(QStringLiteral("imágenes"));
+  for (int i = 0; i < imagenes; ++i) {
+    Escribir(dir.filePath(QStringLiteral("imágenes/p%1.jpg").arg(i)), "x");
+  }
+  if (conPrecios) Escribir(dir.filePath("precios.txt"), "p0|1\r\np1|2\r\n");
+}
+
+TEST(Arranque, FallaConUnMensajeQueNombraLoQueFalta) {
+  struct Caso {
+    int imagenes;
+    bool carpeta, precios;
+    const char16_t* contiene;
+  };
+  for (const Caso c : {Caso{0, false, true, u"No se encuentra la carpeta de imágenes"},
+                       Caso{0, true, true, u"no tiene ninguna imagen .jpg"},
+                       Caso{5, true, true, u"tiene 5 imágenes .jpg y hacen falta al menos seis"},
+                       Caso{6, true, false, u"No se puede leer el archivo de precios"}}) {
+    QTemporaryDir dir;
+    if (c.carpeta) Carpeta(dir, c.imagenes, c.precios);
+    else Escribir(dir.filePath("precios.txt"), "");
+    Banco b(dir.path());
+    const auto fallo = b.sesion.Form_Load();
+    ASSERT_TRUE(fallo.has_value());
+    EXPECT_TRUE(fallo->contains(QString::fromUtf16(c.contiene))) << fallo->toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("Tiendal.ini")));
+  }
+}
+
+TEST(Arranque, SinArchivoDeOpcionesUsaLosValoresDeFabrica) {
+  QTemporaryDir dir;
+  Carpeta(dir, 6, true);
+  Banco b(dir.path());
+  b.azar.Poner(0.0);  // type 1
+  for (int k = 0; k < 6; ++k) b.azar.Poner(k / 6.0 + 0.01);
+  ASSERT_FALSE(b.sesion.Form_Load().has_value());
+  EXPECT_TRUE(b.p().MostrarResultado);
+  EXPECT_FALSE(b.p().ValoresEnteros);
+  EXPECT_EQ(b.p().TipoEjercicio, 1);
+  EXPECT_EQ(b.vista.eventos.first(), QStringLiteral("sonido tipo1.wav"));
+  EXPECT_FALSE(QFile::exists(dir.filePath("Tiendal.ini")));
+}
+
+struct Disposicion {
+  int tipo, filas, numFilas, arribaResultado;
+  const char16_t* fila0;
+  const char16_t* precio0;
+};
+
+class NuevoEjercicioTest : public ::testing::TestWithParam<Disposicion> {};
+
+TEST_P(NuevoEjercicioTest, ColocaLasFilasDelTipo) {
+  const auto& d = GetParam();
+  Banco b;
+  b.Estante({3, 4, 5, 1, 2, 6});  // shelf total 21
+  b.Guion(d.tipo, {1, 2, 3, 4, 5, 6}, {0.0});
+  b.sesion.CBNuevo_Click();
+  EXPECT_EQ(b.vista.ContarFilas(), d.filas);
+  EXPECT_EQ(b.p().MaxFilas, d.filas);
+  EXPECT_EQ(b.p().NumFilas, d.numFilas);
+  EXPECT_EQ(b.vista.arribaResultado, d.arribaResultado);
+  for (int r = 0; r < d.filas; ++r) EXPECT_EQ(b.vista.filas[r].arriba, 1100 + 500 * r);
+  EXPECT_EQ(b.vista.filas[0].nombre, QString::fromUtf16(d.fila0));
+  EXPECT_EQ(b.vista.filas[0].precio, QString::fromUtf16(d.precio0));
+  EXPECT_EQ(b.vista.eventos.first(), QStringLiteral("sonido tipo%1.wav").arg(d.tipo));
+  EXPECT_EQ(b.vista.orden.first(), QStringLiteral("Text2"));
+  EXPECT_EQ(b.vista.orden.mid(b.vista.orden.size() - 4),
+            (QStringList{QStringLiteral("LBNombre%1").arg(d.filas - 1),
+                         QStringLiteral("TBPrecio%1").arg(d.filas - 1), "LBResultado",
+                         "TBResultado"}));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tipos, NuevoEjercicioTest, ::testing::Values(
+    Disposicion{1, 3, 0, 2600, u"", u"0"},
+    Disposicion{2, 2, 1, 2100, u"Billete entregado:", u"0"},
+    Disposicion{3, 2, 0, 2100, u"", u"0"},
+    Disposicion{4, 2, 0, 2100, u"", u"0"},
+    Disposicion{5, 6, 1, 4100, u"Dinero disponible=", u"5,25"}));
+// clang-format on
+
+TEST(NuevoEjercicio, DeTipo5ATipo1DestruyeLasFilasDeAbajoArriba) {
+  Banco c;
+  c.Estante({1, 2, 3, 4, 5, 6});
+  c.Ejercicio(5, {0.5});
+  c.Guion(1, {1, 2, 3, 4, 5, 6});
+  c.sesion.CBNuevo_Click();
+  EXPECT_EQ(c.vista.eventos.filter("destruir"), (QStringList{"destruir 5", "destruir 4", "destruir 3"}));
+  EXPECT_EQ(c.vista.arribaResultado, 2600);
+}
+
+TEST(NuevoEjercicio, ElDineroDelTipo5) {
+  struct Caso {
+    std::array<float, 6> precios;
+    double r;
+    bool enteros;
+    const char* texto;
+  };
+  // clang-format off
+  for (const Caso c : {Caso{{3, 4, 5, 1, 2, 6}, 0.0, false, "5,25"},
+                       Caso{{3, 4, 5, 1, 2, 6}, 0.0, true, "6"},
+                       Caso{{3, 4, 5, 1, 2, 6}, 0.9999, false, "15,75"},
+                       Caso{{0.5f, 0.5f, 0.5f, 0.5f, 0.25f, 0.25f}, 0.0, false, "0,62"},   // 62.5 hundredths
+                       Caso{{0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.04f}, 0.0, false, "0,64"}}) { // 63.5 hundredths
+    // clang-format on
+    Banco b;
+    b.Estante(c.precios);
+    b.p().ValoresEnteros = c.enteros;
+    b.Ejercicio(5, {c.r});
+    EXPECT_EQ(b.vista.filas[0].precio.toStdString(), c.texto);
+    EXPECT_EQ(FormatoPrecio(b.p().DineroDisponible).toStdString(), c.texto);
+  }
+}
+
+TEST(ElegirProductos, SeisDistintosYRepiteElSorteoSiSale) {
+  Banco b;
+  b.Estante({1, 2, 3, 4, 5, 6});
+  b.Guion(1, {6, 6, 5, 6, 4, 3}, {0.2, 0.1});  // repeats are drawn again
+  b.sesion.CBNuevo_Click();
+  EXPECT_EQ(b.p().ProductoHueco, (std::array<int, 6>{6, 5, 4, 3, 2, 1}));
+  EXPECT_EQ(b.vista.textosHueco[0], QStringLiteral("f  6"));
+  b.p().Precios[0] = 0.85f;
+  b.Guion(1, {1, 2, 3, 4, 5, 6});
+  b.sesion.CBNuevo_Click();
+  EXPECT_EQ(b.vista.textosHueco[0], QStringLiteral("a  0,85"));
+}
+
+TEST(ElegirProductos, UnSorteoCasiUnoNoSaleDelCatalogo) {
+  Banco b;
+  b.Estante({1, 2, 3, 4, 5, 6});
+  b.azar.Poner(0.9999999999999999);  // type 5 at most
+  for (double r : {0.9999999999999999, 0.0, 0.2, 0.4, 0.6, 0.7, 0.1}) b.azar.Poner(r);
+  b.sesion.CBNuevo_Click();
+  EXPECT_EQ(b.p().TipoEjercicio, 5);
+  EXPECT_EQ(b.p().ProductoHueco[0], 6);
+}
+
+TEST(AjustarImagenes, CentraYRecortaPorLaProporcion) {
+  Banco b;
+  b.Estante({1, 2, 3, 4, 5, 6});
+  b.vista.tamanos["a.jpg"] = {4000, 1000};  // four times wider than high
+  b.vista.tamanos["b.jpg"] = {300, 1500};   // tall and narrow
+  b.vista.tamanos["c.jpg"] = {1500, 1500};
+  b.Ejercicio(1);
+  EXPECT_EQ(b.vista.imagen[0], std::make_pair(3840, 960));
+  EXPECT_DOUBLE_EQ(b.vista.posicion[0].first, (2000 - 3840) / 2.0);
+  EXPECT_EQ(b.vista.imagen[1], std::make_pair(195, 960));  // 192 twips set as whole pixels
+  EXPECT_DOUBLE_EQ(b.vista.posicion[1].first, (2000 - 195) / 2.0);
+  EXPECT_EQ(b.vista.imagen[2], std::make_pair(960, 960));
+  // A picture that could not be read stays empty.
+  EXPECT_EQ(b.vista.imagen[3], std::make_pair(0, 0));
+}
+
+}  // namespace
+}  // namespace tiendal

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+
+#include "core/numeros.h"
+
+namespace tiendal {
+namespace {
+
+struct Lectura {
+  const char16_t* texto;
+  double valor;
+};
+
+class LeerNumeroTest : public ::testing::TestWithParam<Lectura> {};
+
+TEST_P(LeerNumeroTest, LeeElNumeroDelPrincipio) {
+  EXPECT_DOUBLE_EQ(LeerNumero(QString::fromUtf16(GetParam().texto)), GetParam().valor)
+      << QString::fromUtf16(GetParam().texto).toStdString();
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabla, LeerNumeroTest, ::testing::Values(
+    Lectura{u"1.5", 1.5},          Lectura{u"1,5", 1},            Lectura{u" 1.5", 1.5},
+    Lectura{u"1 5", 15},           Lectura{u"abc", 0},            Lectura{u"", 0},
+    Lectura{u"\t\n 7", 7},         Lectura{u"\r7", 0},            Lectura{u"1\t2.\n5", 12.5},
+    Lectura{u"-2.25", -2.25},      Lectura{u"+.5", 0.5},          Lectura{u"- 3", -3},
+    Lectura{u".", 0},              Lectura{u"-", 0},              Lectura{u"1.2.3", 1.2},
+    Lectura{u"1e2", 100},          Lectura{u"1D2", 100},          Lectura{u"2.5d-1", 0.25},
+    Lectura{u"1E + 2", 100},       Lectura{u"2e", 2},             Lectura{u"2e+x", 2},
+    Lectura{u"0.80\r\n", 0.8},     Lectura{u"1x2", 1},            Lectura{u"007", 7},
+    Lectura{u"1e-400", 0}));
+// clang-format on
+
+TEST(LeerNumero, ValoresFueraDeRangoNoRompen) {
+  EXPECT_TRUE(std::isinf(LeerNumero(u"1e400")));
+  EXPECT_EQ(ASimple(LeerNumero(u"1e39")), 0.0f);
+  EXPECT_EQ(ASimple(LeerNumero(u"-1e40")), 0.0f);
+  EXPECT_EQ(ASimple(LeerNumero(u"3.5")), 3.5f);
+  EXPECT_TRUE(std::isinf(LeerCifra(u"1e39")));
+}
+
+TEST(LeerCifra, ComaYPuntoCuentanIgual) {
+  EXPECT_EQ(LeerCifra(u"7,35"), 7.35f);
+  EXPECT_EQ(LeerCifra(u"  7.35  "), 7.35f);
+  EXPECT_EQ(LeerCifra(u"5,00"), 5.0f);
+  EXPECT_EQ(LeerCifra(u""), 0.0f);
+}
+
+struct Redondeo {
+  float entrada, salida;
+};
+class RedondearTest : public ::testing::TestWithParam<Redondeo> {};
+TEST_P(RedondearTest, AlCentesimoConEmpatesAlPar) {
+  EXPECT_EQ(RedondearCentesimas(GetParam().entrada), GetParam().salida);
+}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabla, RedondearTest, ::testing::Values(
+    Redondeo{0.125f, 0.12f}, Redondeo{0.375f, 0.38f}, Redondeo{0.625f, 0.62f},
+    Redondeo{7.349f, 7.35f}, Redondeo{7.3449f, 7.34f}, Redondeo{9.039999f, 9.04f},
+    Redondeo{-0.125f, -0.12f}, Redondeo{1e37f, 1e37f}));
+// clang-format on
+
+struct Formato {
+  float valor;
+  const char* texto;
+};
+class FormatoPrecioTest : public ::testing::TestWithParam<Formato> {};
+TEST_P(FormatoPrecioTest, SieteCifrasYComa) {
+  EXPECT_EQ(FormatoPrecio(GetParam().valor).toStdString(), GetParam().texto);
+}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabla, FormatoPrecioTest, ::testing::Values(
+    Formato{1.5f, "1,5"},            Formato{2.0f, "2"},             Formato{0.85f, "0,85"},
+    Formato{3.4499998f, "3,45"},     Formato{9.039999f, "9,039999"}, Formato{-1.5f, "-1,5"},
+    Formato{0.0f, "0"},              Formato{-0.0f, "0"},            Formato{120.0f, "120"},
+    Formato{12345678.0f, "12345680"}, Formato{0.0001f, "0,0001"},    Formato{1e-10f, "0,0000000001"},
+    Formato{6114.16f, "6114,16"},    Formato{16702.27f, "16702,27"}, Formato{0.1f, "0,1"},
+    Formato{std::numeric_limits<float>::infinity(), "0"}));
+// clang-format on
+
+TEST(Numeros, NoDependenDeLaConfiguracionRegional) {
+  // Under es_ES the C library would write and read a decimal comma.
+  const char* antes = std::setlocale(LC_ALL, nullptr);
+  const std::string guardada = antes ? antes : "C";
+  if (!std::setlocale(LC_ALL, "es_ES.UTF-8")) GTEST_SKIP() << "sin es_ES.UTF-8";
+  EXPECT_DOUBLE_EQ(LeerNumero(u"1.5"), 1.5);
+  EXPECT_EQ(FormatoPrecio(1.5f), QStringLiteral("1,5"));
+  EXPECT_EQ(LeerCifra(u"2,5"), 2.5f);
+  std::setlocale(LC_ALL, guardada.c_str());
+}
+
+}  // namespace
+}  // namespace tiendal
