@@ -50,8 +50,9 @@ std::optional<std::vector<Producto>> LeerTabla(const QString& ruta, QString& err
       p = {campos[0], campos[1], campos[2].toInt(&copiasBien), campos[3].toDouble(&giroBien)};
     }
     if (!copiasBien || !giroBien || p.nombre.isEmpty() || p.emoji.isEmpty() || p.copias < 1) {
-      error = QStringLiteral("%1:%2: se esperaba nombre, emoji, copias y giro separados por "
-                             "tabuladores")
+      error = QStringLiteral(
+                  "%1:%2: se esperaba nombre, emoji, copias y giro separados por "
+                  "tabuladores")
                   .arg(ruta)
                   .arg(numero);
       return std::nullopt;
@@ -146,8 +147,8 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments();
   if (args.size() != 3) return Fallar(QStringLiteral("uso: tiendal-imagenes TABLA CARPETA"));
   if (QFontInfo(QFont(kFuente)).family() != kFuente) {
-    return Fallar(QStringLiteral("falta la fuente %1 (paquete Debian fonts-noto-color-emoji)")
-                      .arg(kFuente));
+    return Fallar(
+        QStringLiteral("falta la fuente %1 (paquete Debian fonts-noto-color-emoji)").arg(kFuente));
   }
   QString error;
   const auto productos = LeerTabla(args[1], error);

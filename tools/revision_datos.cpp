@@ -1,0 +1,152 @@
+#include "tools/revision_datos.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+
+#include "core/catalogo.h"
+#include "core/numeros.h"
+#include "core/practica.h"
+#include "core/rutas.h"
+
+namespace tiendal {
+
+namespace {
+
+const QString kFinLinea = QStringLiteral("\r\n");
+
+QString Tamano(const QString& ruta) {
+  QImageReader lector(ruta);
+  const QImage imagen = lector.read();
+  if (imagen.isNull() || imagen.height() == 0) return QStringLiteral("ilegible");
+  return QStringLiteral("%1x%2").arg(imagen.width()).arg(imagen.height());
+}
+
+// A product's sound: its picture's name with "wav" for the last three characters.
+QString Sonido(const QString& imagen) { return imagen.chopped(3) + QStringLiteral("wav"); }
+
+// The line of the joined prices text that holds position `pos`, without its CR LF.
+QStringView LineaDe(const QString& texto, qsizetype pos, qsizetype& inicio) {
+  inicio = pos == 0 ? 0 : texto.lastIndexOf(u'\n', pos - 1) + 1;
+  qsizetype fin = texto.indexOf(kFinLinea, pos);
+  if (fin < 0) fin = texto.size();
+  return QStringView(texto).sliced(inicio, fin - inicio);
+}
+
+// A product's own line starts with its name, then (after blanks, if any) the "|".
+bool EsLineaPropia(QStringView linea, const QString& nombre) {
+  if (!linea.startsWith(nombre)) return false;
+  for (const QChar c : linea.sliced(nombre.size())) {
+    if (c == u'|') return true;
+    if (c != u' ' && c != u'\t') return false;
+  }
+  return false;
+}
+
+void AvisarApariciones(const QStringList& productos, const QString& texto,
+                       const std::vector<float>& precios, QStringList& avisos) {
+  const auto apariciones = PrimerasApariciones(productos, texto);
+  for (qsizetype k = 0; k < productos.size(); ++k) {
+    const qsizetype pos = apariciones[static_cast<size_t>(k)];
+    const QString precio = FormatoPrecio(precios[static_cast<size_t>(k)]);
+    if (pos < 0) {
+      avisos << QStringLiteral(
+                    "«%1» no tiene línea en precios.txt y toma el precio de la "
+                    "primera línea: %2")
+                    .arg(productos[k], precio);
+      continue;
+    }
+    qsizetype inicio = 0;
+    const QStringView linea = LineaDe(texto, pos, inicio);
+    if (pos == inicio && EsLineaPropia(linea, productos[k])) continue;
+    avisos << QStringLiteral(
+                  "«%1» aparece antes dentro de la línea «%2» de precios.txt y lee "
+                  "el precio %3")
+                  .arg(productos[k], linea.toString(), precio);
+  }
+}
+
+}  // namespace
+
+int RevisionDatos::CodigoSalida() const {
+  if (fallo) return 2;
+  return avisos.isEmpty() ? 0 : 1;
+}
+
+QStringList SonidosFijos() {
+  QStringList nombres;
+  for (int tipo = 1; tipo <= 5; ++tipo) nombres << QStringLiteral("tipo%1.wav").arg(tipo);
+  nombres << QStringLiteral("lista.wav");
+  for (int cifra = 0; cifra <= 9; ++cifra) nombres << QStringLiteral("%1.wav").arg(cifra);
+  nombres << QStringLiteral("coma.wav") << QStringLiteral("igual.wav")
+          << QStringLiteral("error.wav") << QStringLiteral("Aplauso.wav");
+  return nombres;
+}
+
+RevisionDatos RevisarDatos(const QString& carpeta) {
+  RevisionDatos revision;
+  const Rutas rutas{carpeta};
+  if (!QFileInfo(carpeta).isDir()) {
+    revision.fallo = QStringLiteral("no existe la carpeta %1").arg(carpeta);
+    return revision;
+  }
+  if (!QFileInfo(rutas.Imagenes()).isDir()) {
+    revision.fallo = QStringLiteral("no existe la carpeta de imágenes %1").arg(rutas.Imagenes());
+    return revision;
+  }
+  const auto texto = LeerTextoPrecios(rutas.Precios());
+  if (!texto) {
+    revision.fallo =
+        QStringLiteral("no se puede leer el archivo de precios %1").arg(rutas.Precios());
+    return revision;
+  }
+
+  const QStringList imagenes = ListarImagenes(rutas.Imagenes());
+  QStringList productos;
+  for (const QString& imagen : imagenes) productos << NombreProducto(imagen);
+  const auto precios = PreciosDe(productos, *texto, false);
+  const auto preciosEnteros = PreciosDe(productos, *texto, true);
+
+  for (qsizetype k = 0; k < imagenes.size(); ++k) {
+    const auto i = static_cast<size_t>(k);
+    FilaRevision fila{productos[k],
+                      imagenes[k],
+                      Tamano(rutas.Imagen(imagenes[k])),
+                      FormatoPrecio(precios[i]),
+                      FormatoPrecio(preciosEnteros[i]),
+                      QFileInfo(rutas.Sonidos() + u'/' + Sonido(imagenes[k])).isFile()};
+    revision.filas.push_back(fila);
+  }
+
+  AvisarApariciones(productos, *texto, precios, revision.avisos);
+  for (const FilaRevision& fila : revision.filas) {
+    if (fila.tamano == QStringLiteral("ilegible")) {
+      revision.avisos << QStringLiteral("la imagen %1 no se puede leer como imagen")
+                             .arg(rutas.Imagen(fila.imagen));
+    }
+  }
+  for (const QString& sonido : SonidosFijos()) {
+    const QString ruta = rutas.Sonidos() + u'/' + sonido;
+    if (!QFileInfo(ruta).isFile())
+      revision.avisos << QStringLiteral("falta el sonido %1").arg(ruta);
+  }
+  if (imagenes.size() < kHuecos) {
+    revision.avisos << QStringLiteral("hay %1 productos y el estante necesita al menos seis")
+                           .arg(imagenes.size());
+  }
+  return revision;
+}
+
+void EscribirRevision(const RevisionDatos& revision, QTextStream& salida) {
+  salida << QStringLiteral("producto\timagen\ttamaño\tprecio\tprecio_entero\tsonido\n");
+  for (const FilaRevision& f : revision.filas) {
+    salida << f.producto << '\t' << f.imagen << '\t' << f.tamano << '\t' << f.precio << '\t'
+           << f.precioEntero << '\t' << (f.sonido ? QStringLiteral("sí") : QStringLiteral("falta"))
+           << '\n';
+  }
+  for (const QString& aviso : revision.avisos) salida << QStringLiteral("aviso: ") << aviso << '\n';
+  salida.flush();
+}
+
+}  // namespace tiendal

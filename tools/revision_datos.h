@@ -1,0 +1,44 @@
+#ifndef TIENDAL_TOOLS_REVISION_DATOS_H
+#define TIENDAL_TOOLS_REVISION_DATOS_H
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+#include <vector>
+
+namespace tiendal {
+
+// What the program would make of one product of a data folder.
+struct FilaRevision {
+  QString producto;
+  QString imagen;
+  QString tamano;        // "WxH" in pixels, or "ilegible"
+  QString precio;        // in the price format, whole values off
+  QString precioEntero;  // the same with whole values on
+  bool sonido = false;
+};
+
+struct RevisionDatos {
+  // Set when the program could not start on the folder at all; names what is missing.
+  std::optional<QString> fallo;
+  std::vector<FilaRevision> filas;  // in catalogue order
+  QStringList avisos;
+
+  // 0 with no warning, 1 with warnings, 2 when the program could not start.
+  int CodigoSalida() const;
+};
+
+// The sounds every data folder needs besides one per product.
+QStringList SonidosFijos();
+
+// Reads a data folder (the one that holds imágenes/, precios.txt and Sonidos/) with the
+// program's own catalogue scan and prices reading.
+RevisionDatos RevisarDatos(const QString& carpeta);
+
+// A header line, one tab-separated line per product, then one "aviso: " line per warning.
+void EscribirRevision(const RevisionDatos& revision, QTextStream& salida);
+
+}  // namespace tiendal
+
+#endif
