@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <vector>
 
 #include "core/numeros.h"
 
@@ -68,27 +69,32 @@ std::optional<QString> LeerTextoPrecios(const QString& ruta) {
 namespace {
 
 // Aho-Corasick automaton over UTF-16 code units that finds the first occurrence of every name
-// in one pass over the text.
+// in one pass over the text. The trie is built from the sorted names and kept in flat arrays:
+// the root's children in a table indexed by code unit, every other node's children as a short
+// sorted run of edges.
 class Buscador final {
  public:
-  explicit Buscador(const QStringList& nombres) {
-    nodos_.push_back({});
-    for (int id = 0; id < nombres.size(); ++id) Insertar(nombres[id], id);
+  explicit Buscador(QStringList nombres) : raiz_(0x10000, 0) {
+    std::vector<int> ids(static_cast<size_t>(nombres.size()));
+    for (size_t i = 0; i < ids.size(); ++i) ids[i] = static_cast<int>(i);
+    std::sort(ids.begin(), ids.end(), [&](int x, int y) { return nombres[x] < nombres[y]; });
+    ConstruirTrie(nombres, ids);
     Enlazar();
   }
 
-  // First start index of every name (its id), -1 where absent.
-  std::vector<qsizetype> Buscar(const QString& texto, int cuantos) {
-    std::vector<qsizetype> primera(static_cast<size_t>(cuantos), -1);
-    int pendientes = cuantos;
+  // First start index of every name (by its position in the list given), -1 where absent.
+  std::vector<qsizetype> Buscar(const QString& texto) {
+    std::vector<qsizetype> primera(static_cast<size_t>(cuantos_), -1);
+    int pendientes = cuantos_;
     int estado = 0;
+    const char16_t* datos = reinterpret_cast<const char16_t*>(texto.constData());
     for (qsizetype i = 0; i < texto.size() && pendientes > 0; ++i) {
-      estado = Avanzar(estado, texto[i].unicode());
+      estado = Avanzar(estado, datos[i]);
       int v = estado;
-      if (nodos_[v].id < 0 || nodos_[v].encontrado) v = Vivo(nodos_[v].salida);
-      for (; v != 0; v = Vivo(nodos_[v].salida)) {
-        primera[static_cast<size_t>(nodos_[v].id)] = i - nodos_[v].profundidad + 1;
-        nodos_[v].encontrado = true;
+      if (id_[v] < 0 || encontrado_[v]) v = Vivo(salida_[v]);
+      for (; v != 0; v = Vivo(salida_[v])) {
+        primera[static_cast<size_t>(id_[v])] = i - profundidad_[v] + 1;
+        encontrado_[v] = true;
         --pendientes;
       }
     }
@@ -96,54 +102,83 @@ class Buscador final {
   }
 
  private:
-  struct Nodo {
-    int falla = 0;
-    int salida = 0;  // nearest proper suffix that ends a name and is not yet found
-    int id = -1;
-    int profundidad = 0;
-    bool encontrado = false;
-  };
-
-  static std::uint64_t Clave(int nodo, char16_t c) {
-    return (static_cast<std::uint64_t>(nodo) << 16) | c;
+  int NuevoNodo(int profundidad) {
+    profundidad_.push_back(profundidad);
+    id_.push_back(-1);
+    return static_cast<int>(profundidad_.size()) - 1;
   }
 
-  int Hijo(int nodo, char16_t c) const {
-    const auto it = hijos_.find(Clave(nodo, c));
-    return it == hijos_.end() ? -1 : it->second;
-  }
-
-  void Insertar(const QString& nombre, int id) {
-    int v = 0;
-    for (const QChar c : nombre) {
-      int h = Hijo(v, c.unicode());
-      if (h < 0) {
-        h = static_cast<int>(nodos_.size());
-        nodos_.push_back({});
-        nodos_.back().profundidad = nodos_[v].profundidad + 1;
-        hijos_.emplace(Clave(v, c.unicode()), h);
-        porNodo_.resize(nodos_.size());
-        porNodo_[v].push_back(c.unicode());
+  void ConstruirTrie(const QStringList& nombres, const std::vector<int>& orden) {
+    cuantos_ = static_cast<int>(nombres.size());
+    NuevoNodo(0);
+    struct Arista {
+      int padre;
+      char16_t c;
+      int hijo;
+    };
+    std::vector<Arista> aristas;
+    std::vector<int> camino{0};  // nodes along the previous name
+    const QString* anterior = nullptr;
+    for (int id : orden) {
+      const QString& nombre = nombres[id];
+      qsizetype comun = 0;
+      if (anterior) {
+        const qsizetype tope = std::min(anterior->size(), nombre.size());
+        while (comun < tope && (*anterior)[comun] == nombre[comun]) ++comun;
       }
-      v = h;
+      camino.resize(static_cast<size_t>(comun) + 1);
+      for (qsizetype j = comun; j < nombre.size(); ++j) {
+        const int hijo = NuevoNodo(static_cast<int>(j) + 1);
+        aristas.push_back({camino.back(), nombre[j].unicode(), hijo});
+        camino.push_back(hijo);
+      }
+      id_[static_cast<size_t>(camino.back())] = id;
+      anterior = &nombre;
     }
-    nodos_[v].id = id;
+    // Edges grouped by parent; sorted names create each parent's edges in code-unit order.
+    const size_t n = profundidad_.size();
+    inicio_.assign(n + 1, 0);
+    for (const Arista& a : aristas) ++inicio_[static_cast<size_t>(a.padre) + 1];
+    for (size_t v = 0; v < n; ++v) inicio_[v + 1] += inicio_[v];
+    letra_.resize(aristas.size());
+    destino_.resize(aristas.size());
+    std::vector<int> siguiente(inicio_.begin(), inicio_.end() - 1);
+    for (const Arista& a : aristas) {
+      const int pos = siguiente[static_cast<size_t>(a.padre)]++;
+      letra_[static_cast<size_t>(pos)] = a.c;
+      destino_[static_cast<size_t>(pos)] = a.hijo;
+      if (a.padre == 0) raiz_[a.c] = a.hijo;
+    }
+  }
+
+  int Hijo(int v, char16_t c) const {
+    if (v == 0) return raiz_[c] ? raiz_[c] : -1;
+    for (int e = inicio_[static_cast<size_t>(v)]; e < inicio_[static_cast<size_t>(v) + 1]; ++e) {
+      if (letra_[static_cast<size_t>(e)] == c) return destino_[static_cast<size_t>(e)];
+    }
+    return -1;
   }
 
   void Enlazar() {
-    porNodo_.resize(nodos_.size());
+    const size_t n = profundidad_.size();
+    falla_.assign(n, 0);
+    salida_.assign(n, 0);
+    encontrado_.assign(n, false);
     std::vector<int> cola;
-    for (char16_t c : porNodo_[0]) cola.push_back(Hijo(0, c));
+    cola.reserve(n);
+    for (int e = inicio_[0]; e < inicio_[1]; ++e) cola.push_back(destino_[static_cast<size_t>(e)]);
     for (size_t i = 0; i < cola.size(); ++i) {
       const int v = cola[i];
-      for (char16_t c : porNodo_[v]) {
-        const int h = Hijo(v, c);
-        int f = nodos_[v].falla;
-        while (f != 0 && Hijo(f, c) < 0) f = nodos_[f].falla;
-        const int destino = Hijo(f, c);
-        nodos_[h].falla = destino >= 0 && destino != h ? destino : 0;
-        const int fh = nodos_[h].falla;
-        nodos_[h].salida = nodos_[fh].id >= 0 ? fh : nodos_[fh].salida;
+      for (int e = inicio_[static_cast<size_t>(v)]; e < inicio_[static_cast<size_t>(v) + 1]; ++e) {
+        const char16_t c = letra_[static_cast<size_t>(e)];
+        const int h = destino_[static_cast<size_t>(e)];
+        int f = falla_[static_cast<size_t>(v)];
+        while (f != 0 && Hijo(f, c) < 0) f = falla_[static_cast<size_t>(f)];
+        const int d = Hijo(f, c);
+        const int fh = d >= 0 ? d : 0;
+        falla_[static_cast<size_t>(h)] = fh;
+        salida_[static_cast<size_t>(h)] =
+            id_[static_cast<size_t>(fh)] >= 0 ? fh : salida_[static_cast<size_t>(fh)];
         cola.push_back(h);
       }
     }
@@ -154,7 +189,7 @@ class Buscador final {
       const int h = Hijo(estado, c);
       if (h >= 0) return h;
       if (estado == 0) return 0;
-      estado = nodos_[estado].falla;
+      estado = falla_[static_cast<size_t>(estado)];
     }
   }
 
@@ -162,18 +197,20 @@ class Buscador final {
   // the links it passes so that found names are skipped in constant time afterwards.
   int Vivo(int v) {
     int r = v;
-    while (r != 0 && nodos_[r].encontrado) r = nodos_[r].salida;
+    while (r != 0 && encontrado_[static_cast<size_t>(r)]) r = salida_[static_cast<size_t>(r)];
     while (v != r) {
-      const int siguiente = nodos_[v].salida;
-      nodos_[v].salida = r;
-      v = siguiente;
+      const int sig = salida_[static_cast<size_t>(v)];
+      salida_[static_cast<size_t>(v)] = r;
+      v = sig;
     }
     return r;
   }
 
-  std::vector<Nodo> nodos_;
-  std::vector<std::vector<char16_t>> porNodo_;
-  std::unordered_map<std::uint64_t, int> hijos_;
+  int cuantos_ = 0;
+  std::vector<int> raiz_;
+  std::vector<int> inicio_, destino_, falla_, salida_, id_, profundidad_;
+  std::vector<char16_t> letra_;
+  std::vector<bool> encontrado_;
 };
 
 }  // namespace
@@ -201,7 +238,7 @@ std::vector<qsizetype> PrimerasApariciones(const QStringList& nombres, const QSt
     }
   }
   Buscador buscador(noVacios);
-  const auto halladas = buscador.Buscar(texto, static_cast<int>(noVacios.size()));
+  const auto halladas = buscador.Buscar(texto);
   std::vector<qsizetype> porId(static_cast<size_t>(distintos.size()), -1);
   for (size_t j = 0; j < mapa.size(); ++j) porId[static_cast<size_t>(mapa[j])] = halladas[j];
   if (const auto vacio = ids.find(QString()); vacio != ids.end()) {

@@ -14,17 +14,21 @@ void Sesion::CBCorregir_Click() {
   float esperado = 0.0f;
   switch (p_.TipoEjercicio) {
     case 1:
-      if (p_.NumFilas < 3) faltan = QStringLiteral("Debe elegir tres productos");
-      else esperado = p_.PrecioDeFila(0) + p_.PrecioDeFila(1) + p_.PrecioDeFila(2);
+      if (p_.NumFilas < 3)
+        faltan = QStringLiteral("Debe elegir tres productos");
+      else
+        esperado = p_.PrecioDeFila(0) + p_.PrecioDeFila(1) + p_.PrecioDeFila(2);
       break;
     case 2:
-      if (productos < 1) faltan = QStringLiteral("Debe elegir algún producto");
-      else esperado = LeerCifra(vista_.Precio(0)) - p_.PrecioDeFila(1);
+      if (productos < 1)
+        faltan = QStringLiteral("Debe elegir algún producto");
+      else
+        esperado = LeerCifra(vista_.Precio(0)) - p_.PrecioDeFila(1);
       break;
     case 3:
       if (p_.NumFilas < 2) {
-        faltan = QStringLiteral(
-            "Debe agregar los dos productos según se indica en las instrucciones");
+        faltan =
+            QStringLiteral("Debe agregar los dos productos según se indica en las instrucciones");
       } else {
         esperado = p_.PrecioDeFila(0) - p_.PrecioDeFila(1);
       }
@@ -103,10 +107,12 @@ void Sesion::CorregirTipo5() {
                QString::number(esperados) + QStringLiteral(" productos.");
   }
   mensaje += QStringLiteral("\r\n");
-  mensaje += alcanza ? QStringLiteral("Ha elegido correctamente los productos, tiene suficiente "
-                                      "dinero para comprarlos. ")
-                     : QStringLiteral("Ha elegido mal los productos, valen más del dinero "
-                                      "disponible.");
+  mensaje += alcanza ? QStringLiteral(
+                           "Ha elegido correctamente los productos, tiene suficiente "
+                           "dinero para comprarlos. ")
+                     : QStringLiteral(
+                           "Ha elegido mal los productos, valen más del dinero "
+                           "disponible.");
   mensaje += QStringLiteral("\r\n");
   vista_.Mensaje(mensaje);
   if (!(cuentaBien && alcanza)) vista_.ReproducirSonido(QStringLiteral("error.wav"));

@@ -18,14 +18,16 @@ std::optional<QString> Sesion::ExplorarCatalogo() {
     return QStringLiteral("La carpeta de imágenes «%1» no tiene ninguna imagen .jpg.").arg(carpeta);
   }
   if (imagenes.size() < kHuecos) {
-    return QStringLiteral("La carpeta de imágenes «%1» tiene %2 imágenes .jpg y hacen falta al "
-                          "menos seis.")
+    return QStringLiteral(
+               "La carpeta de imágenes «%1» tiene %2 imágenes .jpg y hacen falta al "
+               "menos seis.")
         .arg(carpeta)
         .arg(imagenes.size());
   }
   if (imagenes.size() > kMaxProductos) {
-    return QStringLiteral("La carpeta de imágenes «%1» tiene %2 imágenes .jpg y el programa admite "
-                          "como mucho %3.")
+    return QStringLiteral(
+               "La carpeta de imágenes «%1» tiene %2 imágenes .jpg y el programa admite "
+               "como mucho %3.")
         .arg(carpeta)
         .arg(imagenes.size())
         .arg(kMaxProductos);

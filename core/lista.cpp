@@ -50,8 +50,9 @@ void Sesion::AgregarProducto(int hueco) {
     return;
   }
   if (p_.NumFilas >= p_.MaxFilas) {
-    vista_.Mensaje(QStringLiteral("No puede añadir más productos a la lista. Quite antes otro "
-                                  "producto para poder añadir ese."));
+    vista_.Mensaje(
+        QStringLiteral("No puede añadir más productos a la lista. Quite antes otro "
+                       "producto para poder añadir ese."));
     return;
   }
 

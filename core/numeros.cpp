@@ -1,11 +1,12 @@
 #include "core/numeros.h"
 
+#include <locale.h>
+
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 #include <string>
 
 namespace tiendal {
@@ -87,8 +88,8 @@ QString FormatoPrecio(float valor) {
   if (!std::isfinite(valor)) return QStringLiteral("0");
   // Seven significant digits, as "d.dddddde±x", then laid out without an exponent.
   char buffer[32];
-  const auto [fin, error] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(valor),
-                                          std::chars_format::scientific, 6);
+  const auto [fin, error] = std::to_chars(
+      buffer, buffer + sizeof buffer, static_cast<double>(valor), std::chars_format::scientific, 6);
   if (error != std::errc()) return QStringLiteral("0");
   const std::string cientifico(buffer, fin);
   const auto e = cientifico.find('e');

@@ -8,7 +8,7 @@
 
 namespace tiendal {
 
-inline constexpr int kHuecos = 6;        // shelf slots 0..5
+inline constexpr int kHuecos = 6;          // shelf slots 0..5
 inline constexpr int kFilasRegistro = 11;  // HuecoFila rows 0..10
 inline constexpr int kVacio = -1;          // HuecoFila entry of a row without a product
 inline constexpr int kMaxProductos = 32767;

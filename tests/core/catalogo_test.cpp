@@ -1,3 +1,5 @@
+#include "core/catalogo.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -5,7 +7,6 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "core/catalogo.h"
 #include "core/numeros.h"
 
 namespace tiendal {
@@ -92,8 +93,8 @@ TEST(PreciosDe, DaLoMismoQueLaDefinicionDirecta) {
     QString texto;
     const int lineas = static_cast<int>(azar() % 10);
     for (int i = 0; i < lineas; ++i) {
-      texto += azar() % 4 ? productos[static_cast<qsizetype>(azar() % productos.size())]
-                          : palabra(4);
+      texto +=
+          azar() % 4 ? productos[static_cast<qsizetype>(azar() % productos.size())] : palabra(4);
       if (azar() % 5) texto += u'|';
       texto += QString::number(static_cast<double>(azar() % 1000) / 100.0) + QStringLiteral("\r\n");
     }

@@ -22,7 +22,7 @@ TEST_P(CorregirTest, DaElVeredictoConSuSonido) {
   Banco b;
   b.Estante(c.precios);
   b.p().MostrarResultado = c.mostrar;
-  b.Ejercicio(c.tipo);                    // type 5 money: a quarter of the shelf
+  b.Ejercicio(c.tipo);                  // type 5 money: a quarter of the shelf
   if (c.tipo == 4) b.azar.Poner(0.25);  // 3 units
   for (int h : c.huecos) b.sesion.Picture1_Click(h);
   b.vista.eventos.clear();

@@ -36,8 +36,10 @@ TEST(Arranque, FallaConUnMensajeQueNombraLoQueFalta) {
                        Caso{5, true, true, u"tiene 5 imágenes .jpg y hacen falta al menos seis"},
                        Caso{6, true, false, u"No se puede leer el archivo de precios"}}) {
     QTemporaryDir dir;
-    if (c.carpeta) Carpeta(dir, c.imagenes, c.precios);
-    else Escribir(dir.filePath("precios.txt"), "");
+    if (c.carpeta)
+      Carpeta(dir, c.imagenes, c.precios);
+    else
+      Escribir(dir.filePath("precios.txt"), "");
     Banco b(dir.path());
     const auto fallo = b.sesion.Form_Load();
     ASSERT_TRUE(fallo.has_value());
@@ -83,10 +85,10 @@ TEST_P(NuevoEjercicioTest, ColocaLasFilasDelTipo) {
   EXPECT_EQ(b.vista.filas[0].precio, QString::fromUtf16(d.precio0));
   EXPECT_EQ(b.vista.eventos.first(), QStringLiteral("sonido tipo%1.wav").arg(d.tipo));
   EXPECT_EQ(b.vista.orden.first(), QStringLiteral("Text2"));
-  EXPECT_EQ(b.vista.orden.mid(b.vista.orden.size() - 4),
-            (QStringList{QStringLiteral("LBNombre%1").arg(d.filas - 1),
-                         QStringLiteral("TBPrecio%1").arg(d.filas - 1), "LBResultado",
-                         "TBResultado"}));
+  EXPECT_EQ(
+      b.vista.orden.mid(b.vista.orden.size() - 4),
+      (QStringList{QStringLiteral("LBNombre%1").arg(d.filas - 1),
+                   QStringLiteral("TBPrecio%1").arg(d.filas - 1), "LBResultado", "TBResultado"}));
 }
 
 // clang-format off
@@ -104,7 +106,8 @@ TEST(NuevoEjercicio, DeTipo5ATipo1DestruyeLasFilasDeAbajoArriba) {
   c.Ejercicio(5, {0.5});
   c.Guion(1, {1, 2, 3, 4, 5, 6});
   c.sesion.CBNuevo_Click();
-  EXPECT_EQ(c.vista.eventos.filter("destruir"), (QStringList{"destruir 5", "destruir 4", "destruir 3"}));
+  EXPECT_EQ(c.vista.eventos.filter("destruir"),
+            (QStringList{"destruir 5", "destruir 4", "destruir 3"}));
   EXPECT_EQ(c.vista.arribaResultado, 2600);
 }
 

@@ -65,9 +65,8 @@ TEST(Agregar, ElBilleteDelTipo2CubreElPrecio) {
     float precio;
     const char* billete;
   };
-  for (const Caso c : {Caso{5, "5,00"}, Caso{5.01f, "10,00"}, Caso{10, "10,00"},
-                       Caso{20, "20,00"}, Caso{50, "50,00"}, Caso{50.5f, "100,00"},
-                       Caso{120, "100,00"}}) {
+  for (const Caso c : {Caso{5, "5,00"}, Caso{5.01f, "10,00"}, Caso{10, "10,00"}, Caso{20, "20,00"},
+                       Caso{50, "50,00"}, Caso{50.5f, "100,00"}, Caso{120, "100,00"}}) {
     Banco b;
     b.Estante({c.precio, 1, 1, 1, 1, 1});
     b.Ejercicio(2);

@@ -1,10 +1,10 @@
+#include "core/numeros.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
 #include <limits>
-
-#include "core/numeros.h"
 
 namespace tiendal {
 namespace {

@@ -1,9 +1,10 @@
+#include "core/opciones.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/opciones.h"
 #include "vista_falsa.h"
 
 namespace tiendal {

@@ -13,7 +13,9 @@
 #include "core/sesion.h"
 #include "core/vista.h"
 
-inline void PrintTo(const QString& texto, std::ostream* os) { *os << '"' << texto.toStdString() << '"'; }
+inline void PrintTo(const QString& texto, std::ostream* os) {
+  *os << '"' << texto.toStdString() << '"';
+}
 
 namespace tiendal {
 
@@ -88,8 +90,7 @@ class VistaFalsa final : public Vista {
   void PonerResultado(const QString& t) override { resultado = t; }
   QString Resultado() const override { return resultado; }
   void PonerUltimoEnOrden(Control c, int f) override {
-    static const char* nombres[] = {"Text2", "LBNombre", "TBPrecio", "LBResultado",
-                                    "TBResultado"};
+    static const char* nombres[] = {"Text2", "LBNombre", "TBPrecio", "LBResultado", "TBResultado"};
     QString nombre = QString::fromLatin1(nombres[static_cast<int>(c)]);
     if (c == Control::Nombre || c == Control::Precio) nombre += QString::number(f);
     orden.removeAll(nombre);

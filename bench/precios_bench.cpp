@@ -1,0 +1,60 @@
+// CargarPrecios at the largest catalogue: 32767 products and a prices file of 32767 lines.
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+
+#include "core/catalogo.h"
+#include "core/practica.h"
+
+namespace {
+
+struct Datos {
+  QTemporaryDir dir;
+  QStringList productos;
+  QString ruta;
+};
+
+// Names of 4 to 14 letters; every tenth one is a short name found inside longer ones
+// (pan / empanada), and the lines stand in a different order from the pictures.
+Datos& Preparar() {
+  static Datos d = [] {
+    Datos datos;
+    std::mt19937 azar(7);
+    const QString letras = QStringLiteral("abcdefghijklmnñopqrstuvwxyzáéíóú");
+    for (int k = 0; k < tiendal::kMaxProductos; ++k) {
+      QString nombre;
+      const int largo = k % 10 == 0 ? 3 : 4 + static_cast<int>(azar() % 11);
+      for (int i = 0; i < largo; ++i)
+        nombre += letras[static_cast<qsizetype>(azar() % letras.size())];
+      datos.productos << nombre + QString::number(k % 10 == 0 ? 0 : k);
+    }
+    QStringList lineas;
+    for (const QString& p : datos.productos) {
+      lineas
+          << p + QStringLiteral("|%1.%2").arg(azar() % 100).arg(azar() % 100, 2, 10, QChar(u'0'));
+    }
+    std::shuffle(lineas.begin(), lineas.end(), azar);
+    datos.ruta = datos.dir.filePath(QStringLiteral("precios.txt"));
+    QFile f(datos.ruta);
+    f.open(QIODevice::WriteOnly);
+    f.write(lineas.join(QStringLiteral("\r\n")).toUtf8());
+    return datos;
+  }();
+  return d;
+}
+
+void BM_CargarPrecios(benchmark::State& state) {
+  Datos& d = Preparar();
+  for (auto _ : state) {
+    const auto texto = tiendal::LeerTextoPrecios(d.ruta);
+    auto precios = tiendal::PreciosDe(d.productos, *texto, false);
+    benchmark::DoNotOptimize(precios);
+  }
+}
+BENCHMARK(BM_CargarPrecios)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
