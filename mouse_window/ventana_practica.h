@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "audio/reproductor.h"
 #include "audio/sonido.h"
 #include "core/aleatorio.h"
 #include "core/sesion.h"
@@ -22,7 +23,6 @@ class QTextEdit;
 namespace tiendal {
 
 class EtiquetaPulsable;
-class Reproductor;
 
 // What a main window is given from outside: its sound player and its random numbers. The
 // program passes the SDL player and the clock-seeded generator; tests pass fakes.

@@ -1,0 +1,60 @@
+#include "app/programa.h"
+
+#include "mouse_window/mensaje.h"
+
+namespace tiendal {
+namespace {
+
+Version Otra(Version version) {
+  return version == Version::RatonYTeclado ? Version::SoloTeclado : Version::RatonYTeclado;
+}
+
+}  // namespace
+
+Programa::Programa(FabricaVentanas fabrica, QObject* padre)
+    : QObject(padre), fabrica_(std::move(fabrica)) {}
+
+Programa::~Programa() { delete ventana_.data(); }
+
+const std::function<std::unique_ptr<VentanaPractica>()>& Programa::Fabrica(Version version) const {
+  return version == Version::RatonYTeclado ? fabrica_.ratonYTeclado : fabrica_.soloTeclado;
+}
+
+bool Programa::Iniciar() { return Abrir(Version::RatonYTeclado); }
+
+bool Programa::Abrir(Version version) {
+  const auto& fabrica = Fabrica(version);
+  std::unique_ptr<VentanaPractica> ventana = fabrica ? fabrica() : nullptr;
+  if (!ventana) return false;
+  if (const auto fallo = ventana->Cargar()) {
+    ventana.reset();  // stops its sound before the message
+    MostrarMensaje(nullptr, *fallo);
+    return false;
+  }
+  ventana->PermitirCambioDeVersion(static_cast<bool>(Fabrica(Otra(version))));
+  connect(ventana.get(), &VentanaPractica::cambioDeVersionPedido, this, &Programa::CambiarVersion);
+  connect(ventana.get(), &VentanaPractica::cerrada, this, &Programa::VentanaCerrada);
+  version_ = version;
+  ventana_ = ventana.release();  // from here on the window deletes itself once closed
+  ventana_->show();
+  return true;
+}
+
+// The window that asked is inside its own menu handler: closing it stops its sound and hides
+// it, and it goes away once that handler returns.
+void Programa::CambiarVersion() {
+  if (!ventana_) return;
+  cambiando_ = true;
+  ventana_->close();
+  cambiando_ = false;
+  ventana_ = nullptr;
+  if (!Abrir(Otra(version_))) emit terminado(1);
+}
+
+void Programa::VentanaCerrada() {
+  if (cambiando_) return;
+  ventana_ = nullptr;
+  emit terminado(0);
+}
+
+}  // namespace tiendal

@@ -1,0 +1,61 @@
+#ifndef TIENDAL_APP_PROGRAMA_H
+#define TIENDAL_APP_PROGRAMA_H
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "mouse_window/ventana_practica.h"
+
+namespace tiendal {
+
+// The two versions of the main window.
+enum class Version { RatonYTeclado, SoloTeclado };
+
+// Makers of the two main windows, on the program's folder, not yet loaded. A version whose
+// maker is empty is not offered: its window's switch item stays disabled.
+struct FabricaVentanas {
+  std::function<std::unique_ptr<VentanaPractica>()> ratonYTeclado;
+  std::function<std::unique_ptr<VentanaPractica>()> soloTeclado;
+};
+
+// The program's start, its window switch and its end. Only one main window is open at a time;
+// the program ends when it closes other than by the switch.
+class Programa final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit Programa(FabricaVentanas fabrica, QObject* padre = nullptr);
+  ~Programa() override;
+  Programa(const Programa&) = delete;
+  Programa& operator=(const Programa&) = delete;
+
+  // Opens the window for mouse and keyboard. When its load fails, shows the reason in a message
+  // box and returns false; the program is then to end with a non-zero status.
+  bool Iniciar();
+
+  // The open main window, null once the program has ended.
+  VentanaPractica* Ventana() const { return ventana_; }
+  Version VersionAbierta() const { return version_; }
+
+ signals:
+  // The program is to end with this exit status: 0 after its last window closed, 1 when the
+  // other version could not be loaded at a switch.
+  void terminado(int estado);
+
+ private:
+  bool Abrir(Version version);
+  void CambiarVersion();
+  void VentanaCerrada();
+  const std::function<std::unique_ptr<VentanaPractica>()>& Fabrica(Version version) const;
+
+  FabricaVentanas fabrica_;
+  QPointer<VentanaPractica> ventana_;
+  Version version_ = Version::RatonYTeclado;
+  bool cambiando_ = false;
+};
+
+}  // namespace tiendal
+
+#endif

@@ -1,0 +1,25 @@
+#include "app/ventanas.h"
+
+#include "audio/reproductor_sdl.h"
+#include "core/aleatorio.h"
+#include "mouse_window/form1.h"
+
+namespace tiendal {
+namespace {
+
+Piezas PiezasDelPrograma() {
+  return {std::make_unique<ReproductorSdl>(),
+          std::make_unique<AleatorioReloj>(SegundosDesdeMedianoche())};
+}
+
+}  // namespace
+
+FabricaVentanas FabricaDelPrograma(const QString& carpetaPrograma) {
+  FabricaVentanas fabrica;
+  fabrica.ratonYTeclado = [carpetaPrograma] {
+    return std::make_unique<Form1>(carpetaPrograma, PiezasDelPrograma());
+  };
+  return fabrica;
+}
+
+}  // namespace tiendal

@@ -1,0 +1,99 @@
+// The program as `tiendal` runs it, instrumented from outside its own code:
+//   ventana_medida arranque            prints the CLOCK_MONOTONIC time (ns) at which Form1 has
+//                                      first been painted with its first exercise, and the
+//                                      peak resident set size (kB) at that moment; then exits
+//   ventana_medida reposo SEGUNDOS     the same, then stays idle that long and prints the CPU
+//                                      time (ms) the process used meanwhile
+//   ventana_medida captura ARCHIVO     saves a screenshot of the window as shown on the screen
+// It runs on the data beside it, like the program.
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <ctime>
+
+#include "app/programa.h"
+#include "app/ventanas.h"
+
+namespace {
+
+long long Monotonico() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec * 1'000'000'000LL + ts.tv_nsec;
+}
+
+double CpuMs() {
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  const long long us = (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1'000'000LL +
+                       uso.ru_utime.tv_usec + uso.ru_stime.tv_usec;
+  return static_cast<double>(us) / 1e3;
+}
+
+long PicoRssKb() {
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  return uso.ru_maxrss;
+}
+
+// Calls back once the window has been painted and the painting handed to the window system.
+class PrimeraPintura final : public QObject {
+ public:
+  PrimeraPintura(QWidget* ventana, std::function<void()> hecho)
+      : ventana_(ventana), hecho_(std::move(hecho)) {
+    ventana_->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* objeto, QEvent* evento) override {
+    if (objeto == ventana_ && evento->type() == QEvent::Paint && !visto_) {
+      visto_ = true;
+      // Runs after this paint has been flushed to the screen.
+      QTimer::singleShot(0, this, [this] { hecho_(); });
+    }
+    return false;
+  }
+
+ private:
+  QWidget* ventana_;
+  std::function<void()> hecho_;
+  bool visto_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication aplicacion(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("arranque");
+  const QString argumento = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+
+  tiendal::Programa programa(tiendal::FabricaDelPrograma(QCoreApplication::applicationDirPath()));
+  if (!programa.Iniciar()) return 1;
+  QWidget* ventana = programa.Ventana();
+
+  PrimeraPintura pintura(ventana, [&] {
+    const long long listo = Monotonico();
+    std::printf("%lld %ld\n", listo, PicoRssKb());
+    if (modo == QLatin1String("captura")) {
+      ventana->grab().save(argumento);
+      const QPixmap pantalla = ventana->screen()->grabWindow(ventana->winId());
+      if (!pantalla.isNull() && !pantalla.toImage().allGray()) pantalla.save(argumento);
+      QCoreApplication::quit();
+    } else if (modo == QLatin1String("reposo")) {
+      const double antes = CpuMs();
+      QTimer::singleShot(static_cast<int>(argumento.toDouble() * 1000), [antes] {
+        std::printf("%.3f\n", CpuMs() - antes);
+        QCoreApplication::quit();
+      });
+    } else {
+      QCoreApplication::quit();
+    }
+    std::fflush(stdout);
+  });
+  return QApplication::exec();
+}

@@ -1,0 +1,50 @@
+#ifndef TIENDAL_MOUSE_WINDOW_FORM1_H
+#define TIENDAL_MOUSE_WINDOW_FORM1_H
+
+#include <array>
+
+#include "core/practica.h"
+#include "mouse_window/ventana_practica.h"
+
+namespace tiendal {
+
+class CajaPulsable;
+class ImagenEstante;
+class MarcoPulsable;
+
+// The window for mouse and keyboard: the shared main window plus the shelf, six frames
+// Picture1_<k> down the right side, each with its picture Image1_<k> and its text line
+// Text1_<k>. A click on a frame or on its text line adds the product; a click on the picture
+// itself does nothing.
+class Form1 final : public VentanaPractica {
+  Q_OBJECT
+
+ public:
+  Form1(QString carpetaPrograma, Piezas piezas, QWidget* padre = nullptr);
+
+  // The help box: five paragraphs joined by CR LF.
+  static QString TextoAyuda();
+
+  void PonerTextoHueco(int hueco, const QString& texto) override;
+  void CargarImagen(int hueco, const QString& ruta) override;
+  int AnchoImagen(int hueco) const override;
+  int AltoImagen(int hueco) const override;
+  void EstirarImagen(int hueco, float ancho, float alto) override;
+  void ColocarImagen(int hueco, double izquierda, double arriba) override;
+  void ResaltarHueco(int hueco, bool resaltado) override;
+
+ private:
+  struct Hueco {
+    MarcoPulsable* marco;
+    ImagenEstante* imagen;
+    CajaPulsable* texto;
+  };
+
+  Hueco CrearHueco(int numero);
+
+  std::array<Hueco, kHuecos> huecos_{};
+};
+
+}  // namespace tiendal
+
+#endif

@@ -1,0 +1,44 @@
+#ifndef TIENDAL_MOUSE_WINDOW_IMAGEN_ESTANTE_H
+#define TIENDAL_MOUSE_WINDOW_IMAGEN_ESTANTE_H
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+namespace tiendal {
+
+// Image1(k): the picture of a shelf place. It loads a JPEG at its own size (upright, as its
+// EXIF orientation says) or stretched to a given size, and decodes only as many pixels as it
+// shows. It takes clicks and does nothing with them, so they never reach its frame.
+class ImagenEstante final : public QWidget {
+ public:
+  explicit ImagenEstante(QWidget* padre);
+
+  // Hides the picture, turns stretching off and takes the picture's own upright size. A file
+  // that cannot be read as a picture gives an empty picture of size 0 x 0.
+  void Cargar(const QString& ruta);
+  // Turns stretching on at the given size, in logical pixels.
+  void Estirar(QSize tamano);
+  bool Estirada() const { return estirada_; }
+  QSize TamanoPropio() const { return propio_; }
+  bool TieneImagen() const { return !pixmap_.isNull(); }
+
+ protected:
+  void showEvent(QShowEvent* evento) override;
+  void paintEvent(QPaintEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
+
+ private:
+  void Decodificar();
+
+  QString ruta_;
+  QSize propio_;
+  bool estirada_ = false;
+  QPixmap pixmap_;
+};
+
+}  // namespace tiendal
+
+#endif
