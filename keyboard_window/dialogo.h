@@ -1,0 +1,62 @@
+#ifndef TIENDAL_KEYBOARD_WINDOW_DIALOGO_H
+#define TIENDAL_KEYBOARD_WINDOW_DIALOGO_H
+
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace tiendal {
+
+// The product chooser: a modal list of text lines that hands back the index of the accepted
+// line, or -1. It knows nothing of products; the keyboard window fills it and reads it.
+class Dialog final : public QDialog {
+ public:
+  // `pitido` sounds the beep of accepting with nothing selected; the system beep by default.
+  explicit Dialog(QWidget* dueno, std::function<void()> pitido = {});
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  void VaciarLista();
+  void PonerSeleccionado(std::int16_t valor);
+  void AgregarLinea(const QString& texto);
+  std::int16_t ContarLineas() const;
+  void SeleccionarLinea(int indice);
+  // Returns once OK or Cancel has hidden the dialog, or its close box has closed it.
+  void MostrarModal();
+  std::int16_t Seleccionado() const { return seleccionado_; }
+
+  // Whether the last showing ended by the close box (or Alt+F4) rather than OK or Cancel.
+  bool CerradoPorCaja() const { return cerradoPorCaja_; }
+
+  // Escape: the cancel button.
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+ private:
+  void OKButton_Click();
+  void CancelButton_Click();
+  void List1_DblClick();
+  // Returns whether the key was taken.
+  bool List1_KeyDown(int codigo, Qt::KeyboardModifiers shift);
+  int IndiceElegido() const;
+
+  QLabel* Label1_;
+  QListWidget* List1_;
+  QPushButton* OKButton_;
+  QPushButton* CancelButton_;
+  std::function<void()> pitido_;
+  std::int16_t seleccionado_ = 0;
+  bool cerradoPorCaja_ = false;
+};
+
+}  // namespace tiendal
+
+#endif
