@@ -2,6 +2,7 @@
 
 #include "audio/reproductor_sdl.h"
 #include "core/aleatorio.h"
+#include "keyboard_window/form2.h"
 #include "mouse_window/form1.h"
 
 namespace tiendal {
@@ -18,6 +19,9 @@ FabricaVentanas FabricaDelPrograma(const QString& carpetaPrograma) {
   FabricaVentanas fabrica;
   fabrica.ratonYTeclado = [carpetaPrograma] {
     return std::make_unique<Form1>(carpetaPrograma, PiezasDelPrograma());
+  };
+  fabrica.soloTeclado = [carpetaPrograma] {
+    return std::make_unique<Form2>(carpetaPrograma, PiezasDelPrograma());
   };
   return fabrica;
 }

@@ -1,0 +1,166 @@
+#include "keyboard_window/form2.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStringList>
+#include <QTextEdit>
+
+#include "audio/lectura.h"
+#include "core/numeros.h"
+#include "core/practica.h"
+
+namespace tiendal {
+namespace {
+
+QString NombrePrecio(int fila) { return QStringLiteral("TBPrecio") + QString::number(fila); }
+
+template <typename T>
+T* Hijo(const QWidget* lienzo, const QString& nombre) {
+  return lienzo->findChild<T*>(nombre, Qt::FindDirectChildrenOnly);
+}
+
+void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion = {}) {
+  if (control == nullptr) return;
+  control->setAccessibleName(nombre);
+  control->setAccessibleDescription(descripcion);
+}
+
+}  // namespace
+
+Form2::Form2(QString carpetaPrograma, Piezas piezas, Elegidor& elegidor, QWidget* padre)
+    : VentanaPractica(
+          std::move(carpetaPrograma), std::move(piezas),
+          Diseno{Estante::Oculto, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()},
+          padre),
+      elegidor_(elegidor) {
+  setObjectName(QStringLiteral("Form2"));
+  NombrarControles();
+}
+
+QString Form2::TextoAyuda() {
+  return QStringList{
+      QStringLiteral("Pulse la tecla aplicaciones para ir agregando los productos necesarios a "
+                     "la lista. "),
+      QStringLiteral("A continuación realice las operaciones matemáticas necesarias e introduzca "
+                     "el resultado."),
+      QStringLiteral("Pulse el botón corregir para comprobar si el resultado es correcto, y el "
+                     "botón Nuevo ejercicio para comenzar otra actividad."),
+      QStringLiteral("Pulsando f2 puede escuchar las cifras de la columna seleccionada en el "
+                     "cuadro del resultado, y pulsando F3 escuchará los productos disponibles."),
+  }
+      .join(QStringLiteral("\r\n"));
+}
+
+void Form2::NombrarControles() {
+  setAccessibleName(QStringLiteral("Tiendal, versión para sólo teclado"));
+  setAccessibleDescription(
+      QStringLiteral("Tecla de aplicaciones: elegir un producto. F2: oír una columna de la "
+                     "cuenta. F3: oír los productos. Control: callar. F1: ayuda"));
+  const QWidget* lienzo = Lienzo();
+  Nombrar(Hijo<QTextEdit>(lienzo, QStringLiteral("Text2")),
+          QStringLiteral("Instrucciones del ejercicio"));
+  Nombrar(Hijo<QLineEdit>(lienzo, QStringLiteral("TBResultado")), QStringLiteral("Resultado"),
+          QStringLiteral("Escriba aquí el resultado. F2 lee las cifras de la columna en la que "
+                         "está el cursor"));
+  Nombrar(Hijo<QWidget>(lienzo, QStringLiteral("LBResultado")), QStringLiteral("Igual"));
+  Nombrar(Hijo<QPushButton>(lienzo, QStringLiteral("CBCorregir")), QStringLiteral("Corregir"),
+          QStringLiteral("Comprueba la lista y el resultado. Atajo: Alt+C"));
+  Nombrar(Hijo<QPushButton>(lienzo, QStringLiteral("CBNuevo")), QStringLiteral("Nuevo ejercicio"),
+          QStringLiteral("Empieza otro ejercicio. Atajo: Alt+N"));
+  if (auto* menu = findChild<QMenu*>(QStringLiteral("MnuOpc"))) {
+    Nombrar(menu, QStringLiteral("Opciones"));
+  }
+  for (int fila = 0; fila < ContarFilas(); ++fila) NombrarFila(fila);
+}
+
+// A row's price box is named after what its label shows, so that the name and the price are
+// read together.
+void Form2::NombrarFila(int fila) {
+  const QWidget* lienzo = Lienzo();
+  QString etiqueta = Nombre(fila).trimmed();
+  while (etiqueta.endsWith(u':') || etiqueta.endsWith(u'=')) etiqueta.chop(1);
+  const QString numero = QString::number(fila + 1);
+  Nombrar(Hijo<QWidget>(lienzo, QStringLiteral("LBNombre") + QString::number(fila)),
+          etiqueta.isEmpty() ? QStringLiteral("Fila %1 vacía").arg(numero) : etiqueta);
+  Nombrar(Hijo<QLineEdit>(lienzo, NombrePrecio(fila)),
+          etiqueta.isEmpty() ? QStringLiteral("Fila %1 de la lista, sin producto").arg(numero)
+                             : QStringLiteral("Fila %1: %2").arg(numero, etiqueta),
+          QStringLiteral("Supr quita de la lista el producto de esta fila"));
+}
+
+void Form2::CrearFila() {
+  VentanaPractica::CrearFila();
+  NombrarFila(ContarFilas() - 1);
+}
+
+void Form2::PonerNombre(int fila, const QString& texto) {
+  VentanaPractica::PonerNombre(fila, texto);
+  NombrarFila(fila);
+}
+
+void Form2::Form_KeyDown(int codigo) {
+  if (codigo == kTeclaAplicaciones) {
+    ElegirProducto();
+    return;
+  }
+  tiendal::Form_KeyDown(codigo, sesion().practica(), *this, CursorResultado(), sonido(),
+                        EsperaProducto::PorPosicion);
+}
+
+void Form2::ElegirProducto() {
+  const Practica& p = sesion().practica();
+  if (p.TipoEjercicio == 0 || p.Productos.isEmpty()) return;
+
+  huecoElegible_.assign(1, -1);
+  elegidor_.PonerDueno(this);
+  elegidor_.VaciarLista();
+  elegidor_.PonerSeleccionado(-1);
+  for (int hueco = 0; hueco < kHuecos; ++hueco) {
+    if (p.EnLista[hueco]) continue;
+    if (huecoElegible_.back() != -1) huecoElegible_.push_back(-1);
+    huecoElegible_.back() = static_cast<std::int16_t>(hueco);
+    elegidor_.AgregarLinea(p.NombreDeHueco(hueco) + QStringLiteral(": ") +
+                           FormatoPrecio(p.PrecioDeHueco(hueco)));
+  }
+  if (elegidor_.ContarLineas() > 0) elegidor_.SeleccionarLinea(0);
+  elegidor_.MostrarModal();
+
+  const int elegido = elegidor_.Seleccionado();
+  if (elegido < 0 || elegido >= static_cast<int>(huecoElegible_.size()) || EstaCerrada()) return;
+  sesion().AgregarProducto(huecoElegible_[elegido]);
+}
+
+void Form2::TBPrecio_KeyDown(int fila) { sesion().LBNombre_Click(fila); }
+
+int Form2::FilaDePrecio(const QObject* objeto) const {
+  for (int fila = 0; fila < ContarFilas(); ++fila) {
+    if (Hijo<QLineEdit>(Lienzo(), NombrePrecio(fila)) == objeto) return fila;
+  }
+  return -1;
+}
+
+bool Form2::eventFilter(QObject* objeto, QEvent* evento) {
+  const bool mio = objeto->isWidgetType() && static_cast<QWidget*>(objeto)->window() == this;
+  if (mio && !EstaCerrada()) {
+    // Under X the Applications key brings a context-menu request before the key itself.
+    if (evento->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(evento)->reason() == QContextMenuEvent::Keyboard) {
+      return true;
+    }
+    // The key press reaches this filter once per widget it travels through; the focused price
+    // box sees it first.
+    if (evento->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evento)->key() == Qt::Key_Delete &&
+        objeto == QApplication::focusWidget()) {
+      const int fila = FilaDePrecio(objeto);
+      if (fila >= 0) Atender([this, fila] { TBPrecio_KeyDown(fila); });
+    }
+  }
+  return VentanaPractica::eventFilter(objeto, evento);
+}
+
+}  // namespace tiendal
