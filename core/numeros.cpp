@@ -5,8 +5,10 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace tiendal {
@@ -21,9 +23,8 @@ double ConvertirC(const std::string& limpio) {
   return strtod_l(limpio.c_str(), nullptr, c);
 }
 
-}  // namespace
-
-double LeerNumero(QStringView texto) {
+// The number at the start of the text, written out plainly ("-12.5e3") for strtod.
+std::string Limpiar(QStringView texto) {
   std::string limpio;
   qsizetype i = 0;
   const qsizetype n = texto.size();
@@ -50,20 +51,61 @@ double LeerNumero(QStringView texto) {
     limpio += '.';
     hayDigitos = digitos() || hayDigitos;
   }
-  if (!hayDigitos) return 0.0;
+  if (!hayDigitos) return {};
 
   saltar();
   if (i < n && QStringView(u"EeDd").contains(texto[i])) {
-    const std::string mantisa = limpio;
+    const size_t mantisa = limpio.size();
     ++i;
     limpio += 'e';
     saltar();
     if (i < n && (texto[i] == u'+' || texto[i] == u'-')) {
       limpio += static_cast<char>(texto[i++].unicode());
     }
-    if (!digitos()) limpio = mantisa;  // "2e" reads as 2
+    if (!digitos()) limpio.resize(mantisa);  // "2e" reads as 2
   }
-  return ConvertirC(limpio);
+  return limpio;
+}
+
+// The common case, "12.5" and the like: at most 15 digits and no exponent are exact as
+// whole / 10^decimals, and that one correctly rounded division is what strtod gives.
+std::optional<double> LeerSencillo(QStringView texto) {
+  static constexpr double kPotencias[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  qsizetype i = 0;
+  const qsizetype n = texto.size();
+  const bool negativo = i < n && texto[i] == u'-';
+  if (i < n && (texto[i] == u'+' || texto[i] == u'-')) ++i;
+  std::uint64_t entero = 0;
+  int cifras = 0, decimales = 0;
+  bool punto = false;
+  for (; i < n; ++i) {
+    const QChar c = texto[i];
+    if (EsDigito(c)) {
+      entero = entero * 10 + (c.unicode() - u'0');
+      ++cifras;
+      if (punto) ++decimales;
+    } else if (c == u'.' && !punto) {
+      punto = true;
+    } else {
+      break;
+    }
+  }
+  if (cifras == 0 || cifras > 15) return std::nullopt;
+  if (i < n) {
+    const QChar c = texto[i];
+    if (EsEspacio(c) || c == u'.' || QStringView(u"EeDd").contains(c)) return std::nullopt;
+  }
+  const double valor = static_cast<double>(entero) / kPotencias[decimales];
+  return negativo ? -valor : valor;
+}
+
+}  // namespace
+
+double LeerNumero(QStringView texto) {
+  if (const auto sencillo = LeerSencillo(texto)) return *sencillo;
+  const std::string limpio = Limpiar(texto);
+  return limpio.empty() ? 0.0 : ConvertirC(limpio);
 }
 
 float ASimple(double valor) {
