@@ -21,8 +21,7 @@ enum class EsperaProducto {
 };
 
 // F2: the figures of one column of the written sum, chosen by the caret in the result box.
-void LeerColumna(const Practica& practica, const Vista& vista, int cursorResultado,
-                 Sonido& sonido);
+void LeerColumna(const Practica& practica, const Vista& vista, int cursorResultado, Sonido& sonido);
 
 // F3: "lista.wav", then the six shelf products in slot order; Ctrl ends it.
 void LeerProductos(Practica& practica, Sonido& sonido,

@@ -1,0 +1,40 @@
+#ifndef TIENDAL_AUDIO_REPRODUCTOR_SDL_H
+#define TIENDAL_AUDIO_REPRODUCTOR_SDL_H
+
+#include <QString>
+#include <memory>
+
+#include "audio/reproductor.h"
+
+namespace tiendal {
+
+// The window's player on SDL's audio subsystem. WAV files are decoded whole and converted to the
+// device's format before they start; the device's thread hands them over buffer by buffer and,
+// when a sound starts and when it has played out, wakes the thread that created the player so
+// that a wait blocked in its event loop looks again. Players alive at the same time share one
+// device and are heard together. A file that cannot be played, or a machine without a sound
+// device, gives a sound that has ended at once; each such fault is told once on stderr.
+// Create, use and destroy a player on the thread that runs its window's event loop.
+class ReproductorSdl final : public Reproductor {
+ public:
+  ReproductorSdl();
+  ~ReproductorSdl() override;
+  ReproductorSdl(const ReproductorSdl&) = delete;
+  ReproductorSdl& operator=(const ReproductorSdl&) = delete;
+
+  void Abrir(const QString& ruta) override;
+  bool Ocupado() const override;
+  void Detener() override;
+  double Posicion() const override;
+
+  // Length in seconds of the last sound opened, as converted for the device; 0 when it failed.
+  double Duracion() const;
+
+ private:
+  struct Estado;
+  std::unique_ptr<Estado> estado_;
+};
+
+}  // namespace tiendal
+
+#endif

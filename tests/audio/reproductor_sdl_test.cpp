@@ -1,0 +1,406 @@
+#include "audio/reproductor_sdl.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+
+#include "audio/lectura.h"
+#include "audio/sonido.h"
+#include "core/practica.h"
+#include "vista_lectura.h"
+#include "wav.h"
+
+namespace tiendal {
+namespace {
+
+// Warnings the player writes, caught instead of going to stderr.
+class Avisos final {
+ public:
+  Avisos() {
+    lista_ = &avisos;
+    anterior_ = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& texto) { lista_->append(texto); });
+  }
+  ~Avisos() { qInstallMessageHandler(anterior_); }
+  Avisos(const Avisos&) = delete;
+  Avisos& operator=(const Avisos&) = delete;
+
+  QStringList avisos;
+
+ private:
+  static inline QStringList* lista_ = nullptr;
+  QtMessageHandler anterior_;
+};
+
+// Sets an environment variable for the life of the object. SDL reads its driver when its audio
+// starts, which is when the first player of the program is made and no other is alive.
+class Entorno final {
+ public:
+  Entorno(const char* nombre, const QByteArray& valor)
+      : nombre_(nombre), antes_(qgetenv(nombre)), habia_(qEnvironmentVariableIsSet(nombre)) {
+    qputenv(nombre, valor);
+  }
+  ~Entorno() {
+    if (habia_) {
+      qputenv(nombre_, antes_);
+    } else {
+      qunsetenv(nombre_);
+    }
+  }
+  Entorno(const Entorno&) = delete;
+  Entorno& operator=(const Entorno&) = delete;
+
+ private:
+  const char* nombre_;
+  QByteArray antes_;
+  bool habia_;
+};
+
+class ReproductorReal : public testing::Test {
+ protected:
+  QString Archivo(const QString& nombre, const QByteArray& bytes) {
+    const QString ruta = carpeta.filePath(nombre);
+    EXPECT_TRUE(Escribir(ruta, bytes));
+    return ruta;
+  }
+  QString Tono(const QString& nombre, double segundos) {
+    return Archivo(
+        nombre, GenerarWav(Codificacion::S16, 22050, 1, static_cast<int>(segundos * 22050)).bytes);
+  }
+  // Handles events until the sound has played at least `segundos`, or has ended.
+  void HastaPosicion(double segundos) {
+    while (reproductor.Ocupado() && reproductor.Posicion() < segundos) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+      QThread::msleep(2);
+    }
+  }
+
+  QTemporaryDir carpeta;
+  ReproductorSdl reproductor;
+  Sonido sonido{reproductor, carpeta.path()};
+};
+
+struct CasoWav {
+  Codificacion codificacion;
+  int frecuencia;
+  int canales;
+};
+
+void PrintTo(const CasoWav& caso, std::ostream* os) {
+  *os << NombreCodificacion(caso.codificacion).toStdString() << ' ' << caso.frecuencia << ' '
+      << caso.canales;
+}
+
+class Codificaciones : public ReproductorReal, public testing::WithParamInterface<CasoWav> {};
+
+TEST_P(Codificaciones, SuenaEnteroYTermina) {
+  const CasoWav& caso = GetParam();
+  const Wav wav =
+      GenerarWav(caso.codificacion, caso.frecuencia, caso.canales, caso.frecuencia / 10);
+  Archivo(QStringLiteral("a.wav"), wav.bytes);
+
+  sonido.ReproducirSonido(QStringLiteral("a.wav"));
+
+  EXPECT_TRUE(reproductor.Ocupado());
+  EXPECT_NEAR(reproductor.Duracion(), wav.Segundos(), 0.002);
+  EXPECT_FALSE(sonido.EsperarSonido());
+  EXPECT_FALSE(reproductor.Ocupado());
+  EXPECT_EQ(reproductor.Posicion(), 0.0);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones, testing::Values(
+  CasoWav{Codificacion::U8, 11025, 1},
+  CasoWav{Codificacion::S16, 22050, 1},
+  CasoWav{Codificacion::S16, 44100, 2},
+  CasoWav{Codificacion::S16, 48000, 2},
+  CasoWav{Codificacion::S24, 22050, 1},
+  CasoWav{Codificacion::S24Extensible, 44100, 2},
+  CasoWav{Codificacion::S32, 16000, 1},
+  CasoWav{Codificacion::F32, 22050, 2},
+  CasoWav{Codificacion::MuLaw, 8000, 1},
+  CasoWav{Codificacion::ALaw, 8000, 1},
+  CasoWav{Codificacion::ImaAdpcm, 22050, 1},
+  CasoWav{Codificacion::ImaAdpcm, 11025, 2},
+  CasoWav{Codificacion::MsAdpcm, 22050, 1},
+  CasoWav{Codificacion::MsAdpcm, 8000, 2}
+), [](const testing::TestParamInfo<CasoWav>& dato) {
+  return (NombreCodificacion(dato.param.codificacion) + QString::number(dato.param.frecuencia) +
+          (dato.param.canales == 2 ? QStringLiteral("Estereo") : QStringLiteral("Mono")))
+      .toStdString();
+});
+// clang-format on
+
+TEST_F(ReproductorReal, SinSonidoEstaParado) {
+  EXPECT_FALSE(reproductor.Ocupado());
+  EXPECT_EQ(reproductor.Posicion(), 0.0);
+  EXPECT_FALSE(sonido.EsperarSonido());
+  reproductor.Detener();
+  EXPECT_FALSE(reproductor.Ocupado());
+}
+
+TEST_F(ReproductorReal, LaPosicionCreceMientrasSuena) {
+  reproductor.Abrir(Tono(QStringLiteral("a.wav"), 0.2));
+  HastaPosicion(0.001);
+  ASSERT_TRUE(reproductor.Ocupado());
+  const double primera = reproductor.Posicion();
+  HastaPosicion(primera + 0.001);
+  ASSERT_TRUE(reproductor.Ocupado());
+  EXPECT_GT(reproductor.Posicion(), primera);
+  EXPECT_LE(reproductor.Posicion(), reproductor.Duracion());
+}
+
+TEST_F(ReproductorReal, UnSonidoNuevoCortaElAnteriorYEmpiezaDesdeElPrincipio) {
+  const QString largo = Tono(QStringLiteral("largo.wav"), 2.0);
+  const QString corto = Tono(QStringLiteral("corto.wav"), 0.05);
+  reproductor.Abrir(largo);
+  HastaPosicion(0.1);
+  ASSERT_TRUE(reproductor.Ocupado());
+
+  reproductor.Abrir(corto);
+
+  EXPECT_TRUE(reproductor.Ocupado());
+  EXPECT_NEAR(reproductor.Duracion(), 0.05, 0.001);
+  EXPECT_LT(reproductor.Posicion(), 0.1);  // the short sound never gets that far
+  EXPECT_FALSE(sonido.EsperarSonido());
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(reproductor.Ocupado());  // the long one does not come back
+}
+
+TEST_F(ReproductorReal, DetenerParaElSonidoAlMomento) {
+  reproductor.Abrir(Tono(QStringLiteral("a.wav"), 2.0));
+  ASSERT_TRUE(reproductor.Ocupado());
+  reproductor.Detener();
+  EXPECT_FALSE(reproductor.Ocupado());
+  EXPECT_EQ(reproductor.Posicion(), 0.0);
+  EXPECT_FALSE(sonido.EsperarSonido());
+}
+
+TEST_F(ReproductorReal, CtrlDuranteLaEsperaDelBucleDeEventos) {
+  sonido.ReproducirSonido(QStringLiteral("a.wav"));
+  Tono(QStringLiteral("a.wav"), 2.0);
+  sonido.ReproducirSonido(QStringLiteral("a.wav"));
+  bool detenida = false;
+  QTimer::singleShot(0, [&] {
+    sonido.DetenerSonido();
+    detenida = true;
+  });
+  EXPECT_TRUE(sonido.EsperarSonido([&] { return detenida; }));
+  EXPECT_FALSE(reproductor.Ocupado());
+}
+
+TEST_F(ReproductorReal, CerrarDuranteLaEspera) {
+  Tono(QStringLiteral("a.wav"), 2.0);
+  sonido.ReproducirSonido(QStringLiteral("a.wav"));
+  QTimer::singleShot(0, [&] { sonido.Cerrar(); });
+  EXPECT_TRUE(sonido.EsperarSonido());
+  EXPECT_FALSE(reproductor.Ocupado());
+  sonido.ReproducirSonido(QStringLiteral("a.wav"));
+  EXPECT_FALSE(reproductor.Ocupado());
+}
+
+TEST_F(ReproductorReal, EsperarPosicionConUnSonidoVacioNoSeQuedaColgada) {
+  Archivo(QStringLiteral("vacio.wav"), GenerarWav(Codificacion::S16, 22050, 1, 0).bytes);
+  Tono(QStringLiteral("corto.wav"), 0.001);
+  for (const char* nombre : {"vacio.wav", "corto.wav", "no-existe.wav"}) {
+    sonido.ReproducirSonido(QString::fromUtf8(nombre));
+    EXPECT_FALSE(sonido.EsperarPosicion([] { return false; })) << nombre;
+  }
+}
+
+struct CasoFallo {
+  const char* nombre;
+  QByteArray bytes;  // null: no file at all
+};
+
+void PrintTo(const CasoFallo& caso, std::ostream* os) { *os << caso.nombre; }
+
+class ArchivosQueNoSuenan : public ReproductorReal,
+                            public testing::WithParamInterface<CasoFallo> {};
+
+TEST_P(ArchivosQueNoSuenan, CuentanComoTerminadosYSeAvisaUnaVez) {
+  const CasoFallo& caso = GetParam();
+  const QString nombre = QString::fromUtf8(caso.nombre) + QStringLiteral(".wav");
+  if (!caso.bytes.isNull()) Archivo(nombre, caso.bytes);
+  Avisos avisos;
+  reproductor.Abrir(Tono(QStringLiteral("largo.wav"), 2.0));
+  ASSERT_TRUE(reproductor.Ocupado());
+
+  for (int vez = 0; vez < 3; ++vez) {
+    sonido.ReproducirSonido(nombre);
+    EXPECT_FALSE(reproductor.Ocupado());
+    EXPECT_EQ(reproductor.Duracion(), 0.0);
+    EXPECT_FALSE(sonido.EsperarSonido());
+  }
+  ASSERT_EQ(avisos.avisos.size(), 1);
+  EXPECT_TRUE(avisos.avisos[0].contains(nombre)) << avisos.avisos[0].toStdString();
+}
+
+QByteArray Truncado(int bytes) {
+  return GenerarWav(Codificacion::S16, 22050, 1, 2205).bytes.left(bytes);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Casos, ArchivosQueNoSuenan, testing::Values(
+  CasoFallo{"NoExiste", QByteArray()},
+  CasoFallo{"Vacio", QByteArray("")},
+  CasoFallo{"Texto", QByteArray("Esto no es un archivo de sonido.\r\n")},
+  CasoFallo{"SoloRiff", Truncado(12)},
+  CasoFallo{"SinDatos", Truncado(36)},
+  CasoFallo{"Gsm", GenerarWav(Codificacion::Gsm, 8000, 1, 800).bytes}
+), [](const testing::TestParamInfo<CasoFallo>& dato) { return dato.param.nombre; });
+// clang-format on
+
+TEST_F(ReproductorReal, ArchivoCortadoSuenaLoQueTiene) {
+  Archivo(QStringLiteral("cortado.wav"), Truncado(44 + 2 * 1000));
+  sonido.ReproducirSonido(QStringLiteral("cortado.wav"));
+  EXPECT_NEAR(reproductor.Duracion(), 1000.0 / 22050, 0.002);
+  EXPECT_FALSE(sonido.EsperarSonido());
+}
+
+TEST_F(ReproductorReal, NombreEnOtrasMayusculas) {
+  Tono(QStringLiteral("IGUAL.WAV"), 0.05);
+  sonido.ReproducirSonido(QStringLiteral("igual.wav"));
+  EXPECT_TRUE(reproductor.Ocupado());
+  EXPECT_FALSE(sonido.EsperarSonido());
+}
+
+TEST_F(ReproductorReal, DosReproductoresALaVez) {
+  ReproductorSdl otro;
+  reproductor.Abrir(Tono(QStringLiteral("a.wav"), 0.1));
+  otro.Abrir(Tono(QStringLiteral("b.wav"), 0.05));
+  EXPECT_TRUE(reproductor.Ocupado());
+  EXPECT_TRUE(otro.Ocupado());
+  Sonido sonidoOtro(otro, carpeta.path());
+  EXPECT_FALSE(sonidoOtro.EsperarSonido());
+  EXPECT_FALSE(sonido.EsperarSonido());
+}
+
+TEST_F(ReproductorReal, DestruirloMientrasSuena) {
+  const QString ruta = Tono(QStringLiteral("a.wav"), 1.0);
+  for (int vez = 0; vez < 3; ++vez) {
+    auto otro = std::make_unique<ReproductorSdl>();
+    otro->Abrir(ruta);
+    while (otro->Posicion() <= 0 && otro->Ocupado()) QThread::msleep(1);
+  }
+  QCoreApplication::processEvents();  // the wake-ups of the players gone were dropped with them
+  SUCCEED();
+}
+
+TEST_F(ReproductorReal, LecturaDeUnaColumnaConSonidosReales) {
+  for (const char* nombre : {"1.wav", "3.wav", "igual.wav", "coma.wav"}) {
+    Tono(QString::fromUtf8(nombre), 0.05);
+  }
+  Archivo(QStringLiteral("2.wav"), QByteArray("roto"));
+  Practica practica;
+  practica.TipoEjercicio = 1;
+  practica.MaxFilas = 3;
+  int usos = 0;
+  VistaLectura vista(&usos);
+  vista.precios = {"1", "2", "1,3"};
+  vista.resultado = QStringLiteral("4,3");
+  Avisos avisos;
+
+  EXPECT_TRUE(Form_KeyDown(kTeclaF2, practica, vista, 3, sonido));
+
+  EXPECT_FALSE(reproductor.Ocupado());
+  EXPECT_EQ(avisos.avisos.size(), 1);  // the broken "2.wav"
+}
+
+TEST(SinDispositivo, TodoSonidoTerminaEnseguidaYSeAvisaUnaVez) {
+  const Entorno controlador("SDL_AUDIODRIVER", "ninguno");
+  QTemporaryDir carpeta;
+  ASSERT_TRUE(Escribir(carpeta.filePath(QStringLiteral("a.wav")),
+                       GenerarWav(Codificacion::S16, 22050, 1, 2205).bytes));
+  Avisos avisos;
+  {
+    ReproductorSdl reproductor;
+    Sonido sonido(reproductor, carpeta.path());
+    for (int vez = 0; vez < 3; ++vez) {
+      sonido.ReproducirSonido(QStringLiteral("a.wav"));
+      EXPECT_FALSE(reproductor.Ocupado());
+      EXPECT_EQ(reproductor.Posicion(), 0.0);
+      EXPECT_FALSE(sonido.EsperarSonido());
+    }
+  }
+  {
+    ReproductorSdl otro;
+    otro.Abrir(carpeta.filePath(QStringLiteral("a.wav")));
+    EXPECT_FALSE(otro.Ocupado());
+  }
+  EXPECT_EQ(avisos.avisos.size(), 1);
+}
+
+struct CasoSalida {
+  Codificacion codificacion;
+  int frecuencia;
+  int canales;
+  int picoEsperado;  // of the device's 16-bit samples
+};
+
+void PrintTo(const CasoSalida& caso, std::ostream* os) {
+  *os << NombreCodificacion(caso.codificacion).toStdString();
+}
+
+class Salida : public testing::TestWithParam<CasoSalida> {};
+
+// What reaches the device, written to a file by SDL's disk driver: the decoded and converted
+// sound, not noise and not silence.
+TEST_P(Salida, ElDispositivoRecibeElSonidoDelArchivo) {
+  const CasoSalida& caso = GetParam();
+  QTemporaryDir carpeta;
+  const QString salida = carpeta.filePath(QStringLiteral("salida.raw"));
+  const Entorno controlador("SDL_AUDIODRIVER", "disk");
+  const Entorno archivo("SDL_DISKAUDIOFILE", QFile::encodeName(salida));
+  const Wav wav =
+      GenerarWav(caso.codificacion, caso.frecuencia, caso.canales, caso.frecuencia / 20);
+  ASSERT_TRUE(Escribir(carpeta.filePath(QStringLiteral("a.wav")), wav.bytes));
+  {
+    ReproductorSdl reproductor;
+    Sonido sonido(reproductor, carpeta.path());
+    sonido.ReproducirSonido(QStringLiteral("a.wav"));
+    ASSERT_TRUE(reproductor.Ocupado());
+    sonido.EsperarSonido();
+  }
+
+  QFile crudo(salida);
+  ASSERT_TRUE(crudo.open(QIODevice::ReadOnly));
+  const QByteArray bytes = crudo.readAll();
+  const auto* muestras = reinterpret_cast<const qint16*>(bytes.constData());
+  const qsizetype n = bytes.size() / 2;
+  int pico = 0;
+  qsizetype sonoras = 0;
+  for (qsizetype i = 0; i < n; ++i) {
+    pico = std::max(pico, std::abs(static_cast<int>(muestras[i])));
+    if (muestras[i] != 0) ++sonoras;
+  }
+  // A step from silence overshoots a little once resampled.
+  EXPECT_NEAR(pico, caso.picoEsperado, caso.picoEsperado / 8);
+  // 44.1 kHz stereo for the sound's length, give or take the resampler's edges.
+  EXPECT_NEAR(static_cast<double>(sonoras), wav.Segundos() * 44100 * 2, 44100 * 2 * 0.01);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Casos, Salida, testing::Values(
+  CasoSalida{Codificacion::U8, 22050, 1, 16384},
+  CasoSalida{Codificacion::S16, 44100, 2, 16384},
+  CasoSalida{Codificacion::S24, 48000, 1, 16384},
+  CasoSalida{Codificacion::F32, 22050, 2, 16384},
+  CasoSalida{Codificacion::MuLaw, 8000, 1, 16384},
+  CasoSalida{Codificacion::ALaw, 8000, 1, 16384},
+  CasoSalida{Codificacion::ImaAdpcm, 22050, 1, 1024},
+  CasoSalida{Codificacion::MsAdpcm, 11025, 2, 1024}
+), [](const testing::TestParamInfo<CasoSalida>& dato) {
+  return NombreCodificacion(dato.param.codificacion).toStdString();
+});
+// clang-format on
+
+}  // namespace
+}  // namespace tiendal
