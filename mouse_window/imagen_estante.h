@@ -22,7 +22,8 @@ class ImagenEstante final : public QWidget {
   void Estirar(QSize tamano);
   bool Estirada() const { return estirada_; }
   QSize TamanoPropio() const { return propio_; }
-  bool TieneImagen() const { return !pixmap_.isNull(); }
+  // Device pixels decoded for the screen; empty until the picture is shown.
+  QSize PixelesDecodificados() const { return pixmap_.size(); }
 
  protected:
   void showEvent(QShowEvent* evento) override;
