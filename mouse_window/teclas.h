@@ -1,6 +1,8 @@
 #ifndef TIENDAL_MOUSE_WINDOW_TECLAS_H
 #define TIENDAL_MOUSE_WINDOW_TECLAS_H
 
+#include <QtCore/qnamespace.h>
+
 #include "audio/lectura.h"
 
 namespace tiendal {
