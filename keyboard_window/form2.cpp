@@ -12,6 +12,7 @@
 #include "audio/lectura.h"
 #include "core/numeros.h"
 #include "core/practica.h"
+#include "mouse_window/teclas.h"
 
 namespace tiendal {
 namespace {
@@ -149,6 +150,14 @@ bool Form2::eventFilter(QObject* objeto, QEvent* evento) {
     // Under X the Applications key brings a context-menu request before the key itself.
     if (evento->type() == QEvent::ContextMenu &&
         static_cast<QContextMenuEvent*>(evento)->reason() == QContextMenuEvent::Keyboard) {
+      return true;
+    }
+    // The keys of the key preview are acted on once, then stopped: no control has a use for
+    // them, and once the chooser or a message box has closed the window may not have its focus
+    // back yet, so the same press travelling on to the parents would be taken for a second one.
+    if (evento->type() == QEvent::KeyPress &&
+        CodigoTecla(static_cast<QKeyEvent*>(evento)->key()) != 0) {
+      VentanaPractica::eventFilter(objeto, evento);
       return true;
     }
     // The key press reaches this filter once per widget it travels through; the focused price

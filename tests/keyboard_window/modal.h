@@ -7,17 +7,25 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <QtTest/QTest>
 #include <algorithm>
 #include <functional>
 
 namespace tiendal::prueba {
 
-// The offscreen platform has no window manager to activate a window as it opens.
+// The offscreen platform has no window manager: a window is not activated as it opens, nor
+// given the focus back when a dialog over it hides (the hidden dialog keeps it), and a dialog
+// shown again is not activated anew.
 inline void Activar(QWidget& ventana) {
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&ventana));
-  ventana.activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&ventana));
+  if (QApplication::activeWindow() == &ventana) return;
+  if (QGuiApplication::focusWindow() == ventana.windowHandle()) {
+    QApplication::setActiveWindow(&ventana);
+  } else {
+    ventana.windowHandle()->requestActivate();
+  }
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &ventana; }));
 }
 
 // A key to the control that has the focus. An access key "clicks" its button a moment later,
