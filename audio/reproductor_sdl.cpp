@@ -2,18 +2,26 @@
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <QEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstring>
+#include <future>
 #include <vector>
+
+#include "audio/memoria_sonidos.h"
+#include "audio/wav_sdl.h"
 
 namespace tiendal {
 namespace {
@@ -22,6 +30,12 @@ constexpr int kFrecuencia = 44100;
 constexpr Uint8 kCanales = 2;
 // 11.6 ms at 44.1 kHz: the start and the end of a sound are seen within one buffer.
 constexpr Uint16 kMuestrasPorBloque = 512;
+// About three minutes of sound as the device takes it.
+constexpr std::size_t kMemoriaBytes = 32u << 20;
+// A longer sound starts on its first part, converted at once, while the whole of it is
+// converted on another thread; it takes the place of the part long before that has played.
+constexpr double kCabezaSegundos = 0.25;
+constexpr int kCortesia = 10;
 
 // Each fault is told once per run, however often the pupil asks for the sound.
 void AvisarUnaVez(const QString& clave, const QString& texto) {
@@ -34,45 +48,6 @@ void AvisarUnaVez(const QString& clave, const QString& texto) {
 }
 
 QString ErrorSdl() { return QString::fromUtf8(SDL_GetError()); }
-
-// Decodes a WAV file and converts it to the device's format. Empty on failure, with the reason.
-bool CargarWav(const QString& ruta, const SDL_AudioSpec& destino, std::vector<Uint8>& salida,
-               QString& fallo) {
-  SDL_RWops* archivo = SDL_RWFromFile(QFile::encodeName(ruta).constData(), "rb");
-  if (archivo == nullptr) {
-    fallo = ErrorSdl();
-    return false;
-  }
-  SDL_AudioSpec origen{};
-  Uint8* datos = nullptr;
-  Uint32 largo = 0;
-  if (SDL_LoadWAV_RW(archivo, 1, &origen, &datos, &largo) == nullptr) {
-    fallo = ErrorSdl();
-    return false;
-  }
-  const std::unique_ptr<Uint8, decltype(&SDL_FreeWAV)> liberar(datos, &SDL_FreeWAV);
-
-  SDL_AudioCVT cvt{};
-  if (SDL_BuildAudioCVT(&cvt, origen.format, origen.channels, origen.freq, destino.format,
-                        destino.channels, destino.freq) < 0) {
-    fallo = ErrorSdl();
-    return false;
-  }
-  if (largo == 0 || cvt.needed == 0) {
-    salida.assign(datos, datos + largo);
-    return true;
-  }
-  salida.assign(static_cast<std::size_t>(largo) * static_cast<std::size_t>(cvt.len_mult), 0);
-  std::memcpy(salida.data(), datos, largo);
-  cvt.buf = salida.data();
-  cvt.len = static_cast<int>(largo);
-  if (SDL_ConvertAudio(&cvt) < 0) {
-    fallo = ErrorSdl();
-    return false;
-  }
-  salida.resize(static_cast<std::size_t>(cvt.len_cvt));
-  return true;
-}
 
 }  // namespace
 
@@ -89,11 +64,27 @@ struct ReproductorSdl::Estado {
     return dispositivo;
   }
   static void SDLCALL Rellenar(void* datos, Uint8* salida, int bytes);
+  // Used on the players' thread only.
+  static MemoriaSonidos& Memoria() {
+    static MemoriaSonidos memoria(kMemoriaBytes);
+    return memoria;
+  }
 
-  void Mezclar(Uint8* salida, std::size_t bytes);
+  // A whole sound being converted on another thread, for the memory once it is done.
+  struct Conversion {
+    QString clave;
+    MemoriaSonidos::Huella huella;
+    std::future<MemoriaSonidos::Muestras> muestras;
+  };
+
   bool Conectar();
   void Desconectar();
+  void Mezclar(Uint8* salida, std::size_t bytes);
   void Despertar() { QCoreApplication::postEvent(&despertador, new QEvent(QEvent::User)); }
+  void Empezar(MemoriaSonidos::Muestras nuevas, bool completas);
+  void ConvertirResto(std::shared_ptr<const WavDecodificado> wav, const QString& clave,
+                      MemoriaSonidos::Huella huella);
+  void RecogerConversiones(bool esperar);
 
   bool sdlIniciado = false;
   bool conectado = false;
@@ -102,11 +93,14 @@ struct ReproductorSdl::Estado {
   SDL_AudioSpec formato{};
   double bytesPorSegundo = 1;
   double duracion = 0;
+  std::vector<Conversion> conversiones;
   // Lives in the thread that made the player; an event posted to it wakes that thread's loop.
   QObject despertador;
 
   // Held under the device's lock: the audio thread reads them while filling a buffer.
-  std::vector<Uint8> muestras;
+  MemoriaSonidos::Muestras muestras;
+  bool completas = true;  // false while the rest of the sound is still being converted
+  std::uint64_t generacion = 0;
   std::size_t entregados = 0;
 
   std::atomic<bool> ocupado{false};
@@ -122,8 +116,9 @@ void SDLCALL ReproductorSdl::Estado::Rellenar(void* datos, Uint8* salida, int by
 
 void ReproductorSdl::Estado::Mezclar(Uint8* salida, std::size_t bytes) {
   if (!ocupado.load()) return;
-  const std::size_t quedan = muestras.size() - entregados;
+  const std::size_t quedan = muestras->size() - entregados;
   if (quedan == 0) {
+    if (!completas) return;  // the rest is late: a moment of silence
     // The last samples went out with the previous buffer, which the device has now played.
     ocupado.store(false);
     bytesEntregados.store(0);
@@ -132,7 +127,7 @@ void ReproductorSdl::Estado::Mezclar(Uint8* salida, std::size_t bytes) {
   }
   const bool primero = entregados == 0;
   const std::size_t n = std::min(quedan, bytes);
-  SDL_MixAudioFormat(salida, muestras.data() + entregados, formato.format, static_cast<Uint32>(n),
+  SDL_MixAudioFormat(salida, muestras->data() + entregados, formato.format, static_cast<Uint32>(n),
                      SDL_MIX_MAXVOLUME);
   entregados += n;
   bytesEntregados.store(entregados);
@@ -189,6 +184,55 @@ void ReproductorSdl::Estado::Desconectar() {
   }
 }
 
+void ReproductorSdl::Estado::Empezar(MemoriaSonidos::Muestras nuevas, bool enteras) {
+  const bool suena = nuevas && !nuevas->empty();
+  SDL_LockAudioDevice(dispositivo);
+  muestras.swap(nuevas);
+  completas = enteras;
+  ++generacion;
+  entregados = 0;
+  bytesEntregados.store(0);
+  ocupado.store(suena);
+  SDL_UnlockAudioDevice(dispositivo);
+  // The sound cut off, if any, is let go here, out of the audio thread's way.
+}
+
+void ReproductorSdl::Estado::ConvertirResto(std::shared_ptr<const WavDecodificado> wav,
+                                            const QString& clave, MemoriaSonidos::Huella huella) {
+  SDL_LockAudioDevice(dispositivo);
+  const std::uint64_t estaVez = generacion;
+  SDL_UnlockAudioDevice(dispositivo);
+  auto tarea = [this, wav = std::move(wav), estaVez]() -> MemoriaSonidos::Muestras {
+    // Behind the audio thread and the window on a busy machine: there is time to spare.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kCortesia);
+    std::vector<Uint8> convertidas;
+    QString fallo;
+    MemoriaSonidos::Muestras enteras;
+    if (ConvertirWav(*wav, wav->bytes, formato, convertidas, fallo)) {
+      enteras = std::make_shared<const std::vector<Uint8>>(std::move(convertidas));
+    }
+    SDL_LockAudioDevice(dispositivo);
+    if (generacion == estaVez) {
+      // Same samples as the first part up to where it was cut, so the sound goes on seamlessly.
+      if (enteras && enteras->size() >= entregados) muestras = enteras;
+      completas = true;
+    }
+    SDL_UnlockAudioDevice(dispositivo);
+    return enteras;
+  };
+  conversiones.push_back({clave, huella, std::async(std::launch::async, std::move(tarea))});
+}
+
+void ReproductorSdl::Estado::RecogerConversiones(bool esperar) {
+  std::erase_if(conversiones, [esperar](Conversion& c) {
+    if (!esperar && c.muestras.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+      return false;
+    }
+    if (auto enteras = c.muestras.get()) Memoria().Guardar(c.clave, c.huella, std::move(enteras));
+    return true;
+  });
+}
+
 ReproductorSdl::ReproductorSdl() : estado_(std::make_unique<Estado>()) {
   // SDL's own SIGINT/SIGTERM handlers would turn them into quit events that nobody reads.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -201,6 +245,7 @@ ReproductorSdl::ReproductorSdl() : estado_(std::make_unique<Estado>()) {
 }
 
 ReproductorSdl::~ReproductorSdl() {
+  estado_->RecogerConversiones(true);
   // Once off the device's list, the audio thread posts nothing more to the waker.
   estado_->Desconectar();
   if (estado_->sdlIniciado) SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -210,21 +255,41 @@ void ReproductorSdl::Abrir(const QString& ruta) {
   Estado& e = *estado_;
   e.duracion = 0;
   if (!e.Conectar()) return;
+  e.RecogerConversiones(false);
 
-  std::vector<Uint8> muestras;
-  QString fallo;
-  if (!CargarWav(ruta, e.formato, muestras, fallo)) {
-    AvisarUnaVez(ruta, QStringLiteral("Tiendal: no se puede reproducir «%1»: %2").arg(ruta, fallo));
-    muestras.clear();
+  const QFileInfo info(ruta);
+  const MemoriaSonidos::Huella huella{info.size(), info.lastModified().toMSecsSinceEpoch()};
+  const QString clave = QStringLiteral("%1 %2 %3 ")
+                            .arg(e.formato.freq)
+                            .arg(e.formato.channels)
+                            .arg(e.formato.format) +
+                        ruta;
+  if (auto guardadas = Estado::Memoria().Buscar(clave, huella)) {
+    e.duracion = static_cast<double>(guardadas->size()) / e.bytesPorSegundo;
+    e.Empezar(std::move(guardadas), true);
+    return;
   }
-  e.duracion = static_cast<double>(muestras.size()) / e.bytesPorSegundo;
 
-  SDL_LockAudioDevice(e.dispositivo);
-  e.muestras.swap(muestras);
-  e.entregados = 0;
-  e.bytesEntregados.store(0);
-  e.ocupado.store(!e.muestras.empty());
-  SDL_UnlockAudioDevice(e.dispositivo);
+  QString fallo;
+  const auto wav = DecodificarWav(ruta, fallo);
+  std::vector<Uint8> convertidas;
+  Uint32 primeros = 0;
+  if (wav) {
+    const Uint32 cuadro = wav->BytesPorCuadro();
+    const auto cabeza = static_cast<Uint32>(kCabezaSegundos * wav->formato.freq) * cuadro;
+    primeros = wav->bytes > 2 * cabeza ? cabeza : wav->bytes;
+  }
+  if (!wav || !ConvertirWav(*wav, primeros, e.formato, convertidas, fallo)) {
+    AvisarUnaVez(ruta, QStringLiteral("Tiendal: no se puede reproducir «%1»: %2").arg(ruta, fallo));
+    e.Empezar(nullptr, true);
+    return;
+  }
+  e.duracion = wav->Segundos();
+  auto nuevas = std::make_shared<const std::vector<Uint8>>(std::move(convertidas));
+  const bool enteras = primeros == wav->bytes;
+  if (enteras) Estado::Memoria().Guardar(clave, huella, nuevas);
+  e.Empezar(std::move(nuevas), enteras);
+  if (!enteras) e.ConvertirResto(wav, clave, huella);
 }
 
 bool ReproductorSdl::Ocupado() const { return estado_->ocupado.load(); }

@@ -13,6 +13,7 @@
 
 #include "audio/lectura.h"
 #include "audio/sonido.h"
+#include "audio/wav_sdl.h"
 #include "core/practica.h"
 #include "vista_lectura.h"
 #include "wav.h"
@@ -174,6 +175,33 @@ TEST_F(ReproductorReal, UnSonidoNuevoCortaElAnteriorYEmpiezaDesdeElPrincipio) {
   EXPECT_FALSE(reproductor.Ocupado());  // the long one does not come back
 }
 
+TEST_F(ReproductorReal, CortadoMientrasSeConvierteElResto) {
+  // A long sound starts on its first part; cut off at once, the rest converted meanwhile must
+  // not come back in place of the next sound.
+  const QString largo = Tono(QStringLiteral("largo.wav"), 1.0);
+  const QString corto = Tono(QStringLiteral("corto.wav"), 0.05);
+  reproductor.Abrir(largo);
+  EXPECT_NEAR(reproductor.Duracion(), 1.0, 0.001);
+  reproductor.Abrir(corto);
+  EXPECT_NEAR(reproductor.Duracion(), 0.05, 0.001);
+  EXPECT_FALSE(sonido.EsperarSonido());
+  QThread::msleep(50);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(reproductor.Ocupado());
+  reproductor.Abrir(largo);
+  EXPECT_NEAR(reproductor.Duracion(), 1.0, 0.001);
+  reproductor.Detener();
+}
+
+TEST_F(ReproductorReal, DestruidoMientrasSeConvierteElResto) {
+  for (int vez = 0; vez < 3; ++vez) {
+    const QString largo = Tono(QStringLiteral("largo%1.wav").arg(vez), 2.0);
+    ReproductorSdl otro;
+    otro.Abrir(largo);
+    EXPECT_TRUE(otro.Ocupado());
+  }
+}
+
 TEST_F(ReproductorReal, DetenerParaElSonidoAlMomento) {
   reproductor.Abrir(Tono(QStringLiteral("a.wav"), 2.0));
   ASSERT_TRUE(reproductor.Ocupado());
@@ -265,6 +293,20 @@ TEST_F(ReproductorReal, ArchivoCortadoSuenaLoQueTiene) {
   EXPECT_FALSE(sonido.EsperarSonido());
 }
 
+TEST_F(ReproductorReal, UnArchivoCambiadoSuenaComoEsAhora) {
+  const QString ruta = Tono(QStringLiteral("a.wav"), 0.05);
+  reproductor.Abrir(ruta);
+  EXPECT_NEAR(reproductor.Duracion(), 0.05, 0.001);
+  reproductor.Abrir(ruta);  // the second time from memory
+  EXPECT_NEAR(reproductor.Duracion(), 0.05, 0.001);
+  Tono(QStringLiteral("a.wav"), 0.08);
+  reproductor.Abrir(ruta);
+  EXPECT_NEAR(reproductor.Duracion(), 0.08, 0.001);
+  ASSERT_TRUE(QFile::remove(ruta));
+  reproductor.Abrir(ruta);
+  EXPECT_FALSE(reproductor.Ocupado());
+}
+
 TEST_F(ReproductorReal, NombreEnOtrasMayusculas) {
   Tono(QStringLiteral("IGUAL.WAV"), 0.05);
   sonido.ReproducirSonido(QStringLiteral("igual.wav"));
@@ -342,63 +384,87 @@ struct CasoSalida {
   Codificacion codificacion;
   int frecuencia;
   int canales;
+  double segundos;
   int picoEsperado;  // of the device's 16-bit samples
 };
 
 void PrintTo(const CasoSalida& caso, std::ostream* os) {
-  *os << NombreCodificacion(caso.codificacion).toStdString();
+  *os << NombreCodificacion(caso.codificacion).toStdString() << ' ' << caso.segundos;
 }
 
 class Salida : public testing::TestWithParam<CasoSalida> {};
 
-// What reaches the device, written to a file by SDL's disk driver: the decoded and converted
-// sound, not noise and not silence.
-TEST_P(Salida, ElDispositivoRecibeElSonidoDelArchivo) {
+// What reaches the device, written to a file by SDL's disk driver: the whole sound, converted
+// in one piece, from the start of a buffer on and nothing after it; and a tone as loud as the
+// one written.
+TEST_P(Salida, ElDispositivoRecibeElSonidoEnteroYNadaMas) {
   const CasoSalida& caso = GetParam();
   QTemporaryDir carpeta;
   const QString salida = carpeta.filePath(QStringLiteral("salida.raw"));
+  const QString ruta = carpeta.filePath(QStringLiteral("a.wav"));
   const Entorno controlador("SDL_AUDIODRIVER", "disk");
   const Entorno archivo("SDL_DISKAUDIOFILE", QFile::encodeName(salida));
-  const Wav wav =
-      GenerarWav(caso.codificacion, caso.frecuencia, caso.canales, caso.frecuencia / 20);
-  ASSERT_TRUE(Escribir(carpeta.filePath(QStringLiteral("a.wav")), wav.bytes));
+  const Wav wav = GenerarWav(caso.codificacion, caso.frecuencia, caso.canales,
+                             static_cast<int>(caso.segundos * caso.frecuencia));
+  ASSERT_TRUE(Escribir(ruta, wav.bytes));
+  std::vector<Uint8> referencia;
   {
     ReproductorSdl reproductor;
     Sonido sonido(reproductor, carpeta.path());
     sonido.ReproducirSonido(QStringLiteral("a.wav"));
     ASSERT_TRUE(reproductor.Ocupado());
     sonido.EsperarSonido();
+
+    QString fallo;
+    const auto decodificado = DecodificarWav(ruta, fallo);
+    ASSERT_TRUE(decodificado);
+    SDL_AudioSpec dispositivo{};
+    dispositivo.freq = 44100;
+    dispositivo.format = AUDIO_S16SYS;
+    dispositivo.channels = 2;
+    ASSERT_TRUE(ConvertirWav(*decodificado, decodificado->bytes, dispositivo, referencia, fallo));
   }
 
   QFile crudo(salida);
   ASSERT_TRUE(crudo.open(QIODevice::ReadOnly));
   const QByteArray bytes = crudo.readAll();
   const auto* muestras = reinterpret_cast<const qint16*>(bytes.constData());
-  const qsizetype n = bytes.size() / 2;
-  int pico = 0;
-  qsizetype sonoras = 0;
-  for (qsizetype i = 0; i < n; ++i) {
-    pico = std::max(pico, std::abs(static_cast<int>(muestras[i])));
-    if (muestras[i] != 0) ++sonoras;
+  const auto n = static_cast<std::size_t>(bytes.size()) / 2;
+  const auto* esperadas = reinterpret_cast<const qint16*>(referencia.data());
+  const std::size_t m = referencia.size() / 2;
+  constexpr std::size_t kBloque = 512 * 2;
+  std::size_t inicio = 0;
+  while (inicio + m <= n && !std::equal(esperadas, esperadas + m, muestras + inicio)) {
+    inicio += kBloque;
   }
+  ASSERT_LE(inicio + m, n) << "the sound never reached the device whole";
+  EXPECT_TRUE(std::all_of(muestras, muestras + inicio, [](qint16 v) { return v == 0; }));
+  EXPECT_TRUE(std::all_of(muestras + inicio + m, muestras + n, [](qint16 v) { return v == 0; }));
+  int pico = 0;
+  for (std::size_t i = 0; i < m; ++i) pico = std::max(pico, std::abs(int{esperadas[i]}));
   // A step from silence overshoots a little once resampled.
   EXPECT_NEAR(pico, caso.picoEsperado, caso.picoEsperado / 8);
-  // 44.1 kHz stereo for the sound's length, give or take the resampler's edges.
-  EXPECT_NEAR(static_cast<double>(sonoras), wav.Segundos() * 44100 * 2, 44100 * 2 * 0.01);
+  EXPECT_NEAR(static_cast<double>(m) / 2 / 44100, wav.Segundos(), 0.001);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Casos, Salida, testing::Values(
-  CasoSalida{Codificacion::U8, 22050, 1, 16384},
-  CasoSalida{Codificacion::S16, 44100, 2, 16384},
-  CasoSalida{Codificacion::S24, 48000, 1, 16384},
-  CasoSalida{Codificacion::F32, 22050, 2, 16384},
-  CasoSalida{Codificacion::MuLaw, 8000, 1, 16384},
-  CasoSalida{Codificacion::ALaw, 8000, 1, 16384},
-  CasoSalida{Codificacion::ImaAdpcm, 22050, 1, 1024},
-  CasoSalida{Codificacion::MsAdpcm, 11025, 2, 1024}
+  CasoSalida{Codificacion::U8, 22050, 1, 0.05, 16384},
+  CasoSalida{Codificacion::S16, 44100, 2, 0.05, 16384},
+  CasoSalida{Codificacion::S24, 48000, 1, 0.05, 16384},
+  CasoSalida{Codificacion::F32, 22050, 2, 0.05, 16384},
+  CasoSalida{Codificacion::MuLaw, 8000, 1, 0.05, 16384},
+  CasoSalida{Codificacion::ALaw, 8000, 1, 0.05, 16384},
+  CasoSalida{Codificacion::ImaAdpcm, 22050, 1, 0.05, 1024},
+  CasoSalida{Codificacion::MsAdpcm, 11025, 2, 0.05, 1024},
+  // Long enough to start on a first part while the rest is converted.
+  CasoSalida{Codificacion::S16, 22050, 1, 0.8, 16384},
+  CasoSalida{Codificacion::MuLaw, 8000, 1, 0.7, 16384},
+  CasoSalida{Codificacion::ImaAdpcm, 11025, 2, 0.6, 1024}
 ), [](const testing::TestParamInfo<CasoSalida>& dato) {
-  return NombreCodificacion(dato.param.codificacion).toStdString();
+  return (NombreCodificacion(dato.param.codificacion) +
+          QString::number(static_cast<int>(dato.param.segundos * 1000)) + QStringLiteral("ms"))
+      .toStdString();
 });
 // clang-format on
 

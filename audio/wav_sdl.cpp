@@ -1,0 +1,51 @@
+#include "audio/wav_sdl.h"
+
+#include <QFile>
+#include <cstring>
+
+namespace tiendal {
+namespace {
+
+QString ErrorSdl() { return QString::fromUtf8(SDL_GetError()); }
+
+}  // namespace
+
+std::shared_ptr<const WavDecodificado> DecodificarWav(const QString& ruta, QString& fallo) {
+  SDL_RWops* archivo = SDL_RWFromFile(QFile::encodeName(ruta).constData(), "rb");
+  if (archivo == nullptr) {
+    fallo = ErrorSdl();
+    return nullptr;
+  }
+  auto wav = std::make_shared<WavDecodificado>();
+  if (SDL_LoadWAV_RW(archivo, 1, &wav->formato, &wav->datos, &wav->bytes) == nullptr) {
+    fallo = ErrorSdl();
+    return nullptr;
+  }
+  return wav;
+}
+
+bool ConvertirWav(const WavDecodificado& wav, Uint32 bytes, const SDL_AudioSpec& destino,
+                  std::vector<Uint8>& salida, QString& fallo) {
+  SDL_AudioCVT cvt{};
+  if (SDL_BuildAudioCVT(&cvt, wav.formato.format, wav.formato.channels, wav.formato.freq,
+                        destino.format, destino.channels, destino.freq) < 0) {
+    fallo = ErrorSdl();
+    return false;
+  }
+  if (bytes == 0 || cvt.needed == 0) {
+    salida.assign(wav.datos, wav.datos + bytes);
+    return true;
+  }
+  salida.assign(static_cast<std::size_t>(bytes) * static_cast<std::size_t>(cvt.len_mult), 0);
+  std::memcpy(salida.data(), wav.datos, bytes);
+  cvt.buf = salida.data();
+  cvt.len = static_cast<int>(bytes);
+  if (SDL_ConvertAudio(&cvt) < 0) {
+    fallo = ErrorSdl();
+    return false;
+  }
+  salida.resize(static_cast<std::size_t>(cvt.len_cvt));
+  return true;
+}
+
+}  // namespace tiendal

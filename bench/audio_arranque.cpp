@@ -1,0 +1,124 @@
+// From ReproducirSonido to the first buffer of the sound handed to the device: the file read,
+// decoded and converted (or found converted already), then the audio thread's next callback.
+#include <SDL.h>
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "audio/reproductor_sdl.h"
+#include "audio/sonido.h"
+#include "tono_wav.h"
+
+namespace tiendal {
+namespace {
+
+using Reloj = std::chrono::steady_clock;
+
+// The position leaves zero when the audio thread hands the sound's first buffer over.
+double HastaPrimerBloque(Sonido& sonido, Reproductor& reproductor, const QString& nombre) {
+  const auto inicio = Reloj::now();
+  sonido.ReproducirSonido(nombre);
+  while (!(reproductor.Posicion() > 0) && reproductor.Ocupado()) std::this_thread::yield();
+  return std::chrono::duration<double>(Reloj::now() - inicio).count();
+}
+
+const char* Controlador() {
+  const char* nombre = SDL_GetCurrentAudioDriver();
+  return nombre != nullptr ? nombre : "sin sonido";
+}
+
+void Anotar(benchmark::State& state, std::vector<double> tiempos, const char* controlador) {
+  std::sort(tiempos.begin(), tiempos.end());
+  const auto percentil = [&](double p) {
+    return 1000 * tiempos[static_cast<std::size_t>(p * static_cast<double>(tiempos.size() - 1))];
+  };
+  state.counters["mediana_ms"] = percentil(0.5);
+  state.counters["p90_ms"] = percentil(0.9);
+  state.counters["peor_ms"] = 1000 * tiempos.back();
+  state.SetLabel(controlador);
+}
+
+// A window whose device already runs. Arguments: the sound's length in milliseconds, and
+// whether it was played before (kept converted) or is new (read, decoded and converted now).
+void BM_PrimerBloque(benchmark::State& state) {
+  const double segundos = static_cast<double>(state.range(0)) / 1000;
+  const bool repetido = state.range(1) != 0;
+  QTemporaryDir carpeta;
+  ReproductorSdl reproductor;
+  Sonido sonido(reproductor, carpeta.path());
+  EscribirTono(carpeta.filePath(QStringLiteral("tono.wav")), segundos);
+  sonido.ReproducirSonido(QStringLiteral("tono.wav"));
+  sonido.DetenerSonido();
+  std::vector<double> tiempos;
+  int vez = 0;
+  for (auto _ : state) {
+    QString nombre = QStringLiteral("tono.wav");
+    if (!repetido) {
+      state.PauseTiming();
+      nombre = QStringLiteral("tono%1.wav").arg(++vez);
+      EscribirTono(carpeta.filePath(nombre), segundos);
+      state.ResumeTiming();
+    }
+    const double t = HastaPrimerBloque(sonido, reproductor, nombre);
+    state.SetIterationTime(t);
+    tiempos.push_back(t);
+    sonido.DetenerSonido();
+    std::this_thread::sleep_for(std::chrono::milliseconds(7));
+  }
+  Anotar(state, std::move(tiempos), Controlador());
+}
+BENCHMARK(BM_PrimerBloque)
+    ->ArgNames({"ms", "repetido"})
+    ->Args({700, 1})
+    ->Args({700, 0})
+    ->Args({5000, 1})
+    ->Args({5000, 0})
+    ->Iterations(40)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A window's first sound: its player made, SDL's audio started and the device opened.
+void BM_PrimerBloqueDeUnaVentanaNueva(benchmark::State& state) {
+  QTemporaryDir carpeta;
+  std::vector<double> tiempos;
+  const char* controlador = "sin sonido";
+  int vez = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const QString nombre = QStringLiteral("tono%1.wav").arg(++vez);
+    EscribirTono(carpeta.filePath(nombre), 0.7);
+    state.ResumeTiming();
+    const auto inicio = Reloj::now();
+    auto reproductor = std::make_unique<ReproductorSdl>();
+    Sonido sonido(*reproductor, carpeta.path());
+    const double t = std::chrono::duration<double>(Reloj::now() - inicio).count() +
+                     HastaPrimerBloque(sonido, *reproductor, nombre);
+    state.SetIterationTime(t);
+    tiempos.push_back(t);
+    controlador = Controlador();
+  }
+  Anotar(state, std::move(tiempos), controlador);
+}
+BENCHMARK(BM_PrimerBloqueDeUnaVentanaNueva)
+    ->Iterations(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tiendal
+
+int main(int argc, char** argv) {
+  // Without a sound card the figures come from SDL's dummy driver, which plays in real time.
+  qputenv("SDL_AUDIODRIVER", qEnvironmentVariable("SDL_AUDIODRIVER", "dummy").toUtf8());
+  QCoreApplication aplicacion(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
