@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <functional>
+#include <ostream>
 
 #include "accesible.h"
 #include "keyboard_window/elegidor.h"
@@ -44,6 +45,8 @@ struct Caso {
   int esperado;
   int pitidos;
 };
+
+void PrintTo(const Caso& caso, std::ostream* os) { *os << caso.nombre; }
 
 class ElegidorPrueba : public ::testing::Test {
  protected:

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <ostream>
 #include <vector>
 
 #include "accesible.h"
@@ -83,6 +84,8 @@ struct Renuncia {
   const char* nombre;
   std::function<void(QWidget&)> pupilo;
 };
+
+void PrintTo(const Renuncia& caso, std::ostream* os) { *os << caso.nombre; }
 
 class Renuncias : public Form2Prueba, public ::testing::WithParamInterface<Renuncia> {};
 
@@ -244,6 +247,8 @@ struct Supr {
   int productos;  // added from slot 0 on before the key
   int fila;
 };
+
+void PrintTo(const Supr& caso, std::ostream* os) { *os << caso.nombre; }
 
 class Suprimir : public Form2Prueba, public ::testing::WithParamInterface<Supr> {};
 
