@@ -155,7 +155,11 @@ bool Dialog::eventFilter(QObject* objeto, QEvent* evento) {
   if (objeto == List1_->viewport() && evento->type() == QEvent::MouseButtonDblClick) {
     // Once the list has taken the click, the line under the pointer is selected.
     QMetaObject::invokeMethod(
-        this, [this] { List1_DblClick(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+          if (isVisible()) List1_DblClick();
+        },
+        Qt::QueuedConnection);
   }
   return QDialog::eventFilter(objeto, evento);
 }
