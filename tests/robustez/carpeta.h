@@ -1,0 +1,60 @@
+#ifndef TIENDAL_ROBUSTEZ_CARPETA_H
+#define TIENDAL_ROBUSTEZ_CARPETA_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace tiendal::robustez {
+
+struct Producto {
+  QString nombre;
+  QByteArray precio;  // as written in the prices file
+};
+
+// Eight products with plain prices; "pan" and "queso" are the ones the cases below break.
+const std::vector<Producto>& ProductosDeEjemplo();
+std::vector<Producto> PrimerosProductos(int cuantos);
+
+// One line per product, "name|price", CR LF, in Windows-1252.
+QByteArray PreciosCp1252(const std::vector<Producto>& productos);
+
+// A program folder in a temporary directory. Relative paths are taken from its top.
+class Carpeta final {
+ public:
+  Carpeta();
+  Carpeta(const Carpeta&) = delete;
+  Carpeta& operator=(const Carpeta&) = delete;
+
+  QString Ruta() const { return dir_.path(); }
+  QString Ruta(const QString& relativa) const { return dir_.path() + u'/' + relativa; }
+
+  // Writes a file, making the folders it needs.
+  void Escribir(const QString& relativa, const QByteArray& bytes) const;
+  QByteArray Leer(const QString& relativa) const;
+  bool Existe(const QString& relativa) const;
+  void Borrar(const QString& relativa) const;  // a file or a whole folder
+  void CrearCarpeta(const QString& relativa) const;
+
+  // The usual contents: a small picture for each product, the prices file and every sound the
+  // program plays, each `milisegundos` long.
+  void Llenar(const std::vector<Producto>& productos = ProductosDeEjemplo(),
+              int milisegundos = 20) const;
+  void Imagenes(const std::vector<Producto>& productos) const;
+  void Sonidos(const std::vector<Producto>& productos, int milisegundos) const;
+
+  // Every file and folder below the top with its size, for "nothing else was written".
+  QStringList Contenido() const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// The sounds the program plays whatever the products are.
+QStringList SonidosFijos();
+
+}  // namespace tiendal::robustez
+
+#endif

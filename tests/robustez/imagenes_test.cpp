@@ -1,0 +1,177 @@
+// Odd pictures on the shelf: each is shown as it should be or left empty, with its name and
+// price beside it; the window comes up whole either way.
+#include <gtest/gtest.h>
+
+#include <QStringEncoder>
+#include <cmath>
+#include <functional>
+
+#include "arranque.h"
+#include "carpeta.h"
+#include "comprobar.h"
+#include "jpeg.h"
+#include "mouse_window/imagen_estante.h"
+
+namespace tiendal::robustez {
+namespace {
+
+struct CasoImagen {
+  const char* nombre;
+  std::function<QByteArray()> bytes;
+  QSize propio;  // the upright size the window takes; empty when the file cannot be read
+  bool pintada;  // whether any pixels come out of it
+};
+
+QByteArray Cortado(const QByteArray& bytes, int de, int entre) {
+  return bytes.left(bytes.size() * de / entre);
+}
+
+// clang-format off
+const CasoImagen kImagenes[] = {
+    {"Normal",            [] { return JpegQt({64, 48}, Qt::red); },                  {64, 48}, true},
+    {"CeroBytes",         [] { return QByteArray(); },                                {},       false},
+    {"CortadaEnLaCabecera", [] { return Cortado(JpegQt({64, 48}, Qt::red), 1, 2); },  {},       false},
+    {"CortadaEnLosDatos", [] { return Cortado(JpegRuido({320, 240}), 6, 10); },       {320, 240}, true},
+    {"SoloVeinteBytes",   [] { return JpegQt({64, 48}, Qt::red).left(20); },          {},       false},
+    {"PngConNombreJpg",   [] { return Png({64, 48}, Qt::red); },                      {64, 48}, true},
+    {"TextoConNombreJpg", [] { return QByteArray("esto no es una imagen\r\n"); },     {},       false},
+    {"Progresiva",        [] { return JpegQt({64, 48}, Qt::red, {.progresivo = true}); }, {64, 48}, true},
+    {"Gris",              [] { return JpegQt({64, 48}, Qt::red, {.gris = true}); },   {64, 48}, true},
+    {"Cmyk",              [] { return JpegUniforme({64, 48}, {10, 200, 30, 40}); },   {64, 48}, true},
+    {"ExifGiradaALaDerecha",  [] { return ConOrientacionExif(JpegQt({64, 48}, Qt::red), 6); }, {48, 64}, true},
+    {"ExifGiradaALaIzquierda", [] { return ConOrientacionExif(JpegQt({64, 48}, Qt::red), 8); }, {48, 64}, true},
+    {"ExifBocaAbajo",     [] { return ConOrientacionExif(JpegQt({64, 48}, Qt::red), 3); }, {64, 48}, true},
+    {"ExifOrientacionFueraDeRango", [] { return ConOrientacionExif(JpegQt({64, 48}, Qt::red), 9); }, {64, 48}, true},
+    {"UnPixel",           [] { return JpegQt({1, 1}, Qt::red); },                    {1, 1},   true},
+    {"MuyAncha",          [] { return JpegQt({400, 10}, Qt::red); },                 {400, 10}, true},
+    {"MuyAlta",           [] { return JpegQt({10, 400}, Qt::red); },                 {10, 400}, true},
+    {"SeisMilPorCuatroMil", [] { return JpegQt({6000, 4000}, Qt::red); },            {6000, 4000}, true},
+    // The header claims 65000 x 65000 over the data of a small picture: the decoder refuses to
+    // allocate it, so the place stays empty at the claimed proportions.
+    {"CabeceraGiganteSinDatos", [] { return ConTamanoDeCabecera(JpegQt({64, 48}, Qt::red), {65000, 65000}); }, {65000, 65000}, false},
+    {"CabeceraMayorQueLosDatos", [] { return ConTamanoDeCabecera(JpegQt({64, 48}, Qt::red), {640, 480}); }, {640, 480}, true},
+};
+// clang-format on
+
+// Whether the picture put any pixel of its own on the screen: rendered alone, it shows more
+// than its background colour.
+bool Pintada(ImagenEstante* imagen) {
+  if (imagen->size().isEmpty()) return false;
+  const QImage pixeles = imagen->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QRgb fondo = imagen->palette().color(QPalette::Window).rgb();
+  for (int y = 0; y < pixeles.height(); ++y) {
+    for (int x = 0; x < pixeles.width(); ++x) {
+      if (pixeles.pixel(x, y) != fondo) return true;
+    }
+  }
+  return false;
+}
+
+void PrintTo(const CasoImagen& caso, std::ostream* os) { *os << caso.nombre; }
+
+class Imagen : public ::testing::TestWithParam<CasoImagen> {};
+
+// Five good pictures and the odd one make six: the odd one is always on the shelf.
+TEST_P(Imagen, SeMuestraOQuedaVaciaConSuNombreYPrecio) {
+  const CasoImagen& caso = GetParam();
+  Carpeta carpeta;
+  auto productos = PrimerosProductos(5);
+  productos.push_back({QStringLiteral("raro"), "2.5"});
+  carpeta.Llenar(productos);
+  carpeta.Escribir(QStringLiteral("imágenes/raro.jpg"), caso.bytes());
+
+  const auto arranque = Arrancar(carpeta.Ruta());
+
+  ASSERT_TRUE(arranque->iniciado);
+  EXPECT_TRUE(arranque->cajas.empty());
+  VentanaPractica& ventana = *arranque->Ventana();
+  ComprobarVentanaEntera(ventana);
+  const int hueco = HuecoDe(ventana.sesion().practica(), QStringLiteral("raro"));
+  ASSERT_GE(hueco, 0);
+  const auto* texto = ventana.findChild<QWidget*>(QStringLiteral("Text1_%1").arg(hueco));
+  EXPECT_EQ(texto->property("text").toString(), QStringLiteral("raro  2,5"));
+
+  auto* imagen = ventana.findChild<ImagenEstante*>(QStringLiteral("Image1_%1").arg(hueco));
+  ASSERT_NE(imagen, nullptr);
+  EXPECT_EQ(imagen->TamanoPropio(), caso.propio.isEmpty() ? QSize(0, 0) : caso.propio);
+  EXPECT_EQ(Pintada(imagen), caso.pintada);
+  if (caso.propio.isEmpty()) {
+    EXPECT_EQ(imagen->size(), QSize(0, 0));
+  } else {
+    // 960 twips high, as wide as its proportions say, centred across the 2000-twip frame.
+    const double ancho = 64.0 * caso.propio.width() / caso.propio.height();
+    EXPECT_EQ(imagen->height(), 64);
+    EXPECT_NEAR(imagen->width(), ancho, 1.0);
+    EXPECT_NEAR(imagen->x() + imagen->width() / 2.0, 2000.0 / 15 / 2, 1.0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Robustez, Imagen, ::testing::ValuesIn(kImagenes),
+                         NombreDelCaso<CasoImagen>);
+
+// File names as pupils' teachers write them: spaces, apostrophes, ñ and accents, capitals in
+// the extension. Each finds its own line of the prices file, written in Windows-1252.
+TEST(NombresDeImagen, EspaciosApostrofesEñesYMayusculas) {
+  Carpeta carpeta;
+  const std::vector<Producto> productos = {
+      {QStringLiteral("pan de molde"), "1.25"},  {QStringLiteral("mel d'abella"), "6.4"},
+      {QStringLiteral("piña"), "2.5"},           {QStringLiteral("ÑAME"), "3"},
+      {QStringLiteral("jamón serrano"), "9.99"}, {QStringLiteral("Leche"), "0.95"},
+  };
+  carpeta.Llenar(productos);
+  carpeta.Borrar(QStringLiteral("imágenes"));
+  const QStringList archivos = {
+      QStringLiteral("pan de molde.jpg"),  QStringLiteral("mel d'abella.jpg"),
+      QStringLiteral("piña.jpg"),          QStringLiteral("ÑAME.JPG"),
+      QStringLiteral("jamón serrano.Jpg"), QStringLiteral("Leche.jpg"),
+  };
+  for (const QString& archivo : archivos) {
+    carpeta.Escribir(QStringLiteral("imágenes/") + archivo, JpegQt({40, 30}, Qt::blue));
+  }
+
+  const auto arranque = Arrancar(carpeta.Ruta());
+
+  ASSERT_TRUE(arranque->iniciado);
+  VentanaPractica& ventana = *arranque->Ventana();
+  ComprobarVentanaEntera(ventana);
+  const Practica& p = ventana.sesion().practica();
+  ASSERT_EQ(p.NumeroProductos(), 6);
+  for (size_t i = 0; i < productos.size(); ++i) {
+    const int k = IndiceProducto(p, productos[i].nombre);
+    ASSERT_GE(k, 0) << productos[i].nombre.toStdString();
+    EXPECT_EQ(p.Imagenes[k], archivos[static_cast<qsizetype>(i)]);
+    EXPECT_FLOAT_EQ(p.Precios[static_cast<size_t>(k)], productos[i].precio.toFloat());
+    const int hueco = HuecoDe(p, productos[i].nombre);
+    auto* imagen = ventana.findChild<ImagenEstante*>(QStringLiteral("Image1_%1").arg(hueco));
+    EXPECT_TRUE(Pintada(imagen)) << archivos[static_cast<qsizetype>(i)].toStdString();
+  }
+}
+
+// A name copied from a Windows disk without conversion: its ñ is one Latin-1 byte, which is no
+// UTF-8. The listing cannot name that file so that it could be opened again, and leaves it
+// out: the program starts on the six others.
+TEST(NombresDeImagen, UnNombreQueNoEsUtf8NoEntraEnElCatalogo) {
+  Carpeta carpeta;
+  carpeta.Llenar(PrimerosProductos(6));
+  const QByteArray ruta = QFile::encodeName(carpeta.Ruta(QStringLiteral("imágenes/"))) +
+                          "pi\xF1"
+                          "a.jpg";
+  FILE* f = std::fopen(ruta.constData(), "wb");
+  ASSERT_NE(f, nullptr);
+  const QByteArray jpeg = JpegQt({40, 30}, Qt::blue);
+  std::fwrite(jpeg.constData(), 1, static_cast<size_t>(jpeg.size()), f);
+  std::fclose(f);
+
+  {
+    const auto arranque = Arrancar(carpeta.Ruta());
+
+    ASSERT_TRUE(arranque->iniciado);
+    ComprobarVentanaEntera(*arranque->Ventana());
+    const Practica& p = arranque->Ventana()->sesion().practica();
+    EXPECT_EQ(p.NumeroProductos(), 6) << p.Productos.join(u',').toStdString();
+  }
+  std::remove(ruta.constData());  // the temporary folder could not remove it either
+}
+
+}  // namespace
+}  // namespace tiendal::robustez
