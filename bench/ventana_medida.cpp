@@ -1,7 +1,8 @@
 // The program as `tiendal` runs it, instrumented from outside its own code:
 //   ventana_medida arranque            prints the CLOCK_MONOTONIC time (ns) at which Form1 has
-//                                      first been painted with its first exercise, and the
-//                                      peak resident set size (kB) at that moment; then exits
+//                                      first been painted with its first exercise, the peak
+//                                      resident set size (kB) and the CPU time used (ms) at that
+//                                      moment; then exits
 //   ventana_medida reposo SEGUNDOS     the same, then stays idle that long and prints the CPU
 //                                      time (ms) the process used meanwhile
 //   ventana_medida captura ARCHIVO     saves a screenshot of the window as shown on the screen
@@ -78,7 +79,7 @@ int main(int argc, char* argv[]) {
 
   PrimeraPintura pintura(ventana, [&] {
     const long long listo = Monotonico();
-    std::printf("%lld %ld\n", listo, PicoRssKb());
+    std::printf("%lld %ld %.3f\n", listo, PicoRssKb(), CpuMs());
     if (modo == QLatin1String("captura")) {
       ventana->grab().save(argumento);
       const QPixmap pantalla = ventana->screen()->grabWindow(ventana->winId());

@@ -1,6 +1,5 @@
 #include "mouse_window/imagen_estante.h"
 
-#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -18,16 +17,8 @@ void ImagenEstante::Cargar(const QString& ruta) {
   estirada_ = false;
   pixmap_ = QPixmap();
   // Only the header is read here; the pixels wait until the shown size is known.
-  QImageReader lector(ruta);
-  lector.setAutoTransform(true);
-  QSize tamano = lector.size();
-  if (!tamano.isValid() || tamano.isEmpty()) {
-    propio_ = QSize(0, 0);
-  } else {
-    if (lector.transformation() & QImageIOHandler::TransformationRotate90) tamano.transpose();
-    propio_ = tamano;
-  }
-  resize(propio_);
+  cabecera_ = LeerCabeceraFoto(ruta);
+  resize(cabecera_.derecha);
 }
 
 void ImagenEstante::Estirar(QSize tamano) {
@@ -43,16 +34,11 @@ void ImagenEstante::showEvent(QShowEvent* evento) {
 }
 
 void ImagenEstante::Decodificar() {
-  if (propio_.isEmpty() || size().isEmpty()) return;
+  if (size().isEmpty()) return;
   const qreal escala = devicePixelRatioF();
-  QSize destino(static_cast<int>(std::lround(width() * escala)),
-                static_cast<int>(std::lround(height() * escala)));
-  QImageReader lector(ruta_);
-  lector.setAutoTransform(true);
-  // The reader scales before it turns the picture upright.
-  if (lector.transformation() & QImageIOHandler::TransformationRotate90) destino.transpose();
-  lector.setScaledSize(destino);
-  QImage imagen = lector.read();
+  const QSize pixeles(static_cast<int>(std::lround(width() * escala)),
+                      static_cast<int>(std::lround(height() * escala)));
+  QImage imagen = LeerFotoReducida(ruta_, cabecera_, pixeles);
   if (imagen.isNull()) return;
   imagen.setDevicePixelRatio(escala);
   pixmap_ = QPixmap::fromImage(std::move(imagen));

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "mouse_window/foto.h"
+
 namespace tiendal {
 
 // Image1(k): the picture of a shelf place. It loads a JPEG at its own size (upright, as its
@@ -21,7 +23,7 @@ class ImagenEstante final : public QWidget {
   // Turns stretching on at the given size, in logical pixels.
   void Estirar(QSize tamano);
   bool Estirada() const { return estirada_; }
-  QSize TamanoPropio() const { return propio_; }
+  QSize TamanoPropio() const { return cabecera_.derecha; }
   // Device pixels decoded for the screen; empty until the picture is shown.
   QSize PixelesDecodificados() const { return pixmap_.size(); }
 
@@ -35,7 +37,7 @@ class ImagenEstante final : public QWidget {
   void Decodificar();
 
   QString ruta_;
-  QSize propio_;
+  CabeceraFoto cabecera_;
   bool estirada_ = false;
   QPixmap pixmap_;
 };

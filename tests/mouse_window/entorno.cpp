@@ -11,6 +11,8 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include "tests/mouse_window/jpeg_exif.h"
+
 namespace tiendal {
 
 void AleatorioGuion::Ejercicio(int tipo, std::vector<int> productos, double dinero) {
@@ -19,51 +21,21 @@ void AleatorioGuion::Ejercicio(int tipo, std::vector<int> productos, double dine
   if (tipo == 5) Poner(dinero);
 }
 
-namespace {
-
-// An APP1 segment with a little-endian TIFF header and one entry: the orientation.
-QByteArray SegmentoExif(int orientacion) {
-  QByteArray tiff("II*\0\x08\0\0\0", 8);
-  const char entrada[] = {1,
-                          0,  // one entry
-                          0x12,
-                          0x01,
-                          3,
-                          0,
-                          1,
-                          0,
-                          0,
-                          0,  // orientation, SHORT, 1
-                          static_cast<char>(orientacion),
-                          0,
-                          0,
-                          0,  // its value
-                          0,
-                          0,
-                          0,
-                          0};  // no next directory
-  tiff.append(entrada, sizeof entrada);
-  QByteArray carga = QByteArray("Exif\0\0", 6) + tiff;
-  const int largo = static_cast<int>(carga.size()) + 2;
-  QByteArray segmento("\xFF\xE1", 2);
-  segmento.append(static_cast<char>(largo >> 8));
-  segmento.append(static_cast<char>(largo & 0xFF));
-  return segmento + carga;
-}
-
-}  // namespace
-
-void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion) {
+void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion,
+                  const QImage& miniatura) {
   QImage imagen(ancho, alto, QImage::Format_RGB32);
   QPainter pintor(&imagen);
   pintor.fillRect(0, 0, ancho / 2, alto, Qt::red);
   pintor.fillRect(ancho / 2, 0, ancho - ancho / 2, alto, Qt::blue);
   pintor.end();
   QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  imagen.save(&buffer, "JPG", 95);
-  if (orientacion != 1) bytes.insert(2, SegmentoExif(orientacion));
+  if (orientacion == 1 && miniatura.isNull()) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    imagen.save(&buffer, "JPG", 95);
+  } else {
+    bytes = JpegConExif(imagen, orientacion, miniatura, 95);
+  }
   QFile archivo(ruta);
   archivo.open(QIODevice::WriteOnly);
   archivo.write(bytes);

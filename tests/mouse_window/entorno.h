@@ -2,6 +2,7 @@
 #define TIENDAL_TESTS_MOUSE_WINDOW_ENTORNO_H
 
 #include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStringList>
@@ -84,8 +85,9 @@ class CarpetaPrograma {
 };
 
 // Writes a JPEG of the given size, its left half red and right half blue; with `orientacion`
-// other than 1 it carries that EXIF orientation.
-void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1);
+// other than 1 it carries that EXIF orientation, and `miniatura` as its EXIF thumbnail.
+void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1,
+                  const QImage& miniatura = {});
 
 // A Form1 on a folder with its fakes kept at hand.
 struct VentanaDePrueba {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
+#include "mouse_window/foto.h"
 #include "mouse_window/imagen_estante.h"
 #include "mouse_window/twips.h"
 #include "tests/mouse_window/entorno.h"
@@ -73,6 +74,48 @@ TEST_F(ImagenTest, OnlyTheShownSizeIsDecoded) {
   const qreal escala = imagen->devicePixelRatioF();
   EXPECT_EQ(imagen->PixelesDecodificados(), QSize(96, 64) * escala);
 }
+
+QImage Lisa(int ancho, int alto, Qt::GlobalColor color) {
+  QImage imagen(ancho, alto, QImage::Format_RGB32);
+  imagen.fill(color);
+  return imagen;
+}
+
+bool EsVerde(const QImage& imagen) {
+  const QRgb centro = imagen.pixel(imagen.width() / 2, imagen.height() / 2);
+  return qGreen(centro) > 200 && qRed(centro) < 80 && qBlue(centro) < 80;
+}
+
+struct CasoMiniatura {
+  const char* caso;
+  QSize miniatura;
+  int orientacion;
+  QSize mostrado;  // upright
+  bool usada;
+};
+
+class MiniaturaTest : public ImagenTest, public ::testing::WithParamInterface<CasoMiniatura> {};
+
+// The thumbnail is green, the picture red and blue: the colour tells which one was decoded.
+TEST_P(MiniaturaTest, ThumbnailIsUsedOnlyWhenLargeEnoughAndOfTheSameShape) {
+  const CasoMiniatura& c = GetParam();
+  EscribirJpeg(Ruta("foto.jpg"), 640, 480, c.orientacion,
+               Lisa(c.miniatura.width(), c.miniatura.height(), Qt::green));
+  const CabeceraFoto cabecera = LeerCabeceraFoto(Ruta("foto.jpg"));
+  const QImage imagen = LeerFotoReducida(Ruta("foto.jpg"), cabecera, c.mostrado);
+  ASSERT_FALSE(imagen.isNull());
+  EXPECT_EQ(imagen.size(), c.mostrado);
+  EXPECT_EQ(EsVerde(imagen), c.usada);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Exif, MiniaturaTest, ::testing::Values(
+    CasoMiniatura{"pequena", QSize(160, 120), 1, QSize(85, 64), true},
+    CasoMiniatura{"girada", QSize(160, 120), 6, QSize(48, 64), true},
+    CasoMiniatura{"insuficiente", QSize(160, 120), 1, QSize(200, 150), false},
+    CasoMiniatura{"con_bandas", QSize(160, 160), 1, QSize(85, 64), false}),
+    [](const ::testing::TestParamInfo<CasoMiniatura>& caso) { return std::string(caso.param.caso); });
+// clang-format on
 
 TEST_F(ImagenTest, UnreadablePictureIsEmpty) {
   QFile archivo(Ruta("roto.jpg"));

@@ -1,0 +1,178 @@
+// The window's figures. Run under Xvfb for the xcb figures:
+//   xvfb-run -s "-screen 0 1280x800x24" build/.../bin/ventana_bench
+// Arranque: process start to the first exercise painted (ventana_medida, bundled data), with
+//   the peak RSS at that moment as a counter.
+// Reposo: CPU time the idle program uses in 5 s once its window is up.
+// NuevoEjercicio: "Nuevo ejercicio" pressed and the window repainted, on the bundled data and
+//   on a shelf of six 12-megapixel JPEGs (two of them with an EXIF rotation), with the EXIF
+//   thumbnail that cameras and phones write and without it.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <ctime>
+#include <memory>
+#include <random>
+
+#include "audio/reproductor_sdl.h"
+#include "core/aleatorio.h"
+#include "mouse_window/form1.h"
+#include "tests/mouse_window/jpeg_exif.h"
+
+namespace {
+
+QString Medidor() {
+  return QCoreApplication::applicationDirPath() + QStringLiteral("/ventana_medida");
+}
+
+long long Monotonico() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return ts.tv_sec * 1'000'000'000LL + ts.tv_nsec;
+}
+
+QStringList Medir(const QStringList& argumentos, int esperaMs) {
+  QProcess proceso;
+  proceso.setProcessChannelMode(QProcess::SeparateChannels);
+  proceso.start(Medidor(), argumentos);
+  proceso.waitForFinished(esperaMs);
+  return QString::fromLatin1(proceso.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+void BM_Arranque(benchmark::State& estado) {
+  double rss = 0;
+  double cpu = 0;
+  for (auto _ : estado) {
+    QProcess proceso;
+    const long long inicio = Monotonico();
+    proceso.start(Medidor(), {QStringLiteral("arranque")});
+    proceso.waitForFinished(10000);
+    const QStringList campos = QString::fromLatin1(proceso.readAllStandardOutput()).split(u' ');
+    if (campos.size() < 2) {
+      estado.SkipWithError("ventana_medida no contestó");
+      return;
+    }
+    estado.SetIterationTime(static_cast<double>(campos[0].toLongLong() - inicio) / 1e9);
+    rss = std::max(rss, campos[1].toDouble());
+    cpu += campos.size() > 2 ? campos[2].trimmed().toDouble() : 0;
+  }
+  estado.counters["pico_rss_MB"] = rss / 1024;
+  estado.counters["cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_Arranque)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(3)
+    ->ComputeStatistics("max", [](const std::vector<double>& v) {
+      return *std::max_element(v.begin(), v.end());
+    });
+
+void BM_Reposo(benchmark::State& estado) {
+  for (auto _ : estado) {
+    const QStringList lineas = Medir({QStringLiteral("reposo"), QStringLiteral("5")}, 20000);
+    if (lineas.size() < 2) {
+      estado.SkipWithError("ventana_medida no contestó");
+      return;
+    }
+    estado.counters["cpu_ms_en_5s"] = lineas[1].toDouble();
+  }
+}
+BENCHMARK(BM_Reposo)->Iterations(1)->Unit(benchmark::kSecond);
+
+// A photograph-like 12-megapixel picture: smooth shading with grain, so that it compresses
+// like a camera's (about 2 MB). Cameras and phones add a 160 x 120 EXIF thumbnail.
+QByteArray Foto12Mp(unsigned semilla, int orientacion, bool conMiniatura) {
+  QImage imagen(4000, 3000, QImage::Format_RGB32);
+  std::mt19937 azar(semilla);
+  std::uniform_int_distribution<int> grano(-6, 6);
+  for (int y = 0; y < imagen.height(); ++y) {
+    auto* linea = reinterpret_cast<QRgb*>(imagen.scanLine(y));
+    for (int x = 0; x < imagen.width(); ++x) {
+      const int base = (x / 16 + y / 12 + static_cast<int>(semilla) * 40) % 200;
+      const int g = grano(azar);
+      linea[x] = qRgb(std::clamp(base + g, 0, 255), std::clamp(255 - base + g, 0, 255),
+                      std::clamp((x ^ y) / 32 % 256 + g, 0, 255));
+    }
+  }
+  const QImage miniatura =
+      conMiniatura ? imagen.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   : QImage();
+  return tiendal::JpegConExif(imagen, orientacion, miniatura);
+}
+
+struct Carpeta {
+  QTemporaryDir dir;
+  explicit Carpeta(bool conMiniaturas) {
+    const QString programa = QCoreApplication::applicationDirPath();
+    QDir(dir.path()).mkdir(QStringLiteral("imágenes"));
+    QDir(dir.path()).mkdir(QStringLiteral("Sonidos"));
+    for (const QString& wav : QDir(programa + QStringLiteral("/Sonidos")).entryList(QDir::Files)) {
+      if (wav.startsWith(QLatin1String("tipo"))) {
+        QFile::copy(programa + QStringLiteral("/Sonidos/") + wav,
+                    dir.path() + QStringLiteral("/Sonidos/") + wav);
+      }
+    }
+    const char* nombres[] = {"uno", "dos", "tres", "cuatro", "cinco", "seis"};
+    QByteArray precios;
+    for (unsigned i = 0; i < 6; ++i) {
+      QFile foto(dir.path() + QStringLiteral("/imágenes/") + QLatin1String(nombres[i]) +
+                 QStringLiteral(".jpg"));
+      foto.open(QIODevice::WriteOnly);
+      foto.write(Foto12Mp(i, i < 2 ? 6 : 1, conMiniaturas));
+      precios += QByteArray(nombres[i]) + "|" + QByteArray::number(i + 1) + ".25\r\n";
+    }
+    QFile archivo(dir.path() + QStringLiteral("/precios.txt"));
+    archivo.open(QIODevice::WriteOnly);
+    archivo.write(precios);
+  }
+};
+
+void NuevoEjercicio(benchmark::State& estado, const QString& carpeta) {
+  tiendal::Form1 ventana(carpeta, {std::make_unique<tiendal::ReproductorSdl>(),
+                                   std::make_unique<tiendal::AleatorioReloj>(1234)});
+  if (const auto fallo = ventana.Cargar()) {
+    estado.SkipWithError(qPrintable(*fallo));
+    return;
+  }
+  ventana.show();
+  QCoreApplication::processEvents();
+  auto* nuevo = ventana.findChild<QPushButton*>(QStringLiteral("CBNuevo"));
+  for (auto _ : estado) {
+    nuevo->click();
+    ventana.repaint();
+  }
+  ventana.sonido().Cerrar();
+}
+
+void BM_NuevoEjercicioDatosDelPrograma(benchmark::State& estado) {
+  NuevoEjercicio(estado, QCoreApplication::applicationDirPath());
+}
+BENCHMARK(BM_NuevoEjercicioDatosDelPrograma)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void BM_NuevoEjercicioFotos12Mp(benchmark::State& estado) {
+  static Carpeta carpeta(true);
+  NuevoEjercicio(estado, carpeta.dir.path());
+}
+BENCHMARK(BM_NuevoEjercicioFotos12Mp)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+void BM_NuevoEjercicioFotos12MpSinMiniatura(benchmark::State& estado) {
+  static Carpeta carpeta(false);
+  NuevoEjercicio(estado, carpeta.dir.path());
+}
+BENCHMARK(BM_NuevoEjercicioFotos12MpSinMiniatura)->Unit(benchmark::kMillisecond)->Repetitions(3);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication aplicacion(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,59 @@
+#ifndef TIENDAL_TESTS_MOUSE_WINDOW_JPEG_EXIF_H
+#define TIENDAL_TESTS_MOUSE_WINDOW_JPEG_EXIF_H
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImage>
+
+namespace tiendal {
+
+// JPEG bytes of `imagen`, with an EXIF block as cameras write it: the orientation in IFD0 and,
+// when `miniatura` is not null, that picture as the JPEG thumbnail of IFD1.
+inline QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura = {},
+                              int calidad = 90) {
+  const auto jpeg = [](const QImage& i, int q) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    i.save(&buffer, "JPG", q);
+    return bytes;
+  };
+  const auto u16 = [](QByteArray& b, int v) {
+    b.append(static_cast<char>(v & 0xFF));
+    b.append(static_cast<char>((v >> 8) & 0xFF));
+  };
+  const auto u32 = [&](QByteArray& b, qint64 v) {
+    u16(b, static_cast<int>(v & 0xFFFF));
+    u16(b, static_cast<int>((v >> 16) & 0xFFFF));
+  };
+  const auto entrada = [&](QByteArray& b, int etiqueta, int tipo, qint64 valor) {
+    u16(b, etiqueta);
+    u16(b, tipo);
+    u32(b, 1);
+    u32(b, valor);
+  };
+
+  const QByteArray pequena = miniatura.isNull() ? QByteArray() : jpeg(miniatura, 80);
+  QByteArray tiff("II*\0\x08\0\0\0", 8);
+  u16(tiff, 1);
+  entrada(tiff, 0x0112, 3, orientacion);
+  u32(tiff, pequena.isEmpty() ? 0 : 26);
+  if (!pequena.isEmpty()) {
+    u16(tiff, 2);
+    entrada(tiff, 0x0201, 4, 56);
+    entrada(tiff, 0x0202, 4, pequena.size());
+    u32(tiff, 0);
+    tiff += pequena;
+  }
+  const QByteArray carga = QByteArray("Exif\0\0", 6) + tiff;
+  QByteArray app1("\xFF\xE1", 2);
+  app1.append(static_cast<char>((carga.size() + 2) >> 8));
+  app1.append(static_cast<char>((carga.size() + 2) & 0xFF));
+  QByteArray bytes = jpeg(imagen, calidad);
+  bytes.insert(2, app1 + carga);
+  return bytes;
+}
+
+}  // namespace tiendal
+
+#endif
