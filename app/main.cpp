@@ -13,5 +13,9 @@ int main(int argc, char* argv[]) {
   QObject::connect(&programa, &tiendal::Programa::terminado, &aplicacion,
                    [](int estado) { QCoreApplication::exit(estado); });
   if (!programa.Iniciar()) return 1;
-  return QApplication::exec();
+  const int estado = QApplication::exec();
+  // The closed window still waits for its deferred deletion: its sound player goes now, while
+  // the application is still there.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return estado;
 }

@@ -5,13 +5,17 @@
 //                                      moment; then exits
 //   ventana_medida reposo SEGUNDOS     the same, then stays idle that long and prints the CPU
 //                                      time (ms) the process used meanwhile
-//   ventana_medida captura ARCHIVO     saves a screenshot of the window as shown on the screen
+//   ventana_medida captura ARCHIVO     puts a product or two on the list (as a click on their
+//                                      text lines does) and saves a screenshot of the window as
+//                                      shown on the screen
 // It runs on the data beside it, like the program.
 #include <sys/resource.h>
 
 #include <QApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -65,6 +69,19 @@ class PrimeraPintura final : public QObject {
   bool visto_ = false;
 };
 
+// A list with something on it: an exercise other than "dearest first", and as many products as
+// it takes without a refusal.
+void Rellenar(tiendal::VentanaPractica& ventana) {
+  auto* nuevo = ventana.findChild<QPushButton*>(QStringLiteral("CBNuevo"));
+  for (int i = 0; i < 50 && ventana.sesion().practica().TipoEjercicio == 3; ++i) nuevo->click();
+  const int tipo = ventana.sesion().practica().TipoEjercicio;
+  const int productos = tipo == 1 || tipo == 5 ? 2 : 1;
+  for (int hueco = 0; hueco < productos; ++hueco) {
+    auto* texto = ventana.findChild<QWidget*>(QStringLiteral("Text1_%1").arg(hueco * 2 + 1));
+    QTest::mouseClick(texto, Qt::LeftButton);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -81,10 +98,12 @@ int main(int argc, char* argv[]) {
     const long long listo = Monotonico();
     std::printf("%lld %ld %.3f\n", listo, PicoRssKb(), CpuMs());
     if (modo == QLatin1String("captura")) {
-      ventana->grab().save(argumento);
-      const QPixmap pantalla = ventana->screen()->grabWindow(ventana->winId());
-      if (!pantalla.isNull() && !pantalla.toImage().allGray()) pantalla.save(argumento);
-      QCoreApplication::quit();
+      Rellenar(*programa.Ventana());
+      QTimer::singleShot(200, [&] {
+        const QPixmap pantalla = ventana->screen()->grabWindow(ventana->winId());
+        (pantalla.isNull() ? ventana->grab() : pantalla).save(argumento);
+        QCoreApplication::quit();
+      });
     } else if (modo == QLatin1String("reposo")) {
       const double antes = CpuMs();
       QTimer::singleShot(static_cast<int>(argumento.toDouble() * 1000), [antes] {
@@ -96,5 +115,7 @@ int main(int argc, char* argv[]) {
     }
     std::fflush(stdout);
   });
-  return QApplication::exec();
+  const int estado = QApplication::exec();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return estado;
 }
