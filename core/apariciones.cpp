@@ -1,8 +1,9 @@
 // First occurrence of every product name in the prices text, in one pass over the text: an
 // Aho-Corasick automaton over the names. Catalogues reach 32767 names, so the automaton is
 // kept in flat arrays: names are sorted and deduplicated, the trie is laid out in depth-first
-// order, code units are mapped to a small alphabet, and the nodes that branch widely (those
-// near the root, where failure links lead) get a dense row of children.
+// order (the nodes of one name follow each other, as the search walks them), code units are mapped
+// to a small alphabet, and the nodes that branch widely (those near the root, where failure links
+// lead) get a dense row of children.
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
@@ -35,12 +36,12 @@ class Automata final {
         continue;
       }
       estado = Avanzar(estado, a);
-      int v = estado;
-      if (id_[Ix(v)] < 0 || encontrado_[Ix(v)]) v = Vivo(salida_[Ix(v)]);
-      for (; v != 0; v = Vivo(salida_[Ix(v)])) {
-        primera[static_cast<size_t>(id_[Ix(v)])] =
-            static_cast<qsizetype>(i) - profundidad_[Ix(v)] + 1;
-        encontrado_[Ix(v)] = true;
+      const Nodo& actual = nodos_[Ix(estado)];
+      int v = actual.id >= 0 && !actual.encontrado ? estado : Vivo(actual.salida);
+      for (; v != 0; v = Vivo(nodos_[Ix(v)].salida)) {
+        Nodo& nodo = nodos_[Ix(v)];
+        primera[Ix(nodo.id)] = static_cast<qsizetype>(i) - nodo.profundidad + 1;
+        nodo.encontrado = true;
         --pendientes;
       }
     }
@@ -48,6 +49,18 @@ class Automata final {
   }
 
  private:
+  // What the search reads of a node, together: failure and output links are followed to
+  // nodes far away in the arrays, and one cache line should bring all of it.
+  struct Nodo {
+    int inicio = 0, fin = 0;  // its edges, in letra_ and destino_
+    int fila = -1;            // its dense row, if any
+    int falla = 0;
+    int salida = 0;  // nearest proper suffix that ends a name still to be found
+    int id = -1;     // the name it ends, if any
+    int profundidad = 0;
+    bool encontrado = false;
+  };
+
   static size_t Ix(std::ptrdiff_t v) { return static_cast<size_t>(v); }
 
   void CrearAlfabeto(const std::vector<std::u16string_view>& nombres) {
@@ -61,23 +74,17 @@ class Automata final {
 
   void CrearTrie(const std::vector<std::u16string_view>& nombres) {
     cuantos_ = nombres.size();
+    size_t total = 1;
+    for (const auto nombre : nombres) total += nombre.size();
     struct Arista {
       int padre;
       std::uint32_t a;
       int hijo;
     };
-    size_t total = 1;
-    for (const auto nombre : nombres) total += nombre.size();
     std::vector<Arista> aristas;
     aristas.reserve(total);
-    profundidad_.reserve(total);
-    id_.reserve(total);
-    auto nuevo = [&](int profundidad) {
-      profundidad_.push_back(profundidad);
-      id_.push_back(-1);
-      return static_cast<int>(profundidad_.size()) - 1;
-    };
-    nuevo(0);
+    nodos_.reserve(total);
+    nodos_.emplace_back();
     std::vector<int> camino{0};  // the nodes of the previous name
     std::u16string_view anterior;
     for (size_t id = 0; id < nombres.size(); ++id) {
@@ -87,23 +94,26 @@ class Automata final {
       while (comun < tope && anterior[comun] == nombre[comun]) ++comun;
       camino.resize(comun + 1);
       for (size_t j = comun; j < nombre.size(); ++j) {
-        const int hijo = nuevo(static_cast<int>(j) + 1);
+        const int hijo = static_cast<int>(nodos_.size());
+        nodos_.emplace_back().profundidad = static_cast<int>(j) + 1;
         aristas.push_back({camino.back(), alfabeto_[nombre[j]], hijo});
         camino.push_back(hijo);
       }
-      id_[Ix(camino.back())] = static_cast<int>(id);
+      nodos_[Ix(camino.back())].id = static_cast<int>(id);
       anterior = nombre;
     }
     // Edges grouped by parent; the sorted names create each parent's edges in order.
-    const size_t n = profundidad_.size();
-    inicio_.assign(n + 1, 0);
-    for (const Arista& e : aristas) ++inicio_[Ix(e.padre) + 1];
-    for (size_t v = 0; v < n; ++v) inicio_[v + 1] += inicio_[v];
+    for (const Arista& e : aristas) ++nodos_[Ix(e.padre)].fin;
+    int desde = 0;
+    for (Nodo& nodo : nodos_) {
+      nodo.inicio = desde;
+      desde += nodo.fin;
+      nodo.fin = nodo.inicio;
+    }
     letra_.resize(aristas.size());
     destino_.resize(aristas.size());
-    std::vector<int> siguiente(inicio_.begin(), inicio_.end() - 1);
     for (const Arista& e : aristas) {
-      const auto pos = Ix(siguiente[Ix(e.padre)]++);
+      const auto pos = Ix(nodos_[Ix(e.padre)].fin++);
       letra_[pos] = e.a;
       destino_[pos] = e.hijo;
     }
@@ -113,51 +123,46 @@ class Automata final {
     constexpr int kMinimoHijos = 4;
     constexpr size_t kMaximoCeldas = size_t{1} << 22;
     const size_t ancho = size_t{letras_} + 1;
-    fila_.assign(profundidad_.size(), -1);
-    size_t filas = 0;
-    for (size_t v = 0; v < profundidad_.size(); ++v) {
-      filas += v == 0 || inicio_[v + 1] - inicio_[v] >= kMinimoHijos;
-    }
-    denso_.reserve(std::min(filas * ancho, kMaximoCeldas + ancho));
-    for (size_t v = 0; v < profundidad_.size(); ++v) {
-      const bool ancha = inicio_[v + 1] - inicio_[v] >= kMinimoHijos;
+    for (size_t v = 0; v < nodos_.size(); ++v) {
+      Nodo& nodo = nodos_[v];
+      const bool ancha = nodo.fin - nodo.inicio >= kMinimoHijos;
       if (v != 0 && (!ancha || denso_.size() + ancho > kMaximoCeldas)) continue;
-      fila_[v] = static_cast<int>(denso_.size() / ancho);
+      nodo.fila = static_cast<int>(denso_.size() / ancho);
       denso_.resize(denso_.size() + ancho, 0);
-      for (int e = inicio_[v]; e < inicio_[v + 1]; ++e) {
-        denso_[Ix(fila_[v]) * ancho + letra_[Ix(e)]] = destino_[Ix(e)];
+      for (int e = nodo.inicio; e < nodo.fin; ++e) {
+        denso_[Ix(nodo.fila) * ancho + letra_[Ix(e)]] = destino_[Ix(e)];
       }
     }
   }
 
   // The child of v along letter a, or -1.
   int Hijo(int v, std::uint32_t a) const {
-    if (const int fila = fila_[Ix(v)]; fila >= 0) {
-      const int h = denso_[Ix(fila) * (size_t{letras_} + 1) + a];
+    const Nodo& nodo = nodos_[Ix(v)];
+    if (nodo.fila >= 0) {
+      const int h = denso_[Ix(nodo.fila) * (size_t{letras_} + 1) + a];
       return h ? h : -1;
     }
-    const auto desde = letra_.begin() + inicio_[Ix(v)];
-    const auto hasta = letra_.begin() + inicio_[Ix(v) + 1];
+    const auto desde = letra_.begin() + nodo.inicio;
+    const auto hasta = letra_.begin() + nodo.fin;
     const auto it =
         hasta - desde > 8 ? std::lower_bound(desde, hasta, a) : std::find(desde, hasta, a);
     return it != hasta && *it == a ? destino_[Ix(it - letra_.begin())] : -1;
   }
 
+  // Breadth first, so that a node's failure link is known before its children need it.
   void Enlazar() {
-    const size_t n = profundidad_.size();
-    falla_.assign(n, 0);
-    salida_.assign(n, 0);
-    encontrado_.assign(n, false);
     std::vector<int> cola;
-    cola.reserve(n);
-    for (int e = inicio_[0]; e < inicio_[1]; ++e) cola.push_back(destino_[Ix(e)]);
+    cola.reserve(nodos_.size());
+    cola.push_back(0);
     for (size_t i = 0; i < cola.size(); ++i) {
       const int v = cola[i];
-      for (int e = inicio_[Ix(v)]; e < inicio_[Ix(v) + 1]; ++e) {
+      const Nodo padre = nodos_[Ix(v)];
+      for (int e = padre.inicio; e < padre.fin; ++e) {
         const int h = destino_[Ix(e)];
-        const int f = Avanzar(falla_[Ix(v)], letra_[Ix(e)]);
-        falla_[Ix(h)] = f;
-        salida_[Ix(h)] = id_[Ix(f)] >= 0 ? f : salida_[Ix(f)];
+        const int f = v == 0 ? 0 : Avanzar(padre.falla, letra_[Ix(e)]);
+        const Nodo& fallo = nodos_[Ix(f)];
+        nodos_[Ix(h)].falla = f;
+        nodos_[Ix(h)].salida = fallo.id >= 0 ? f : fallo.salida;
         cola.push_back(h);
       }
     }
@@ -168,7 +173,7 @@ class Automata final {
       const int h = Hijo(estado, a);
       if (h >= 0) return h;
       if (estado == 0) return 0;
-      estado = falla_[Ix(estado)];
+      estado = nodos_[Ix(estado)].falla;
     }
   }
 
@@ -176,10 +181,10 @@ class Automata final {
   // passed are shortened so that found names are skipped at once from then on.
   int Vivo(int v) {
     int r = v;
-    while (r != 0 && encontrado_[Ix(r)]) r = salida_[Ix(r)];
+    while (r != 0 && nodos_[Ix(r)].encontrado) r = nodos_[Ix(r)].salida;
     while (v != r) {
-      const int sig = salida_[Ix(v)];
-      salida_[Ix(v)] = r;
+      const int sig = nodos_[Ix(v)].salida;
+      nodos_[Ix(v)].salida = r;
       v = sig;
     }
     return r;
@@ -188,9 +193,9 @@ class Automata final {
   size_t cuantos_ = 0;
   std::uint32_t letras_ = 0;
   std::vector<std::uint32_t> alfabeto_;  // code unit -> letter, 0 for none
-  std::vector<int> profundidad_, id_, inicio_, destino_, fila_, denso_, falla_, salida_;
+  std::vector<Nodo> nodos_;              // depth-first: a name's nodes lie one after another
   std::vector<std::uint32_t> letra_;
-  std::vector<bool> encontrado_;
+  std::vector<int> destino_, denso_;
 };
 
 std::u16string_view Vista16(const QString& s) {
