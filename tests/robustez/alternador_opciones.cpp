@@ -1,0 +1,32 @@
+// Switches "Mostrar resultado correcto" over and over in the program folder given, through the
+// practice's own menu handler, which saves the settings file each time. Prints "listo" once the
+// first switch is saved. Runs until it is killed.
+#include <QCoreApplication>
+#include <cstdio>
+
+#include "core/aleatorio.h"
+#include "core/sesion.h"
+#include "tests/core/vista_falsa.h"
+
+int main(int argc, char* argv[]) {
+  QCoreApplication aplicacion(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "uso: alternador_opciones CARPETA\n");
+    return 2;
+  }
+  tiendal::VistaFalsa vista;
+  tiendal::AleatorioReloj azar(tiendal::SegundosDesdeMedianoche());
+  tiendal::Sesion sesion(vista, azar, QString::fromLocal8Bit(argv[1]), tiendal::Estante::Oculto);
+  if (const auto fallo = sesion.Form_Load()) {
+    std::fprintf(stderr, "%s\n", qPrintable(*fallo));
+    return 1;
+  }
+  for (bool primera = true;; primera = false) {
+    sesion.MnuOpcMos_Click();
+    vista.eventos.clear();
+    if (primera) {
+      std::puts("listo");
+      std::fflush(stdout);
+    }
+  }
+}
