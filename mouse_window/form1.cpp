@@ -2,7 +2,6 @@
 
 #include <QPalette>
 
-#include "mouse_window/imagen_estante.h"
 #include "mouse_window/pulsables.h"
 #include "mouse_window/twips.h"
 
@@ -59,7 +58,7 @@ Form1::Hueco Form1::CrearHueco(int numero) {
   marco->setGeometry(RectTwips(kIzquierdaEstante, kAltoMarco * numero, kAnchoMarco, kAltoMarco));
 
   // The picture lies under the text line, as a picture lies under the boxes of its frame.
-  auto* imagen = new ImagenEstante(marco);
+  auto* imagen = new ImagenEstante(marco, &mostradas_);
   imagen->setObjectName(NombreControl("Image1", numero));
   imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, 940));
 

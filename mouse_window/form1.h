@@ -4,12 +4,12 @@
 #include <array>
 
 #include "core/practica.h"
+#include "mouse_window/imagen_estante.h"
 #include "mouse_window/ventana_practica.h"
 
 namespace tiendal {
 
 class CajaPulsable;
-class ImagenEstante;
 class MarcoPulsable;
 
 // The window for mouse and keyboard: the shared main window plus the shelf, six frames
@@ -42,6 +42,10 @@ class Form1 final : public VentanaPractica {
 
   Hueco CrearHueco(int numero);
 
+  // Some 200 pictures of the shelf's size.
+  static constexpr qsizetype kKibFotosMostradas = 8 * 1024;
+
+  FotosMostradas mostradas_{kKibFotosMostradas};
   std::array<Hueco, kHuecos> huecos_{};
 };
 

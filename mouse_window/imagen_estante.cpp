@@ -1,12 +1,15 @@
 #include "mouse_window/imagen_estante.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
 namespace tiendal {
 
-ImagenEstante::ImagenEstante(QWidget* padre) : QWidget(padre) {
+ImagenEstante::ImagenEstante(QWidget* padre, FotosMostradas* mostradas)
+    : QWidget(padre), mostradas_(mostradas) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   hide();
 }
@@ -38,10 +41,25 @@ void ImagenEstante::Decodificar() {
   const qreal escala = devicePixelRatioF();
   const QSize pixeles(static_cast<int>(std::lround(width() * escala)),
                       static_cast<int>(std::lround(height() * escala)));
+  const QFileInfo archivo(ruta_);
+  const QString clave = QStringLiteral("%1|%2|%3|%4x%5")
+                            .arg(ruta_)
+                            .arg(archivo.lastModified().toMSecsSinceEpoch())
+                            .arg(archivo.size())
+                            .arg(pixeles.width())
+                            .arg(pixeles.height());
+  if (mostradas_ && mostradas_->contains(clave)) {
+    pixmap_ = *mostradas_->object(clave);
+    return;
+  }
   QImage imagen = LeerFotoReducida(ruta_, cabecera_, pixeles);
   if (imagen.isNull()) return;
   imagen.setDevicePixelRatio(escala);
   pixmap_ = QPixmap::fromImage(std::move(imagen));
+  if (mostradas_) {
+    const auto kib = static_cast<qsizetype>(pixmap_.width()) * pixmap_.height() * 4 / 1024 + 1;
+    mostradas_->insert(clave, new QPixmap(pixmap_), kib);
+  }
 }
 
 void ImagenEstante::paintEvent(QPaintEvent*) {

@@ -1,6 +1,7 @@
 #ifndef TIENDAL_MOUSE_WINDOW_IMAGEN_ESTANTE_H
 #define TIENDAL_MOUSE_WINDOW_IMAGEN_ESTANTE_H
 
+#include <QCache>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -10,12 +11,17 @@
 
 namespace tiendal {
 
+// Pictures already decoded at the size they were shown, so that a product that comes back to
+// the shelf is not decoded again. One per window, shared by its six places; a file changed on
+// disk is decoded afresh.
+using FotosMostradas = QCache<QString, QPixmap>;
+
 // Image1(k): the picture of a shelf place. It loads a JPEG at its own size (upright, as its
 // EXIF orientation says) or stretched to a given size, and decodes only as many pixels as it
 // shows. It takes clicks and does nothing with them, so they never reach its frame.
 class ImagenEstante final : public QWidget {
  public:
-  explicit ImagenEstante(QWidget* padre);
+  explicit ImagenEstante(QWidget* padre, FotosMostradas* mostradas = nullptr);
 
   // Hides the picture, turns stretching off and takes the picture's own upright size. A file
   // that cannot be read as a picture gives an empty picture of size 0 x 0.
@@ -36,6 +42,7 @@ class ImagenEstante final : public QWidget {
  private:
   void Decodificar();
 
+  FotosMostradas* mostradas_;
   QString ruta_;
   CabeceraFoto cabecera_;
   bool estirada_ = false;

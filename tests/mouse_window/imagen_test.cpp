@@ -10,6 +10,7 @@
 #include "mouse_window/imagen_estante.h"
 #include "mouse_window/twips.h"
 #include "tests/mouse_window/entorno.h"
+#include "tests/mouse_window/jpeg_exif.h"
 
 namespace tiendal {
 namespace {
@@ -116,6 +117,30 @@ INSTANTIATE_TEST_SUITE_P(Exif, MiniaturaTest, ::testing::Values(
     CasoMiniatura{"con_bandas", QSize(160, 160), 1, QSize(85, 64), false}),
     [](const ::testing::TestParamInfo<CasoMiniatura>& caso) { return std::string(caso.param.caso); });
 // clang-format on
+
+TEST_F(ImagenTest, PictureShownAgainIsTakenFromTheWindowsMemoryUnlessTheFileChanged) {
+  EscribirJpeg(Ruta("foto.jpg"), 120, 80);
+  FotosMostradas mostradas(1024);
+  QWidget marco;
+  auto* imagen = new ImagenEstante(&marco, &mostradas);
+  marco.show();
+  const auto mostrar = [&] {
+    imagen->Cargar(Ruta("foto.jpg"));
+    imagen->Estirar(QSize(60, 40));
+    imagen->show();
+    return imagen->grab().toImage();
+  };
+  mostrar();
+  mostrar();
+  EXPECT_EQ(mostradas.size(), 1);
+
+  QFile archivo(Ruta("foto.jpg"));
+  ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+  archivo.write(JpegConExif(Lisa(90, 60, Qt::green), 1));
+  archivo.close();
+  EXPECT_TRUE(EsVerde(mostrar()));
+  EXPECT_EQ(mostradas.size(), 2);
+}
 
 TEST_F(ImagenTest, UnreadablePictureIsEmpty) {
   QFile archivo(Ruta("roto.jpg"));
