@@ -1,0 +1,26 @@
+// The settings file from its bytes, from both starting values of the options, against the
+// plain reading; and what the program writes reads back as what it wrote.
+#include <QByteArray>
+#include <cstdint>
+
+#include "core/opciones.h"
+#include "referencia.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t largo) {
+  const QByteArray bytes(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(largo));
+  for (const tiendal::Opciones inicio : {tiendal::Opciones{false, true}, {true, false}}) {
+    tiendal::Opciones leidas = inicio;
+    tiendal::Opciones esperadas = inicio;
+    tiendal::AplicarTextoOpciones(bytes, leidas);
+    tiendal::referencia::AplicarTextoOpciones(bytes, esperadas);
+    FALLO_SI(leidas.valoresEnteros != esperadas.valoresEnteros);
+    FALLO_SI(leidas.mostrarResultado != esperadas.mostrarResultado);
+
+    tiendal::Opciones releidas =
+        inicio.valoresEnteros ? tiendal::Opciones{false, true} : tiendal::Opciones{true, false};
+    tiendal::AplicarTextoOpciones(tiendal::TextoOpciones(leidas), releidas);
+    FALLO_SI(releidas.valoresEnteros != leidas.valoresEnteros);
+    FALLO_SI(releidas.mostrarResultado != leidas.mostrarResultado);
+  }
+  return 0;
+}
