@@ -4,7 +4,8 @@
 //                                      resident set size (kB) and the CPU time used (ms) at that
 //                                      moment; then exits
 //   ventana_medida reposo SEGUNDOS     the same, then stays idle that long and prints the CPU
-//                                      time (ms) the process used meanwhile
+//                                      time (ms) the process used meanwhile, and the part of it
+//                                      used by the window's own (main) thread
 //   ventana_medida captura ARCHIVO     puts a product or two on the list (as a click on their
 //                                      text lines does) and saves a screenshot of the window as
 //                                      shown on the screen
@@ -37,6 +38,12 @@ double CpuMs() {
   const long long us = (uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) * 1'000'000LL +
                        uso.ru_utime.tv_usec + uso.ru_stime.tv_usec;
   return static_cast<double>(us) / 1e3;
+}
+
+double CpuHiloMs() {
+  timespec ts{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
 long PicoRssKb() {
@@ -106,8 +113,9 @@ int main(int argc, char* argv[]) {
       });
     } else if (modo == QLatin1String("reposo")) {
       const double antes = CpuMs();
-      QTimer::singleShot(static_cast<int>(argumento.toDouble() * 1000), [antes] {
-        std::printf("%.3f\n", CpuMs() - antes);
+      const double antesHilo = CpuHiloMs();
+      QTimer::singleShot(static_cast<int>(argumento.toDouble() * 1000), [antes, antesHilo] {
+        std::printf("%.3f %.3f\n", CpuMs() - antes, CpuHiloMs() - antesHilo);
         QCoreApplication::quit();
       });
     } else {
