@@ -12,143 +12,82 @@ const QString kUnaUnidad =
 const QString kLlena = QStringLiteral(
     "mensaje No puede añadir más productos a la lista. Quite antes otro producto para poder "
     "añadir ese.");
+const QString kPitido = QStringLiteral("pitido");
 
-// A sequence of clicks on shelf slots and the messages they draw, per exercise type.
+// Clicks on a shelf of a..f priced 3, 7, 7, 1, 2, 1 (dearest slots 1 and 2, cheapest 3 and 5):
+// "+s" on slot s, "-r" on the name of row r. Then the rows as "name|price", and what the
+// pupil was told.
 struct Clics {
   int tipo;
-  std::vector<int> huecos;
-  QStringList mensajes;
-  int numFilas;
+  const char* pasos;
+  QStringList filas;
+  QStringList eventos;
 };
 
-class AgregarTest : public ::testing::TestWithParam<Clics> {};
+class ListaTest : public ::testing::TestWithParam<Clics> {};
 
-TEST_P(AgregarTest, AplicaLasReglasEnOrden) {
+TEST_P(ListaTest, AgregaYQuitaSegunElTipo) {
   const auto& c = GetParam();
   Banco b;
-  b.Estante({3, 7, 7, 1, 2, 1});  // dearest slots 1 and 2, cheapest 3 and 5
+  b.Estante({3, 7, 7, 1, 2, 1});
   b.Ejercicio(c.tipo);
-  for (int h : c.huecos) {
-    if (c.tipo == 4) b.azar.Poner(0.5);  // units, drawn when row 0 fills
-    b.sesion.Picture1_Click(h);
+  for (int i = 0; i < 5; ++i) b.azar.Poner(0.5);  // units of type 4: 4
+  for (const QString& paso : QString::fromLatin1(c.pasos).split(u' ', Qt::SkipEmptyParts)) {
+    const int n = paso.mid(1).toInt();
+    if (paso[0] == u'+') {
+      b.sesion.Picture1_Click(n);
+      if (b.p().HuecoFila[b.p().NumFilas - 1] == n) {
+        EXPECT_EQ(b.vista.enfocada, b.p().NumFilas - (c.tipo == 4 ? 2 : 1));
+      }
+    } else {
+      b.sesion.LBNombre_Click(n);
+    }
   }
-  EXPECT_EQ(b.vista.Mensajes(), c.mensajes);
-  EXPECT_EQ(b.p().NumFilas, c.numFilas);
+  QStringList filas;
+  for (const auto& fila : b.vista.filas) filas << fila.nombre + u'|' + fila.precio;
+  EXPECT_EQ(filas, c.filas);
+  EXPECT_EQ(b.vista.eventos, c.eventos);
+  // The record agrees with itself and with the highlights.
+  int ocupadas = 0;
+  for (const int h : b.p().HuecoFila) {
+    if (h == kVacio) continue;
+    ++ocupadas;
+    EXPECT_TRUE(b.p().EnLista[h]);
+  }
+  EXPECT_EQ(ocupadas, std::count(b.p().EnLista.begin(), b.p().EnLista.end(), true));
+  for (int h = 0; h < kHuecos; ++h) EXPECT_EQ(b.vista.resaltado[h], b.p().EnLista[h]);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Tipos, AgregarTest, ::testing::Values(
-    Clics{1, {0, 0, 1, 2, 3}, {kUnaUnidad, kLlena}, 3},
-    Clics{2, {4, 5}, {kLlena}, 2},
-    Clics{3, {0, 2, 1, 3, 5}, {kMasCaro, kMasBarato, kLlena}, 2},
-    Clics{3, {1, 1}, {kMasBarato}, 1},   // the order rule comes before the one-unit rule
-    Clics{3, {2, 5, 5}, {kUnaUnidad}, 2},
-    Clics{4, {3, 0}, {kLlena}, 2},
-    Clics{5, {0, 1, 2, 3, 4, 5}, {kLlena}, 6}));
+INSTANTIATE_TEST_SUITE_P(Tabla, ListaTest, ::testing::Values(
+    Clics{1, "+0 +0 +1 +2 +3", {"a:|3", "b:|7", "c:|7"}, {kUnaUnidad, kLlena}},
+    Clics{2, "+4 +5", {"Billete entregado:|5,00", "e:|2"}, {kLlena}},
+    Clics{3, "+0 +2 +1 +3 +5", {"c:|7", "d:|1"}, {kMasCaro, kMasBarato, kLlena}},
+    Clics{3, "+1 +1", {"b:|7", "|0"}, {kMasBarato}},  // the order rule comes before the one-unit rule
+    Clics{3, "+2 +5 +5", {"c:|7", "f:|1"}, {kUnaUnidad}},
+    Clics{4, "+3 +0", {"d:|1", "Número de unidades:|4"}, {kLlena}},
+    Clics{5, "+0 +1 +2 +3 +4 +5", {"Dinero disponible=|5,25", "a:|3", "b:|7", "c:|7", "d:|1", "e:|2"}, {kLlena}},
+    // Removing closes the gap, keeps the order, and the next product goes to the end.
+    Clics{1, "+0 +1 +2 -1 +5", {"a:|3", "c:|7", "f:|1"}, {}},
+    Clics{1, "+0 +1 -0", {"b:|7", "|0", "|0"}, {}},
+    // Fixed rows beep; the banknote stays until the next product replaces it.
+    Clics{2, "+1 -0 -1", {"Billete entregado:|10,00", "|0"}, {kPitido}},
+    Clics{5, "+0 +1 -0 -1", {"Dinero disponible=|5,25", "b:|7", "|0", "|0", "|0", "|0"}, {kPitido}},
+    // Type 4: the units row is reset first, whichever row is clicked; an empty list beeps.
+    Clics{4, "-1", {"|0", "Nombre:|0"}, {kPitido}},
+    Clics{4, "+3 -1", {"|0", "|0"}, {}}));
 // clang-format on
 
-TEST(Agregar, EscribeLaFilaResaltaYEnfoca) {
-  Banco b;
-  b.Estante({0.85f, 1.5f, 2, 3, 4, 5});
-  b.Ejercicio(1);
-  b.sesion.Text1_Click(1);
-  EXPECT_EQ(b.vista.filas[0].nombre, QStringLiteral("b:"));
-  EXPECT_EQ(b.vista.filas[0].precio, QStringLiteral("1,5"));
-  EXPECT_EQ(b.vista.enfocada, 0);
-  EXPECT_TRUE(b.vista.resaltado[1]);
-  EXPECT_TRUE(b.p().EnLista[1]);
-  EXPECT_EQ(b.p().HuecoFila[0], 1);
-}
-
 TEST(Agregar, ElBilleteDelTipo2CubreElPrecio) {
-  struct Caso {
-    float precio;
-    const char* billete;
-  };
-  for (const Caso c : {Caso{5, "5,00"}, Caso{5.01f, "10,00"}, Caso{10, "10,00"}, Caso{20, "20,00"},
-                       Caso{50, "50,00"}, Caso{50.5f, "100,00"}, Caso{120, "100,00"}}) {
+  for (const auto& [precio, billete] :
+       {std::pair{5.0f, "5,00"}, std::pair{5.01f, "10,00"}, std::pair{10.0f, "10,00"},
+        std::pair{20.0f, "20,00"}, std::pair{50.0f, "50,00"}, std::pair{50.5f, "100,00"},
+        std::pair{120.0f, "100,00"}}) {
     Banco b;
-    b.Estante({c.precio, 1, 1, 1, 1, 1});
+    b.Estante({precio, 1, 1, 1, 1, 1});
     b.Ejercicio(2);
     b.sesion.Picture1_Click(0);
-    EXPECT_EQ(b.vista.filas[0].precio.toStdString(), c.billete);
-    EXPECT_EQ(b.vista.filas[1].nombre, QStringLiteral("a:"));
-  }
-}
-
-TEST(Agregar, LasUnidadesDelTipo4VanDe2A5) {
-  for (const auto& [r, unidades] : {std::pair{0.0, "2"}, std::pair{0.99, "5"}}) {
-    Banco b;
-    b.Estante({1, 2, 3, 4, 5, 6});
-    b.Ejercicio(4);
-    b.azar.Poner(r);
-    b.sesion.Picture1_Click(2);
-    EXPECT_EQ(b.vista.filas[1].nombre, QStringLiteral("Número de unidades:"));
-    EXPECT_EQ(b.vista.filas[1].precio.toStdString(), unidades);
-  }
-}
-
-TEST(Quitar, CierraElHuecoYConservaElOrden) {
-  Banco b;
-  b.Estante({1, 2, 3, 4, 5, 6});
-  b.Ejercicio(1);
-  for (int h : {0, 1, 2}) b.sesion.Picture1_Click(h);
-  b.sesion.LBNombre_Click(1);
-  EXPECT_EQ(b.vista.filas[0].nombre, QStringLiteral("a:"));
-  EXPECT_EQ(b.vista.filas[1].nombre, QStringLiteral("c:"));
-  EXPECT_EQ(b.vista.filas[2].nombre, QString());
-  EXPECT_EQ(b.vista.filas[2].precio, QStringLiteral("0"));
-  EXPECT_FALSE(b.vista.resaltado[1]);
-  EXPECT_FALSE(b.p().EnLista[1]);
-  b.sesion.Picture1_Click(5);
-  EXPECT_EQ(b.vista.filas[2].nombre, QStringLiteral("f:"));
-  b.sesion.LBNombre_Click(0);  // slot 0 leaves like any other
-  EXPECT_FALSE(b.p().EnLista[0]);
-  EXPECT_EQ(b.p().HuecoFila[0], 2);
-}
-
-TEST(Quitar, FilasFijasYVaciasPitan) {
-  {  // type 2: the banknote row beeps; the product row empties, the banknote stays
-    Banco b;
-    b.Estante({7, 1, 1, 1, 1, 1});
-    b.Ejercicio(2);
-    b.sesion.Picture1_Click(0);
-    b.sesion.LBNombre_Click(0);
-    EXPECT_EQ(b.vista.eventos.last(), QStringLiteral("pitido"));
-    b.sesion.LBNombre_Click(1);
-    EXPECT_EQ(b.p().NumFilas, 1);
-    EXPECT_EQ(b.vista.filas[0].precio, QStringLiteral("10,00"));
-    EXPECT_EQ(b.vista.filas[1].precio, QStringLiteral("0"));
-  }
-  {  // type 5: the money row beeps and stays; the products close up from row 1
-    Banco b;
-    b.Estante({1, 2, 3, 4, 5, 6});
-    b.Ejercicio(5, {0.5});
-    for (int h : {0, 1}) b.sesion.Picture1_Click(h);
-    b.sesion.LBNombre_Click(0);
-    EXPECT_EQ(b.vista.eventos.last(), QStringLiteral("pitido"));
-    b.sesion.LBNombre_Click(1);
-    EXPECT_EQ(b.vista.filas[0].nombre, QStringLiteral("Dinero disponible="));
-    EXPECT_EQ(b.vista.filas[1].nombre, QStringLiteral("b:"));
-  }
-  {  // type 4, empty list: the units row is reset, then the beep
-    Banco b;
-    b.Estante({1, 2, 3, 4, 5, 6});
-    b.Ejercicio(4);
-    b.sesion.LBNombre_Click(1);
-    EXPECT_EQ(b.vista.filas[1].nombre, QStringLiteral("Nombre:"));
-    EXPECT_EQ(b.vista.eventos, QStringList{"pitido"});
-  }
-  {  // type 4 with its product: a click on the units row takes the product off
-    Banco b;
-    b.Estante({1, 2, 3, 4, 5, 6});
-    b.Ejercicio(4);
-    b.azar.Poner(0.3);
-    b.sesion.Picture1_Click(3);
-    b.sesion.LBNombre_Click(1);
-    EXPECT_EQ(b.p().NumFilas, 0);
-    EXPECT_EQ(b.vista.filas[1].nombre, QString());
-    EXPECT_EQ(b.vista.filas[1].precio, QStringLiteral("0"));
+    EXPECT_EQ(b.vista.filas[0].precio.toStdString(), billete);
   }
 }
 
