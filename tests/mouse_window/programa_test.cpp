@@ -69,10 +69,6 @@ const auto kDejarCinco = [](const CarpetaPrograma& c) {
   const QStringList archivos = imagenes.entryList(QDir::Files);
   for (qsizetype i = 5; i < archivos.size(); ++i) imagenes.remove(archivos[i]);
 };
-const auto kVaciarImagenes = [](const CarpetaPrograma& c) {
-  QDir imagenes(c.Imagenes());
-  for (const QString& archivo : imagenes.entryList(QDir::Files)) imagenes.remove(archivo);
-};
 const auto kBorrarPrecios = [](const CarpetaPrograma& c) {
   QFile::remove(c.Ruta() + QStringLiteral("/precios.txt"));
 };
@@ -80,7 +76,6 @@ const auto kBorrarPrecios = [](const CarpetaPrograma& c) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Datos, ProgramaArranqueTest, ::testing::Values(
     FaltaDatos{"sin carpeta", kBorrarImagenes, "imágenes"},
-    FaltaDatos{"vacia", kVaciarImagenes, "imágenes"},
     FaltaDatos{"cinco", kDejarCinco, "imágenes"},
     FaltaDatos{"sin precios", kBorrarPrecios, "precios.txt"}));
 // clang-format on
