@@ -17,13 +17,18 @@ inline constexpr int kTeclaF3 = 114;
 // How the product reading waits for each product's sound.
 enum class EsperaProducto {
   HastaParar,   // until the player is stopped (Form1)
-  PorPosicion,  // on the play position, first above zero, then back to zero (Form2)
+  PorPosicion,  // on the play position, first above zero, then back to zero (Form2);
+                // see Sonido::EsperarPosicion
 };
 
-// F2: the figures of one column of the written sum, chosen by the caret in the result box.
+// F2: the figures of one column of the written sum, chosen by the caret in the result box
+// (`cursorResultado`: the characters before it, or the start of the selection). A row taken away
+// during a wait, by a new exercise, reads as "0". Every reading ends at once, touching neither the
+// practice nor the window again, once `sonido` has been closed.
 void LeerColumna(const Practica& practica, const Vista& vista, int cursorResultado, Sonido& sonido);
 
-// F3: "lista.wav", then the six shelf products in slot order; Ctrl ends it.
+// F3: "lista.wav", then the six shelf products in slot order; Ctrl ends it. A shelf place that
+// holds no catalogue product is passed over in silence.
 void LeerProductos(Practica& practica, Sonido& sonido,
                    EsperaProducto espera = EsperaProducto::HastaParar);
 

@@ -2,8 +2,6 @@
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,6 +11,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QSet>
+#include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -34,8 +33,7 @@ constexpr Uint16 kMuestrasPorBloque = 512;
 constexpr std::size_t kMemoriaBytes = 32u << 20;
 // A longer sound starts on its first part, converted at once, while the whole of it is
 // converted on another thread; it takes the place of the part long before that has played.
-constexpr double kCabezaSegundos = 0.25;
-constexpr int kCortesia = 10;
+constexpr double kCabezaSegundos = 0.5;
 
 // Each fault is told once per run, however often the pupil asks for the sound.
 void AvisarUnaVez(const QString& clave, const QString& texto) {
@@ -48,6 +46,22 @@ void AvisarUnaVez(const QString& clave, const QString& texto) {
 }
 
 QString ErrorSdl() { return QString::fromUtf8(SDL_GetError()); }
+
+// Receives what the audio thread posts, in the thread that made the player; the event itself
+// wakes that thread's event loop.
+class Despertador final : public QObject {
+ public:
+  explicit Despertador(std::function<void()> alDespertar) : alDespertar_(std::move(alDespertar)) {}
+
+  bool event(QEvent* evento) override {
+    if (evento->type() != QEvent::User) return QObject::event(evento);
+    alDespertar_();
+    return true;
+  }
+
+ private:
+  std::function<void()> alDespertar_;
+};
 
 }  // namespace
 
@@ -77,8 +91,18 @@ struct ReproductorSdl::Estado {
     std::future<MemoriaSonidos::Muestras> muestras;
   };
 
+  explicit Estado(std::chrono::milliseconds reposo) : despertador([this] { AlDespertar(); }) {
+    cierre.setSingleShot(true);
+    cierre.setInterval(reposo);
+    QObject::connect(&cierre, &QTimer::timeout, &despertador, [] { CerrarSiReposa(); });
+  }
+
   bool Conectar();
   void Desconectar();
+  void AlDespertar();
+  // Closes the device once every player has been quiet for a while: its thread would otherwise
+  // wake the processor a hundred times a second for nothing.
+  static void CerrarSiReposa();
   void Mezclar(Uint8* salida, std::size_t bytes);
   void Despertar() { QCoreApplication::postEvent(&despertador, new QEvent(QEvent::User)); }
   void Empezar(MemoriaSonidos::Muestras nuevas, bool completas);
@@ -94,8 +118,8 @@ struct ReproductorSdl::Estado {
   double bytesPorSegundo = 1;
   double duracion = 0;
   std::vector<Conversion> conversiones;
-  // Lives in the thread that made the player; an event posted to it wakes that thread's loop.
-  QObject despertador;
+  Despertador despertador;
+  QTimer cierre;
 
   // Held under the device's lock: the audio thread reads them while filling a buffer.
   MemoriaSonidos::Muestras muestras;
@@ -105,6 +129,8 @@ struct ReproductorSdl::Estado {
 
   std::atomic<bool> ocupado{false};
   std::atomic<std::size_t> bytesEntregados{0};
+  // The last sound (by its `generacion`) that has reached the device, or is over before that.
+  std::atomic<std::uint64_t> arrancada{0};
 };
 
 void SDLCALL ReproductorSdl::Estado::Rellenar(void* datos, Uint8* salida, int bytes) {
@@ -131,7 +157,11 @@ void ReproductorSdl::Estado::Mezclar(Uint8* salida, std::size_t bytes) {
                      SDL_MIX_MAXVOLUME);
   entregados += n;
   bytesEntregados.store(entregados);
-  if (primero) Despertar();
+  if (primero) {
+    Despertar();
+    arrancada.store(generacion);
+    arrancada.notify_all();
+  }
 }
 
 bool ReproductorSdl::Estado::Conectar() {
@@ -184,6 +214,26 @@ void ReproductorSdl::Estado::Desconectar() {
   }
 }
 
+void ReproductorSdl::Estado::AlDespertar() {
+  if (!ocupado.load()) cierre.start();
+}
+
+void ReproductorSdl::Estado::CerrarSiReposa() {
+  Dispositivo& d = Compartido();
+  if (d.id == 0) return;
+  for (Estado* pista : d.pistas) {
+    if (pista->ocupado.load()) return;
+  }
+  for (Estado* pista : d.pistas) {
+    pista->RecogerConversiones(true);
+    pista->conectado = false;
+    pista->dispositivo = 0;
+  }
+  d.pistas.clear();
+  SDL_CloseAudioDevice(d.id);
+  d.id = 0;
+}
+
 void ReproductorSdl::Estado::Empezar(MemoriaSonidos::Muestras nuevas, bool enteras) {
   const bool suena = nuevas && !nuevas->empty();
   SDL_LockAudioDevice(dispositivo);
@@ -193,7 +243,9 @@ void ReproductorSdl::Estado::Empezar(MemoriaSonidos::Muestras nuevas, bool enter
   entregados = 0;
   bytesEntregados.store(0);
   ocupado.store(suena);
+  arrancada.store(suena ? generacion - 1 : generacion);
   SDL_UnlockAudioDevice(dispositivo);
+  arrancada.notify_all();
   // The sound cut off, if any, is let go here, out of the audio thread's way.
 }
 
@@ -203,8 +255,10 @@ void ReproductorSdl::Estado::ConvertirResto(std::shared_ptr<const WavDecodificad
   const std::uint64_t estaVez = generacion;
   SDL_UnlockAudioDevice(dispositivo);
   auto tarea = [this, wav = std::move(wav), estaVez]() -> MemoriaSonidos::Muestras {
-    // Behind the audio thread and the window on a busy machine: there is time to spare.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kCortesia);
+    // Not before the first part has reached the device: the audio thread goes first.
+    for (auto vista = arrancada.load(); vista < estaVez; vista = arrancada.load()) {
+      arrancada.wait(vista);
+    }
     std::vector<Uint8> convertidas;
     QString fallo;
     MemoriaSonidos::Muestras enteras;
@@ -233,7 +287,8 @@ void ReproductorSdl::Estado::RecogerConversiones(bool esperar) {
   });
 }
 
-ReproductorSdl::ReproductorSdl() : estado_(std::make_unique<Estado>()) {
+ReproductorSdl::ReproductorSdl(std::chrono::milliseconds reposo)
+    : estado_(std::make_unique<Estado>(reposo)) {
   // SDL's own SIGINT/SIGTERM handlers would turn them into quit events that nobody reads.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   estado_->sdlIniciado = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
@@ -245,6 +300,7 @@ ReproductorSdl::ReproductorSdl() : estado_(std::make_unique<Estado>()) {
 }
 
 ReproductorSdl::~ReproductorSdl() {
+  Detener();
   estado_->RecogerConversiones(true);
   // Once off the device's list, the audio thread posts nothing more to the waker.
   estado_->Desconectar();
@@ -273,20 +329,21 @@ void ReproductorSdl::Abrir(const QString& ruta) {
   QString fallo;
   const auto wav = DecodificarWav(ruta, fallo);
   std::vector<Uint8> convertidas;
-  Uint32 primeros = 0;
+  bool enteras = true;
+  bool convertido = false;
   if (wav) {
-    const Uint32 cuadro = wav->BytesPorCuadro();
-    const auto cabeza = static_cast<Uint32>(kCabezaSegundos * wav->formato.freq) * cuadro;
-    primeros = wav->bytes > 2 * cabeza ? cabeza : wav->bytes;
+    const auto cabeza = static_cast<Uint32>(kCabezaSegundos * wav->formato.freq);
+    enteras = wav->bytes / wav->BytesPorCuadro() <= cabeza + cabeza / 4;
+    convertido = enteras ? ConvertirWav(*wav, wav->bytes, e.formato, convertidas, fallo)
+                         : ConvertirComienzo(*wav, cabeza, e.formato, convertidas, fallo);
   }
-  if (!wav || !ConvertirWav(*wav, primeros, e.formato, convertidas, fallo)) {
+  if (!convertido) {
     AvisarUnaVez(ruta, QStringLiteral("Tiendal: no se puede reproducir «%1»: %2").arg(ruta, fallo));
     e.Empezar(nullptr, true);
     return;
   }
   e.duracion = wav->Segundos();
   auto nuevas = std::make_shared<const std::vector<Uint8>>(std::move(convertidas));
-  const bool enteras = primeros == wav->bytes;
   if (enteras) Estado::Memoria().Guardar(clave, huella, nuevas);
   e.Empezar(std::move(nuevas), enteras);
   if (!enteras) e.ConvertirResto(wav, clave, huella);
@@ -300,7 +357,9 @@ void ReproductorSdl::Detener() {
   SDL_LockAudioDevice(e.dispositivo);
   e.ocupado.store(false);
   e.bytesEntregados.store(0);
+  e.arrancada.store(e.generacion);
   SDL_UnlockAudioDevice(e.dispositivo);
+  e.arrancada.notify_all();
 }
 
 double ReproductorSdl::Posicion() const {
@@ -309,5 +368,7 @@ double ReproductorSdl::Posicion() const {
 }
 
 double ReproductorSdl::Duracion() const { return estado_->duracion; }
+
+bool ReproductorSdl::DispositivoAbierto() { return Estado::Compartido().id != 0; }
 
 }  // namespace tiendal

@@ -2,6 +2,7 @@
 #define TIENDAL_AUDIO_REPRODUCTOR_SDL_H
 
 #include <QString>
+#include <chrono>
 #include <memory>
 
 #include "audio/reproductor.h"
@@ -17,7 +18,9 @@ namespace tiendal {
 // Create, use and destroy a player on the thread that runs its window's event loop.
 class ReproductorSdl final : public Reproductor {
  public:
-  ReproductorSdl();
+  // The device is let go once every player has been quiet for `reposo`, and opened again by the
+  // next sound.
+  explicit ReproductorSdl(std::chrono::milliseconds reposo = std::chrono::seconds(2));
   ~ReproductorSdl() override;
   ReproductorSdl(const ReproductorSdl&) = delete;
   ReproductorSdl& operator=(const ReproductorSdl&) = delete;
@@ -29,6 +32,7 @@ class ReproductorSdl final : public Reproductor {
 
   // Length in seconds of the last sound opened, as converted for the device; 0 when it failed.
   double Duracion() const;
+  static bool DispositivoAbierto();
 
  private:
   struct Estado;

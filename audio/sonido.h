@@ -33,8 +33,9 @@ class Sonido final {
   void DetenerSonido();
 
   // The window is going away: the sound stops, waits in progress end at once, and nothing more
-  // is played. Readings check this after every wait and end. The window must keep this object,
-  // its player and its practice alive until the waits have returned (EsperasEnCurso() == 0).
+  // is played. Readings check this after every wait and end. This object, its player, and the
+  // practice and view a reading was given must outlive the waits (EsperasEnCurso() == 0): a
+  // window deleted with deleteLater() from inside a wait goes only once the reading has unwound.
   void Cerrar();
   bool Cerrado() const { return cerrado_; }
   int EsperasEnCurso() const { return esperas_; }

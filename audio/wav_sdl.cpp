@@ -1,10 +1,15 @@
 #include "audio/wav_sdl.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cstring>
 
 namespace tiendal {
 namespace {
+
+// Input frames on either side of an output sample that SDL's resampler weighs, with room for
+// downsampling from 192 kHz.
+constexpr Uint32 kContexto = 256;
 
 QString ErrorSdl() { return QString::fromUtf8(SDL_GetError()); }
 
@@ -45,6 +50,22 @@ bool ConvertirWav(const WavDecodificado& wav, Uint32 bytes, const SDL_AudioSpec&
     return false;
   }
   salida.resize(static_cast<std::size_t>(cvt.len_cvt));
+  return true;
+}
+
+bool ConvertirComienzo(const WavDecodificado& wav, Uint32 cuadros, const SDL_AudioSpec& destino,
+                       std::vector<Uint8>& salida, QString& fallo) {
+  const Uint32 cuadro = wav.BytesPorCuadro();
+  const Uint32 total = wav.bytes / cuadro;
+  if (cuadros + kContexto >= total)
+    return ConvertirWav(wav, total * cuadro, destino, salida, fallo);
+  if (!ConvertirWav(wav, (cuadros + kContexto) * cuadro, destino, salida, fallo)) return false;
+  const auto cuadrosSalida = static_cast<std::size_t>(cuadros) *
+                             static_cast<std::size_t>(destino.freq) /
+                             static_cast<std::size_t>(wav.formato.freq);
+  const std::size_t bytesSalida =
+      cuadrosSalida * destino.channels * (SDL_AUDIO_BITSIZE(destino.format) / 8);
+  salida.resize(std::min(bytesSalida, salida.size()));
   return true;
 }
 

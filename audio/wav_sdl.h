@@ -31,6 +31,11 @@ std::shared_ptr<const WavDecodificado> DecodificarWav(const QString& ruta, QStri
 bool ConvertirWav(const WavDecodificado& wav, Uint32 bytes, const SDL_AudioSpec& destino,
                   std::vector<Uint8>& salida, QString& fallo);
 
+// The converted sound for its first `cuadros` frames, sample for sample as converting the whole
+// of it would give: the resampler is given the frames that follow, and what they alter is cut.
+bool ConvertirComienzo(const WavDecodificado& wav, Uint32 cuadros, const SDL_AudioSpec& destino,
+                       std::vector<Uint8>& salida, QString& fallo);
+
 }  // namespace tiendal
 
 #endif

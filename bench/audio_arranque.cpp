@@ -4,10 +4,12 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <random>
 #include <thread>
 #include <vector>
 
@@ -20,12 +22,22 @@ namespace {
 
 using Reloj = std::chrono::steady_clock;
 
-// The position leaves zero when the audio thread hands the sound's first buffer over.
+// The position leaves zero when the audio thread hands the sound's first buffer over, and the
+// player wakes the event loop then.
 double HastaPrimerBloque(Sonido& sonido, Reproductor& reproductor, const QString& nombre) {
   const auto inicio = Reloj::now();
   sonido.ReproducirSonido(nombre);
-  while (!(reproductor.Posicion() > 0) && reproductor.Ocupado()) std::this_thread::yield();
+  while (!(reproductor.Posicion() > 0) && reproductor.Ocupado()) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
   return std::chrono::duration<double>(Reloj::now() - inicio).count();
+}
+
+// A pause between sounds that lets starts fall anywhere in the device's period, after `antes`
+// (time for the previous new sound's rest to be converted, as between the sounds of a reading).
+void Pausa(std::mt19937& azar, std::chrono::milliseconds antes) {
+  std::this_thread::sleep_for(
+      antes + std::chrono::microseconds(std::uniform_int_distribution<int>(0, 14000)(azar)));
 }
 
 const char* Controlador() {
@@ -56,6 +68,7 @@ void BM_PrimerBloque(benchmark::State& state) {
   sonido.ReproducirSonido(QStringLiteral("tono.wav"));
   sonido.DetenerSonido();
   std::vector<double> tiempos;
+  std::mt19937 azar(1);
   int vez = 0;
   for (auto _ : state) {
     QString nombre = QStringLiteral("tono.wav");
@@ -69,7 +82,7 @@ void BM_PrimerBloque(benchmark::State& state) {
     state.SetIterationTime(t);
     tiempos.push_back(t);
     sonido.DetenerSonido();
-    std::this_thread::sleep_for(std::chrono::milliseconds(7));
+    Pausa(azar, std::chrono::milliseconds(repetido ? 0 : 100));
   }
   Anotar(state, std::move(tiempos), Controlador());
 }

@@ -63,14 +63,5 @@ TEST(MemoriaSonidos, UnSonidoMayorQueTodaLaMemoriaNoSeGuarda) {
   EXPECT_NE(memoria.Buscar(QStringLiteral("a"), kVersion1), nullptr);
 }
 
-TEST(MemoriaSonidos, LoQueSuenaSigueVivoAunqueSalgaDeLaMemoria) {
-  MemoriaSonidos memoria(10);
-  auto sonando = Bytes(10);
-  memoria.Guardar(QStringLiteral("a"), kVersion1, sonando);
-  memoria.Guardar(QStringLiteral("b"), kVersion1, Bytes(10));
-  EXPECT_EQ(sonando->size(), 10u);
-  EXPECT_EQ(memoria.Buscar(QStringLiteral("a"), kVersion1), nullptr);
-}
-
 }  // namespace
 }  // namespace tiendal
