@@ -224,14 +224,14 @@ void ReproductorSdl::Estado::CerrarSiReposa() {
   for (Estado* pista : d.pistas) {
     if (pista->ocupado.load()) return;
   }
+  for (Estado* pista : d.pistas) pista->RecogerConversiones(true);
+  SDL_CloseAudioDevice(d.id);  // its thread is gone once this returns
+  d.id = 0;
   for (Estado* pista : d.pistas) {
-    pista->RecogerConversiones(true);
     pista->conectado = false;
     pista->dispositivo = 0;
   }
   d.pistas.clear();
-  SDL_CloseAudioDevice(d.id);
-  d.id = 0;
 }
 
 void ReproductorSdl::Estado::Empezar(MemoriaSonidos::Muestras nuevas, bool enteras) {
