@@ -1,9 +1,8 @@
 // First occurrence of every product name in the prices text, in one pass over the text: an
 // Aho-Corasick automaton over the names. Catalogues reach 32767 names, so the automaton is
-// kept in flat arrays: names are sorted and deduplicated, the trie is laid out in depth-first
-// order (the nodes of one name follow each other, as the search walks them), code units are mapped
-// to a small alphabet, and the nodes that branch widely (those near the root, where failure links
-// lead) get a dense row of children.
+// kept in one flat array of nodes: names are sorted and deduplicated, the trie is laid out
+// depth first, code units are mapped to a small alphabet, and the nodes that branch widely
+// (those near the root, where failure links lead) get a dense row of children.
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
@@ -17,17 +16,17 @@ namespace {
 class Automata final {
  public:
   // `nombres` sorted, distinct and non-empty.
-  explicit Automata(const std::vector<std::u16string_view>& nombres) {
-    CrearAlfabeto(nombres);
-    CrearTrie(nombres);
+  explicit Automata(const std::vector<std::u16string_view>& nombres) : nombres_(nombres) {
+    CrearAlfabeto();
+    CrearTrie();
     CrearFilasDensas();
     Enlazar();
   }
 
   // First start index of every name (by its place in the list given), -1 where absent.
   std::vector<qsizetype> Buscar(std::u16string_view texto) {
-    std::vector<qsizetype> primera(cuantos_, -1);
-    size_t pendientes = cuantos_;
+    std::vector<qsizetype> primera(nombres_.size(), -1);
+    size_t pendientes = nombres_.size();
     int estado = 0;
     for (size_t i = 0; i < texto.size() && pendientes > 0; ++i) {
       const std::uint32_t a = alfabeto_[texto[i]];
@@ -40,7 +39,8 @@ class Automata final {
       int v = actual.id >= 0 && !actual.encontrado ? estado : Vivo(actual.salida);
       for (; v != 0; v = Vivo(nodos_[Ix(v)].salida)) {
         Nodo& nodo = nodos_[Ix(v)];
-        primera[Ix(nodo.id)] = static_cast<qsizetype>(i) - nodo.profundidad + 1;
+        const auto id = Ix(nodo.id);
+        primera[id] = static_cast<qsizetype>(i + 1 - nombres_[id].size());
         nodo.encontrado = true;
         --pendientes;
       }
@@ -49,88 +49,83 @@ class Automata final {
   }
 
  private:
-  // What the search reads of a node, together: failure and output links are followed to
-  // nodes far away in the arrays, and one cache line should bring all of it.
+  // One record per node, read together: a name's nodes follow each other (depth-first), so
+  // walking down a name reads memory in order; failure and output links lead far away, and one
+  // cache line then brings all of a node.
   struct Nodo {
-    int inicio = 0, fin = 0;  // its edges, in letra_ and destino_
-    int fila = -1;            // its dense row, if any
+    int hijo = 0;     // first child (children are in letter order), 0 for none
+    int hermano = 0;  // next child of the same parent, 0 for none
     int falla = 0;
     int salida = 0;  // nearest proper suffix that ends a name still to be found
     int id = -1;     // the name it ends, if any
-    int profundidad = 0;
+    int fila = -1;   // its dense row of children, if any
+    std::uint32_t letra = 0;
     bool encontrado = false;
   };
 
   static size_t Ix(std::ptrdiff_t v) { return static_cast<size_t>(v); }
 
-  void CrearAlfabeto(const std::vector<std::u16string_view>& nombres) {
+  // Letters are numbered in code-unit order, so children in name order are in letter order.
+  void CrearAlfabeto() {
     alfabeto_.assign(0x10000, 0);
-    for (const auto nombre : nombres) {
-      for (const char16_t c : nombre) {
-        if (alfabeto_[c] == 0) alfabeto_[c] = ++letras_;
-      }
+    for (const auto nombre : nombres_) {
+      for (const char16_t c : nombre) alfabeto_[c] = 1;
+    }
+    for (std::uint32_t& letra : alfabeto_) {
+      if (letra != 0) letra = ++letras_;
     }
   }
 
-  void CrearTrie(const std::vector<std::u16string_view>& nombres) {
-    cuantos_ = nombres.size();
+  void CrearTrie() {
     size_t total = 1;
-    for (const auto nombre : nombres) total += nombre.size();
-    struct Arista {
-      int padre;
-      std::uint32_t a;
-      int hijo;
-    };
-    std::vector<Arista> aristas;
-    aristas.reserve(total);
+    for (const auto nombre : nombres_) total += nombre.size();
     nodos_.reserve(total);
     nodos_.emplace_back();
-    std::vector<int> camino{0};  // the nodes of the previous name
+    // Along the previous name: its nodes, and the last child each of them has so far.
+    std::vector<int> camino{0}, ultimo{0};
     std::u16string_view anterior;
-    for (size_t id = 0; id < nombres.size(); ++id) {
-      const auto nombre = nombres[id];
+    for (size_t id = 0; id < nombres_.size(); ++id) {
+      const auto nombre = nombres_[id];
       const size_t tope = std::min(anterior.size(), nombre.size());
       size_t comun = 0;
       while (comun < tope && anterior[comun] == nombre[comun]) ++comun;
       camino.resize(comun + 1);
+      ultimo.resize(comun + 1);
       for (size_t j = comun; j < nombre.size(); ++j) {
-        const int hijo = static_cast<int>(nodos_.size());
-        nodos_.emplace_back().profundidad = static_cast<int>(j) + 1;
-        aristas.push_back({camino.back(), alfabeto_[nombre[j]], hijo});
-        camino.push_back(hijo);
+        const int h = static_cast<int>(nodos_.size());
+        Nodo& nuevo = nodos_.emplace_back();
+        nuevo.letra = alfabeto_[nombre[j]];
+        const int padre = camino.back();
+        if (ultimo.back() == 0) {
+          nodos_[Ix(padre)].hijo = h;
+        } else {
+          nodos_[Ix(ultimo.back())].hermano = h;
+        }
+        ultimo.back() = h;
+        camino.push_back(h);
+        ultimo.push_back(0);
       }
       nodos_[Ix(camino.back())].id = static_cast<int>(id);
       anterior = nombre;
     }
-    // Edges grouped by parent; the sorted names create each parent's edges in order.
-    for (const Arista& e : aristas) ++nodos_[Ix(e.padre)].fin;
-    int desde = 0;
-    for (Nodo& nodo : nodos_) {
-      nodo.inicio = desde;
-      desde += nodo.fin;
-      nodo.fin = nodo.inicio;
-    }
-    letra_.resize(aristas.size());
-    destino_.resize(aristas.size());
-    for (const Arista& e : aristas) {
-      const auto pos = Ix(nodos_[Ix(e.padre)].fin++);
-      letra_[pos] = e.a;
-      destino_[pos] = e.hijo;
-    }
   }
 
+  // The root and the nodes that branch look a letter up in a row of the alphabet's width.
   void CrearFilasDensas() {
-    constexpr int kMinimoHijos = 4;
-    constexpr size_t kMaximoCeldas = size_t{1} << 22;
+    constexpr int kMinimoHijos = 2;
+    // Rows take at most a few cells per node, however wide the alphabet.
+    const size_t maximoCeldas = 8 * nodos_.size() + 0x10000;
     const size_t ancho = size_t{letras_} + 1;
     for (size_t v = 0; v < nodos_.size(); ++v) {
-      Nodo& nodo = nodos_[v];
-      const bool ancha = nodo.fin - nodo.inicio >= kMinimoHijos;
-      if (v != 0 && (!ancha || denso_.size() + ancho > kMaximoCeldas)) continue;
-      nodo.fila = static_cast<int>(denso_.size() / ancho);
+      int hijos = 0;
+      for (int h = nodos_[v].hijo; h != 0 && hijos < kMinimoHijos; h = nodos_[Ix(h)].hermano) {
+        ++hijos;
+      }
+      if (v != 0 && (hijos < kMinimoHijos || denso_.size() + ancho > maximoCeldas)) continue;
+      nodos_[v].fila = static_cast<int>(denso_.size() / ancho);
       denso_.resize(denso_.size() + ancho, 0);
-      for (int e = nodo.inicio; e < nodo.fin; ++e) {
-        denso_[Ix(nodo.fila) * ancho + letra_[Ix(e)]] = destino_[Ix(e)];
+      for (int h = nodos_[v].hijo; h != 0; h = nodos_[Ix(h)].hermano) {
+        denso_[Ix(nodos_[v].fila) * ancho + nodos_[Ix(h)].letra] = h;
       }
     }
   }
@@ -142,11 +137,12 @@ class Automata final {
       const int h = denso_[Ix(nodo.fila) * (size_t{letras_} + 1) + a];
       return h ? h : -1;
     }
-    const auto desde = letra_.begin() + nodo.inicio;
-    const auto hasta = letra_.begin() + nodo.fin;
-    const auto it =
-        hasta - desde > 8 ? std::lower_bound(desde, hasta, a) : std::find(desde, hasta, a);
-    return it != hasta && *it == a ? destino_[Ix(it - letra_.begin())] : -1;
+    for (int h = nodo.hijo; h != 0; h = nodos_[Ix(h)].hermano) {
+      const std::uint32_t letra = nodos_[Ix(h)].letra;
+      if (letra == a) return h;
+      if (letra > a) break;
+    }
+    return -1;
   }
 
   // Breadth first, so that a node's failure link is known before its children need it.
@@ -156,10 +152,9 @@ class Automata final {
     cola.push_back(0);
     for (size_t i = 0; i < cola.size(); ++i) {
       const int v = cola[i];
-      const Nodo padre = nodos_[Ix(v)];
-      for (int e = padre.inicio; e < padre.fin; ++e) {
-        const int h = destino_[Ix(e)];
-        const int f = v == 0 ? 0 : Avanzar(padre.falla, letra_[Ix(e)]);
+      const int fallaPadre = nodos_[Ix(v)].falla;
+      for (int h = nodos_[Ix(v)].hijo; h != 0; h = nodos_[Ix(h)].hermano) {
+        const int f = v == 0 ? 0 : Avanzar(fallaPadre, nodos_[Ix(h)].letra);
         const Nodo& fallo = nodos_[Ix(f)];
         nodos_[Ix(h)].falla = f;
         nodos_[Ix(h)].salida = fallo.id >= 0 ? f : fallo.salida;
@@ -190,12 +185,11 @@ class Automata final {
     return r;
   }
 
-  size_t cuantos_ = 0;
+  const std::vector<std::u16string_view>& nombres_;
   std::uint32_t letras_ = 0;
   std::vector<std::uint32_t> alfabeto_;  // code unit -> letter, 0 for none
-  std::vector<Nodo> nodos_;              // depth-first: a name's nodes lie one after another
-  std::vector<std::uint32_t> letra_;
-  std::vector<int> destino_, denso_;
+  std::vector<Nodo> nodos_;
+  std::vector<int> denso_;
 };
 
 std::u16string_view Vista16(const QString& s) {
