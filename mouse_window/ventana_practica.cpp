@@ -132,15 +132,21 @@ void VentanaPractica::CrearControles() {
   cbCorregir_->setObjectName(QStringLiteral("CBCorregir"));
   cbCorregir_->setGeometry(RectTwips(500, 7300, 4000, 500));
   cbCorregir_->setAutoDefault(true);
-  connect(cbCorregir_, &QPushButton::clicked, this,
-          [this] { Atender([this] { sesion_.CBCorregir_Click(); }); });
+  // An access key (Alt+C, Alt+N) clicks its button 100 ms after the key is pressed; a message
+  // box or the chooser may have opened by then, and the window takes no input while one is.
+  connect(cbCorregir_, &QPushButton::clicked, this, [this] {
+    if (QApplication::activeModalWidget() == nullptr) {
+      Atender([this] { sesion_.CBCorregir_Click(); });
+    }
+  });
 
   cbNuevo_ = new QPushButton(QStringLiteral("&Nuevo ejercicio"), lienzo_);
   cbNuevo_->setObjectName(QStringLiteral("CBNuevo"));
   cbNuevo_->setGeometry(RectTwips(5500, 7300, 4000, 500));
   cbNuevo_->setAutoDefault(true);
-  connect(cbNuevo_, &QPushButton::clicked, this,
-          [this] { Atender([this] { sesion_.CBNuevo_Click(); }); });
+  connect(cbNuevo_, &QPushButton::clicked, this, [this] {
+    if (QApplication::activeModalWidget() == nullptr) Atender([this] { sesion_.CBNuevo_Click(); });
+  });
 }
 
 void VentanaPractica::CrearMenu() {
