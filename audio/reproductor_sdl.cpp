@@ -246,6 +246,7 @@ void ReproductorSdl::Estado::Empezar(MemoriaSonidos::Muestras nuevas, bool enter
   arrancada.store(suena ? generacion - 1 : generacion);
   SDL_UnlockAudioDevice(dispositivo);
   arrancada.notify_all();
+  if (!suena) cierre.start();  // nothing will end: the quiet time starts now
   // The sound cut off, if any, is let go here, out of the audio thread's way.
 }
 
@@ -360,6 +361,7 @@ void ReproductorSdl::Detener() {
   e.arrancada.store(e.generacion);
   SDL_UnlockAudioDevice(e.dispositivo);
   e.arrancada.notify_all();
+  e.cierre.start();  // a stopped sound never reports its end: the quiet time starts now
 }
 
 double ReproductorSdl::Posicion() const {
