@@ -1,22 +1,26 @@
 #ifndef TIENDAL_TESTS_MOUSE_WINDOW_ENTORNO_H
 #define TIENDAL_TESTS_MOUSE_WINDOW_ENTORNO_H
 
-#include <QFileInfo>
-#include <QImage>
-#include <QLineEdit>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
 #include <QMessageBox>
-#include <QStringList>
+#include <QPainter>
+#include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <memory>
 #include <ostream>
-#include <utility>
 #include <vector>
 
 #include "audio/reproductor.h"
 #include "core/aleatorio.h"
 #include "mouse_window/form1.h"
+#include "tests/mouse_window/jpeg_exif.h"
 
 inline void PrintTo(const QString& texto, std::ostream* os) {
   *os << '"' << texto.toStdString() << '"';
@@ -24,8 +28,7 @@ inline void PrintTo(const QString& texto, std::ostream* os) {
 
 namespace tiendal {
 
-// A player that remembers the file names it was given. Every sound ends at once, unless
-// `sinFin` is set: then it plays until it is stopped.
+// Remembers the file names it was given; a sound ends at once unless `sinFin` is set.
 class ReproductorGrabador final : public Reproductor {
  public:
   void Abrir(const QString& ruta) override {
@@ -47,47 +50,77 @@ class ReproductorGrabador final : public Reproductor {
   bool sonando_ = false;
 };
 
-// Random numbers from a script, in order; once it runs out, the draws step through the eighths
-// (1/16, 3/16, ...), so that a shelf can still be chosen.
+inline constexpr int kProductos = 8;
+
+// Draws from a script; once it runs out, they step through the eighths so a shelf can be chosen.
 class AleatorioGuion final : public Aleatorio {
  public:
   double Siguiente() override {
-    if (guion_.empty()) return ((sobrantes_++ % 8) + 0.5) / 8;
+    if (guion_.empty()) return ((sobrantes_++ % kProductos) + 0.5) / kProductos;
     const double r = guion_.front();
     guion_.pop_front();
     return r;
   }
-  void Poner(double r) { guion_.push_back(r); }
-  // The draws of one exercise: its type, catalogue places 0..N-1 for the six shelf slots and,
-  // for type 5, the draw of the money.
-  void Ejercicio(int tipo, std::vector<int> productos = {0, 1, 2, 3, 4, 5}, double dinero = 0.5);
+  // An exercise of `tipo` with catalogue places 0..5 on the shelf and, for type 5, middling money.
+  void Ejercicio(int tipo) {
+    guion_.push_back((tipo - 0.5) / 5);
+    for (int p = 0; p < 6; ++p) guion_.push_back((p + 0.5) / kProductos);
+    if (tipo == 5) guion_.push_back(0.5);
+  }
 
  private:
   std::deque<double> guion_;
   int sobrantes_ = 0;
 };
 
-// A program folder with eight small pictures, the prices file and no settings file.
+// Left half red, right half blue, stored with the given EXIF orientation.
+inline void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1) {
+  QImage imagen(ancho, alto, QImage::Format_RGB32);
+  imagen.fill(Qt::blue);
+  QPainter(&imagen).fillRect(0, 0, ancho / 2, alto, Qt::red);
+  QFile archivo(ruta);
+  archivo.open(QIODevice::WriteOnly);
+  archivo.write(JpegConExif(imagen, orientacion));
+}
+
+// A program folder with eight pictures, the prices file and no settings file.
 class CarpetaPrograma {
  public:
-  CarpetaPrograma();
+  CarpetaPrograma() {
+    QDir(Ruta()).mkdir(QStringLiteral("imágenes"));
+    const char16_t* nombres[kProductos] = {u"pan",   u"leche",  u"queso",   u"piña",
+                                           u"arroz", u"huevos", u"manzana", u"tomate"};
+    QStringEncoder windows1252("windows-1252");
+    QByteArray precios;
+    for (int i = 0; i < kProductos; ++i) {
+      const QString nombre = QString::fromUtf16(nombres[i]);
+      EscribirJpeg(Imagenes() + u'/' + nombre + QStringLiteral(".jpg"), 60, 40);
+      precios += QByteArray(windows1252(nombre)) + '|' + QByteArray::number(i + 1.25) + "\r\n";
+    }
+    Escribir(QStringLiteral("precios.txt"), precios);
+  }
   QString Ruta() const { return dir_.path(); }
-  QString Imagenes() const { return dir_.path() + QStringLiteral("/imágenes"); }
-  void EscribirIni(const QByteArray& contenido) const;
-  QByteArray LeerIni() const;
-  bool HayIni() const;
-  QStringList Archivos() const;  // every file under the folder, for "nothing was written"
-
-  static constexpr int kProductos = 8;
+  QString Imagenes() const { return Ruta() + QStringLiteral("/imágenes"); }
+  void Escribir(const QString& nombre, const QByteArray& contenido) const {
+    QFile archivo(Ruta() + u'/' + nombre);
+    archivo.open(QIODevice::WriteOnly);
+    archivo.write(contenido);
+  }
+  QByteArray Ini() const {
+    QFile archivo(Ruta() + QStringLiteral("/Tiendal.ini"));
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+  }
+  QStringList Archivos() const {
+    QStringList archivos;
+    QDirIterator it(Ruta(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) archivos.append(it.next());
+    archivos.sort();
+    return archivos;
+  }
 
  private:
   QTemporaryDir dir_;
 };
-
-// Writes a JPEG of the given size, its left half red and right half blue; with `orientacion`
-// other than 1 it carries that EXIF orientation, and `miniatura` as its EXIF thumbnail.
-void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1,
-                  const QImage& miniatura = {});
 
 // A Form1 on a folder with its fakes kept at hand.
 struct VentanaDePrueba {
@@ -95,37 +128,44 @@ struct VentanaDePrueba {
   ReproductorGrabador* reproductor = nullptr;
   AleatorioGuion* azar = nullptr;
 };
-VentanaDePrueba CrearForm1(const QString& carpeta);
-// Creates, scripts the first exercise, loads, shows and activates it.
-VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo,
-                           std::vector<int> productos = {0, 1, 2, 3, 4, 5});
 
-// The message boxes shown while it lives, each answered with OK as soon as it is open.
+inline VentanaDePrueba CrearForm1(const QString& carpeta, int tipo) {
+  auto reproductor = std::make_unique<ReproductorGrabador>();
+  auto azar = std::make_unique<AleatorioGuion>();
+  azar->Ejercicio(tipo);
+  VentanaDePrueba prueba{nullptr, reproductor.get(), azar.get()};
+  prueba.ventana =
+      std::make_unique<Form1>(carpeta, Piezas{std::move(reproductor), std::move(azar)});
+  return prueba;
+}
+
+inline VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
+  VentanaDePrueba prueba = CrearForm1(carpeta, tipo);
+  if (const auto fallo = prueba.ventana->Cargar()) qFatal("%s", qPrintable(*fallo));
+  prueba.ventana->show();
+  QApplication::setActiveWindow(prueba.ventana.get());
+  if (!QTest::qWaitForWindowActive(prueba.ventana.get())) qFatal("la ventana no se activa");
+  return prueba;
+}
+
+// Records every message box shown while it lives ("title|text") and answers it at once.
 class Contestador final {
  public:
-  struct Caja {
-    QString titulo, texto;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    Qt::TextFormat formato = Qt::AutoText;
-    int botones = 0;
-  };
+  Contestador() {
+    QObject::connect(&temporizador_, &QTimer::timeout, [this] {
+      auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!caja || !caja->isVisible()) return;
+      cajas.append(caja->windowTitle() + u'|' + caja->text());
+      caja->buttons().isEmpty() ? caja->done(0) : caja->buttons().first()->click();
+    });
+    temporizador_.start(1);
+  }
 
-  Contestador();
-  ~Contestador();
-  Contestador(const Contestador&) = delete;
-  Contestador& operator=(const Contestador&) = delete;
-
-  std::vector<Caja> cajas;
-  QStringList Textos() const;
+  QStringList cajas;
 
  private:
   QTimer temporizador_;
 };
-
-template <typename T>
-T* Hijo(const QWidget& ventana, const QString& nombre) {
-  return ventana.findChild<T*>(nombre);
-}
 
 }  // namespace tiendal
 

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QFrame>
-#include <QLabel>
+#include <QAction>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QPointer>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTextEdit>
 
 #include "mouse_window/twips.h"
 #include "tests/mouse_window/entorno.h"
@@ -15,278 +11,235 @@
 namespace tiendal {
 namespace {
 
-const QColor kAmarillo(255, 255, 0);
+QString Nombrado(const char* base, int i) { return QLatin1String(base) + QString::number(i); }
 
 class Form1Test : public ::testing::Test {
  protected:
-  void Abrir(int tipo, std::vector<int> productos = {0, 1, 2, 3, 4, 5}) {
-    prueba_ = AbrirForm1(carpeta_.Ruta(), tipo, std::move(productos));
-  }
+  void Abrir(int tipo) { prueba_ = AbrirForm1(carpeta_.Ruta(), tipo); }
   Form1& Ventana() { return *prueba_.ventana; }
   const Practica& P() { return Ventana().sesion().practica(); }
-  template <typename T = QWidget>
-  T* Control(const QString& nombre) {
-    T* control = Hijo<T>(Ventana(), nombre);
+  QWidget* Control(const QString& nombre) {
+    auto* control = Ventana().findChild<QWidget*>(nombre);
     EXPECT_NE(control, nullptr) << nombre.toStdString();
     return control;
   }
-  QString Indexado(const char* nombre, int i) { return QLatin1String(nombre) + QString::number(i); }
-  QString DeHueco(const char* nombre, int hueco) {
-    return QLatin1String(nombre) + u'_' + QString::number(hueco);
+  QWidget* Enfocar(const QString& nombre) {
+    QWidget* control = Control(nombre);
+    control->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), control);
+    return control;
   }
-  // A click on the frame of a slot, to the left of its centred picture.
-  void PulsarMarco(int hueco) {
-    QTest::mouseClick(Control(DeHueco("Picture1", hueco)), Qt::LeftButton, {}, QPoint(4, 20));
+  QAction* Item(const char* nombre) { return Ventana().findChild<QAction*>(nombre); }
+  void Pulsar(const QString& nombre, QPoint punto = QPoint(4, 20)) {
+    QTest::mouseClick(Control(nombre), Qt::LeftButton, {}, punto);
   }
-  void PulsarTexto(int hueco) {
-    QTest::mouseClick(Control(DeHueco("Text1", hueco)), Qt::LeftButton);
+  bool Resaltado(int hueco) {
+    return Control(Nombrado("Picture1_", hueco))->palette().color(QPalette::Window) ==
+           QColor(255, 255, 0);
   }
-  void PulsarNombre(int fila) {
-    QTest::mouseClick(Control(Indexado("LBNombre", fila)), Qt::LeftButton, {}, QPoint(3, 3));
-  }
-  QColor ColorMarco(int hueco) {
-    return Control(DeHueco("Picture1", hueco))->palette().color(QPalette::Window);
-  }
-  QColor ColorVentana() { return Ventana().palette().color(QPalette::Window); }
+  QStringList SonidosTrasElTipo() const { return prueba_.reproductor->abiertos.mid(1); }
 
   CarpetaPrograma carpeta_;
   VentanaDePrueba prueba_;
 };
 
-TEST_F(Form1Test, WindowHasItsCaptionAndClientArea) {
-  Abrir(1);
-  EXPECT_EQ(Ventana().windowTitle(), QStringLiteral("Tiendal"));
-  EXPECT_EQ(Ventana().centralWidget()->size(), QSize(792, 520));
-  EXPECT_DOUBLE_EQ(Ventana().font().pointSizeF(), 9.75);
-}
-
-struct Posicion {
-  const char* control;
-  int izquierda, arriba, ancho, alto;
-};
-
-class Form1PosicionTest : public Form1Test, public ::testing::WithParamInterface<Posicion> {};
-
-// Type 3 keeps two rows, as designed for row 0 and the result row's left.
-TEST_P(Form1PosicionTest, ControlStandsAtItsDesignedPlace) {
-  Abrir(3);
-  const Posicion& p = GetParam();
-  EXPECT_EQ(Control(QString::fromLatin1(p.control))->geometry(),
-            RectTwips(p.izquierda, p.arriba, p.ancho, p.alto));
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Diseno, Form1PosicionTest, ::testing::Values(
-    Posicion{"Text2", 0, 0, 10000, 720},
-    Posicion{"LBNombre0", 3000, 1100, 2000, 495},
-    Posicion{"TBPrecio0", 5000, 1100, 2000, 495},
-    Posicion{"LBNombre1", 3000, 1600, 2000, 495},
-    Posicion{"TBPrecio1", 5000, 1600, 2000, 495},
-    Posicion{"LBResultado", 3000, 2100, 2000, 495},
-    Posicion{"TBResultado", 5000, 2100, 2000, 495},
-    Posicion{"CBCorregir", 500, 7300, 4000, 500},
-    Posicion{"CBNuevo", 5500, 7300, 4000, 500},
-    Posicion{"Picture1_0", 10000, 0, 2000, 1300},
-    Posicion{"Picture1_3", 10000, 3900, 2000, 1300},
-    Posicion{"Picture1_5", 10000, 6500, 2000, 1300},
-    Posicion{"Text1_2", 0, 940, 2000, 360}));
-// clang-format on
-
-TEST_F(Form1Test, ControlsHaveTheirKindFontAndAlignment) {
-  Abrir(1);
-  auto* text2 = Control<QTextEdit>(QStringLiteral("Text2"));
-  EXPECT_TRUE(text2->isReadOnly());
-  EXPECT_EQ(text2->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
-  for (int fila = 0; fila < 3; ++fila) {
-    auto* precio = Control<QLineEdit>(Indexado("TBPrecio", fila));
-    EXPECT_TRUE(precio->isReadOnly());
-    EXPECT_TRUE(precio->alignment() & Qt::AlignRight);
-    EXPECT_TRUE(precio->font().bold());
-    EXPECT_DOUBLE_EQ(precio->font().pointSizeF(), 14.25);
-    EXPECT_TRUE(QFontInfo(precio->font()).fixedPitch());
-    EXPECT_EQ(precio->contextMenuPolicy(), Qt::NoContextMenu);
-  }
-  auto* resultado = Control<QLineEdit>(QStringLiteral("TBResultado"));
-  EXPECT_FALSE(resultado->isReadOnly());
-  EXPECT_TRUE(resultado->alignment() & Qt::AlignRight);
-  EXPECT_EQ(resultado->contextMenuPolicy(), Qt::NoContextMenu);
-  EXPECT_EQ(Control<QLabel>(QStringLiteral("LBResultado"))->text(), QStringLiteral("="));
-  EXPECT_EQ(Control<QPushButton>(QStringLiteral("CBCorregir"))->text(),
-            QStringLiteral("&Corregir"));
-  EXPECT_EQ(Control<QPushButton>(QStringLiteral("CBNuevo"))->text(),
-            QStringLiteral("&Nuevo ejercicio"));
-}
-
-TEST_F(Form1Test, FirstExerciseIsInPlaceBeforeTheWindowShows) {
-  Abrir(1);
-  EXPECT_EQ(Control<QTextEdit>(QStringLiteral("Text2"))->toPlainText(),
-            QStringLiteral("Elige tres productos y calcula cuánto cuestan en total"));
-  for (int hueco = 0; hueco < kHuecos; ++hueco) {
-    EXPECT_TRUE(Control<QLineEdit>(DeHueco("Text1", hueco))
-                    ->text()
-                    .startsWith(P().NombreDeHueco(hueco) + QStringLiteral("  ")));
-    EXPECT_TRUE(Control(DeHueco("Image1", hueco))->isVisible());
-  }
-  EXPECT_EQ(prueba_.reproductor->abiertos, QStringList{QStringLiteral("tipo1.wav")});
-}
-
-struct CambioDeTipo {
-  int desde, hasta;
-};
-
-class Form1FilasTest : public Form1Test, public ::testing::WithParamInterface<CambioDeTipo> {};
-
-TEST_P(Form1FilasTest, RowsAndResultRowFollowTheNewType) {
-  const auto [desde, hasta] = GetParam();
-  Abrir(desde);
-  prueba_.azar->Ejercicio(hasta);
-  QTest::mouseClick(Control(QStringLiteral("CBNuevo")), Qt::LeftButton);
-
-  const int filas = P().MaxFilas;
-  ASSERT_EQ(Ventana().ContarFilas(), filas);
-  for (int fila = 0; fila < filas; ++fila) {
-    EXPECT_EQ(Control(Indexado("LBNombre", fila))->geometry(),
-              RectTwips(3000, 1100 + 500 * fila, 2000, 495));
-    EXPECT_EQ(Control(Indexado("TBPrecio", fila))->geometry(),
-              RectTwips(5000, 1100 + 500 * fila, 2000, 495));
-    EXPECT_TRUE(Control(Indexado("TBPrecio", fila))->isVisible());
-  }
-  for (int fila = filas; fila < 6; ++fila) {
-    EXPECT_EQ(Hijo<QWidget>(Ventana(), Indexado("LBNombre", fila)), nullptr);
-    EXPECT_EQ(Hijo<QWidget>(Ventana(), Indexado("TBPrecio", fila)), nullptr);
-  }
-  EXPECT_EQ(Control(QStringLiteral("LBResultado"))->y(), Pixeles(1100 + 500 * filas));
-  EXPECT_EQ(Control(QStringLiteral("TBResultado"))->y(), Pixeles(1100 + 500 * filas));
-  EXPECT_EQ(Control<QLineEdit>(Indexado("TBPrecio", 1))->font(),
-            Control<QLineEdit>(Indexado("TBPrecio", 0))->font());
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Tipos, Form1FilasTest, ::testing::Values(
-    CambioDeTipo{5, 1}, CambioDeTipo{2, 5}, CambioDeTipo{5, 3}, CambioDeTipo{1, 4},
-    CambioDeTipo{4, 5}, CambioDeTipo{5, 5}));
-// clang-format on
-
-TEST_F(Form1Test, ClickOnFrameOrTextLineAddsTheProduct) {
-  Abrir(1);
-  PulsarMarco(2);
-  PulsarTexto(4);
-  EXPECT_EQ(P().NumFilas, 2);
-  EXPECT_EQ(Ventana().Nombre(0), P().NombreDeHueco(2) + u':');
-  EXPECT_EQ(Ventana().Nombre(1), P().NombreDeHueco(4) + u':');
-  EXPECT_EQ(QApplication::focusWidget(), Control(Indexado("TBPrecio", 1)));
-}
-
-TEST_F(Form1Test, ClickOnThePictureItselfDoesNothing) {
-  Abrir(1);
-  QWidget* imagen = Control(DeHueco("Image1", 1));
-  QTest::mouseClick(imagen, Qt::LeftButton, {}, imagen->rect().center());
-  EXPECT_EQ(P().NumFilas, 0);
-  EXPECT_EQ(ColorMarco(1), ColorVentana());
-}
-
-TEST_F(Form1Test, ProductInTheListHighlightsItsFrameUntilRemoved) {
-  Abrir(1);
-  PulsarMarco(3);
-  EXPECT_EQ(ColorMarco(3), kAmarillo);
-  EXPECT_EQ(ColorMarco(2), ColorVentana());
-  PulsarNombre(0);
-  EXPECT_EQ(P().NumFilas, 0);
-  EXPECT_EQ(ColorMarco(3), ColorVentana());
-  EXPECT_EQ(Ventana().Nombre(0), QString());
-  EXPECT_EQ(Ventana().Precio(0), QStringLiteral("0"));
-}
-
-TEST_F(Form1Test, NewExerciseClearsHighlightsListAndResult) {
-  Abrir(1);
-  PulsarMarco(0);
-  PulsarTexto(5);
-  QTest::keyClicks(Control(QStringLiteral("TBResultado")), QStringLiteral("12"));
-  prueba_.azar->Ejercicio(1);
-  QTest::mouseClick(Control(QStringLiteral("CBNuevo")), Qt::LeftButton);
-  for (int hueco = 0; hueco < kHuecos; ++hueco) EXPECT_EQ(ColorMarco(hueco), ColorVentana());
-  EXPECT_EQ(Ventana().Resultado(), QString());
-  EXPECT_EQ(P().NumFilas, 0);
-}
-
-TEST_F(Form1Test, ClickOnAnEmptyRowBeeps) {
+// The frame (beside its picture) and the text line add a product; the picture itself does
+// nothing; a name label takes its product back off, and an empty row only beeps.
+TEST_F(Form1Test, ClicksOnShelfAndRowsChangeTheListAndItsHighlights) {
   Abrir(1);
   QSignalSpy pitidos(&Ventana(), &VentanaPractica::pitido);
-  PulsarNombre(1);
+  Pulsar(QStringLiteral("Picture1_2"));
+  Pulsar(QStringLiteral("Text1_4"), QPoint(3, 3));
+  EXPECT_EQ(QApplication::focusWidget(), Control(QStringLiteral("TBPrecio1")));
+  Pulsar(QStringLiteral("Image1_1"), Control(QStringLiteral("Image1_1"))->rect().center());
+  ASSERT_EQ(P().NumFilas, 2);
+  EXPECT_EQ(Ventana().Nombre(1), P().NombreDeHueco(4) + u':');
+  EXPECT_EQ((std::vector{Resaltado(1), Resaltado(2), Resaltado(4)}),
+            (std::vector{false, true, true}));
+
+  Pulsar(QStringLiteral("LBNombre0"), QPoint(3, 3));
+  EXPECT_EQ(P().NumFilas, 1);
+  EXPECT_FALSE(Resaltado(2));
+  EXPECT_EQ(Ventana().Nombre(0), P().NombreDeHueco(4) + u':');
+  Pulsar(QStringLiteral("LBNombre2"), QPoint(3, 3));
   EXPECT_EQ(pitidos.count(), 1);
 }
 
-TEST_F(Form1Test, RefusalIsAPlainMessageBoxTitledTiendal) {
+TEST_F(Form1Test, SecondUnitIsRefusedByAMessageBox) {
   Abrir(1);
-  PulsarMarco(1);
+  Pulsar(QStringLiteral("Picture1_1"));
   Contestador contestador;
-  PulsarTexto(1);
-  ASSERT_EQ(contestador.cajas.size(), 1u);
-  const Contestador::Caja& caja = contestador.cajas[0];
-  EXPECT_EQ(caja.titulo, QStringLiteral("Tiendal"));
-  EXPECT_EQ(caja.texto,
-            QStringLiteral("Sólo se puede añadir una unidad de cada producto a la lista"));
-  EXPECT_EQ(caja.icono, QMessageBox::NoIcon);
-  EXPECT_EQ(caja.formato, Qt::PlainText);
-  EXPECT_EQ(caja.botones, 1);
+  Pulsar(QStringLiteral("Text1_1"), QPoint(3, 3));
+  EXPECT_EQ(contestador.cajas,
+            QStringList{"Tiendal|Sólo se puede añadir una unidad de cada producto a la lista"});
   EXPECT_EQ(P().NumFilas, 1);
 }
 
-TEST_F(Form1Test, TypedRightAnswerIsApplauded) {
+TEST_F(Form1Test, TypedAnswerIsCorrectedAndNewExerciseClearsEverything) {
   Abrir(1);
-  for (int hueco : {0, 1, 2}) PulsarMarco(hueco);
+  for (int hueco : {0, 1, 2}) Pulsar(Nombrado("Picture1_", hueco));
   const float total = P().PrecioDeHueco(0) + P().PrecioDeHueco(1) + P().PrecioDeHueco(2);
   const QString texto = QString::number(total, 'f', 2).replace(u'.', u',');
   QTest::keyClicks(Control(QStringLiteral("TBResultado")), texto);
-  Contestador contestador;
-  QTest::mouseClick(Control(QStringLiteral("CBCorregir")), Qt::LeftButton);
-  ASSERT_EQ(contestador.cajas.size(), 1u);
-  EXPECT_TRUE(contestador.cajas[0].texto.startsWith(QStringLiteral("Respuesta correcta: ")));
+  {
+    Contestador contestador;
+    Pulsar(QStringLiteral("CBCorregir"));
+    ASSERT_EQ(contestador.cajas.size(), 1);
+    EXPECT_TRUE(contestador.cajas[0].startsWith(QStringLiteral("Tiendal|Respuesta correcta: ")));
+  }
   EXPECT_EQ(prueba_.reproductor->abiertos.last(), QStringLiteral("Aplauso.wav"));
-  EXPECT_EQ(Ventana().Resultado(), texto);
+
+  prueba_.azar->Ejercicio(1);
+  Pulsar(QStringLiteral("CBNuevo"));
+  EXPECT_EQ(P().NumFilas, 0);
+  EXPECT_EQ(Ventana().Resultado(), QString());
+  for (int hueco = 0; hueco < kHuecos; ++hueco) EXPECT_FALSE(Resaltado(hueco));
 }
 
-// Focus order as the exercise leaves it: the shelf first, the buttons, then Text2, the rows,
-// the result box.
-TEST_F(Form1Test, TabOrderFollowsTheExercise) {
-  Abrir(2);
-  prueba_.azar->Ejercicio(5);
-  QTest::mouseClick(Control(QStringLiteral("CBNuevo")), Qt::LeftButton);
-  QStringList orden;
-  QWidget* control = Control(QStringLiteral("Picture1_0"));
-  for (int i = 0; i < 500; ++i) {
-    if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus)) {
-      orden.append(control->objectName());
-    }
-    control = control->nextInFocusChain();
-    if (control->objectName() == QLatin1String("Picture1_0")) break;
+class Form1FilasTest : public Form1Test,
+                       public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(Form1FilasTest, RowsAndResultRowFollowTheNewType) {
+  Abrir(GetParam().first);
+  prueba_.azar->Ejercicio(GetParam().second);
+  Pulsar(QStringLiteral("CBNuevo"));
+  const int filas = P().MaxFilas;
+  ASSERT_EQ(Ventana().ContarFilas(), filas);
+  for (int fila = 0; fila < filas; ++fila) {
+    EXPECT_EQ(Control(Nombrado("LBNombre", fila))->geometry(),
+              RectTwips(3000, 1100 + 500 * fila, 2000, 495));
+    EXPECT_EQ(Control(Nombrado("TBPrecio", fila))->geometry(),
+              RectTwips(5000, 1100 + 500 * fila, 2000, 495));
   }
-  QStringList esperado;
+  EXPECT_EQ(Ventana().findChild<QWidget*>(Nombrado("TBPrecio", filas)), nullptr);
+  EXPECT_EQ(Control(QStringLiteral("LBResultado"))->geometry(),
+            RectTwips(3000, 1100 + 500 * filas, 2000, 495));
+  EXPECT_EQ(Control(QStringLiteral("TBResultado"))->geometry(),
+            RectTwips(5000, 1100 + 500 * filas, 2000, 495));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tipos, Form1FilasTest,
+                         ::testing::Values(std::pair{5, 1}, std::pair{2, 5}, std::pair{5, 3},
+                                           std::pair{1, 4}, std::pair{5, 5}));
+
+TEST_F(Form1Test, SettingsFileSetsTheCheckMarksAndEachToggleRewritesIt) {
+  carpeta_.Escribir(QStringLiteral("Tiendal.ini"), "1\r\n0\r\n");
+  Abrir(1);
+  EXPECT_TRUE(Item("MnuOpcVal")->isChecked());
+  EXPECT_FALSE(Item("MnuOpcMos")->isChecked());
+
+  prueba_.azar->Ejercicio(2);
+  Item("MnuOpcVal")->trigger();
+  EXPECT_FALSE(Item("MnuOpcVal")->isChecked());
+  EXPECT_EQ(carpeta_.Ini(), QByteArray(" 0 \r\n 0 \r\n"));
+  EXPECT_EQ(P().TipoEjercicio, 2);  // a new exercise
+  Item("MnuOpcMos")->trigger();
+  EXPECT_TRUE(Item("MnuOpcMos")->isChecked());
+  EXPECT_EQ(carpeta_.Ini(), QByteArray(" 0 \r\n 1 \r\n"));
+}
+
+TEST_F(Form1Test, VersionItemWaitsForTheProgramAndAsksForTheSwitch) {
+  Abrir(1);
+  EXPECT_FALSE(Item("MnuOpcVer")->isEnabled());
+  Ventana().PermitirCambioDeVersion(true);
+  QSignalSpy pedidos(&Ventana(), &VentanaPractica::cambioDeVersionPedido);
+  Item("MnuOpcVer")->trigger();
+  EXPECT_EQ(pedidos.count(), 1);
+}
+
+class Form1CierreTest : public Form1Test, public ::testing::WithParamInterface<bool> {};
+
+// The Exit item and the close box both stop the sound and delete the window, writing nothing.
+TEST_P(Form1CierreTest, ClosingStopsTheSoundAndDeletesTheWindow) {
+  Abrir(1);
+  QPointer<Form1> ventana = prueba_.ventana.release();
+  QSignalSpy cerradas(ventana.data(), &VentanaPractica::cerrada);
+  if (GetParam()) {
+    ventana->findChild<QAction*>(QStringLiteral("MnuOpcSal"))->trigger();
+  } else {
+    ventana->close();
+  }
+  EXPECT_EQ(cerradas.count(), 1);
+  EXPECT_TRUE(ventana->sonido().Cerrado());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(ventana.isNull());
+  EXPECT_EQ(carpeta_.Ini(), QByteArray());
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuYCaja, Form1CierreTest, ::testing::Bool());
+
+TEST_F(Form1Test, HelpComesFromTheMenuAndFromF1) {
+  Abrir(1);
+  Contestador contestador;
+  QTest::keyClick(Enfocar(QStringLiteral("TBResultado")), Qt::Key_F1);
+  Item("MnuOpcAyu")->trigger();
+  const QString ayuda = QStringLiteral("Tiendal|") + Form1::TextoAyuda();
+  EXPECT_EQ(contestador.cajas, (QStringList{ayuda, ayuda}));
+  EXPECT_TRUE(ayuda.contains(QStringLiteral("Pulsando f2 puede escuchar las cifras")));
+}
+
+TEST_F(Form1Test, F2ReadsTheResultColumnOnceAndTypesNothing) {
+  Abrir(1);
+  QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
+  QTest::keyClicks(resultado, QStringLiteral("12,5"));
+  QTest::keyClick(resultado, Qt::Key_F2);
+  EXPECT_EQ(Ventana().Resultado(), QStringLiteral("12,5"));
+  EXPECT_EQ(SonidosTrasElTipo(), (QStringList{"0.wav", "0.wav", "0.wav", "igual.wav", "5.wav"}));
+}
+
+class Form1FocoTest : public Form1Test, public ::testing::WithParamInterface<const char*> {};
+
+// F3 reads the shelf and Ctrl stops the sound, once per press, whatever control has the focus.
+TEST_P(Form1FocoTest, F3AndCtrlActOnceWhereverTheFocusIs) {
+  Abrir(1);
+  QWidget* control = Enfocar(QLatin1String(GetParam()));
+  QTest::keyClick(control, Qt::Key_F3);
+  QStringList estante{QStringLiteral("lista.wav")};
   for (int hueco = 0; hueco < kHuecos; ++hueco)
-    esperado << DeHueco("Picture1", hueco) << DeHueco("Text1", hueco);
-  esperado << QStringLiteral("CBCorregir") << QStringLiteral("CBNuevo") << QStringLiteral("Text2");
-  for (int fila = 0; fila < 6; ++fila) esperado << Indexado("TBPrecio", fila);
-  esperado << QStringLiteral("TBResultado");
-  EXPECT_EQ(orden, esperado);
+    estante.append(P().ImagenDeHueco(hueco).chopped(3) + QStringLiteral("wav"));
+  EXPECT_EQ(SonidosTrasElTipo(), estante);
+  QTest::keyClick(control, Qt::Key_Control);
+  EXPECT_EQ(prueba_.reproductor->detenciones, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controles, Form1FocoTest,
+                         ::testing::Values("TBResultado", "TBPrecio0", "Text2", "CBNuevo",
+                                           "Text1_3", "Picture1_0"));
+
+// The window closed while a reading waits for its sound: the reading ends, and the window goes
+// only once the key handler that started it has returned.
+TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
+  Abrir(1);
+  QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
+  prueba_.reproductor->sinFin = true;
+  QPointer<Form1> ventana = prueba_.ventana.release();
+  bool vivaTrasCerrar = false;
+  QTimer::singleShot(0, [&] {
+    ventana->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    vivaTrasCerrar = !ventana.isNull();
+  });
+  QTest::keyClick(resultado, Qt::Key_F3);
+  EXPECT_TRUE(vivaTrasCerrar);
+  EXPECT_EQ(prueba_.reproductor->abiertos, (QStringList{"tipo1.wav", "lista.wav"}));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(ventana.isNull());
 }
 
 TEST_F(Form1Test, TwoWindowsKeepTheirOwnState) {
   CarpetaPrograma otraCarpeta;
   Abrir(1);
   VentanaDePrueba otra = AbrirForm1(otraCarpeta.Ruta(), 4);
-  QTest::mouseClick(Hijo<QWidget>(*otra.ventana, QStringLiteral("Picture1_0")), Qt::LeftButton, {},
-                    QPoint(4, 20));
+  QTest::mouseClick(otra.ventana->findChild<QWidget*>(QStringLiteral("Picture1_0")), Qt::LeftButton,
+                    {}, QPoint(4, 20));
   otra.ventana->findChild<QAction*>(QStringLiteral("MnuOpcMos"))->trigger();
-
   EXPECT_EQ(P().TipoEjercicio, 1);
   EXPECT_EQ(P().NumFilas, 0);
-  EXPECT_TRUE(P().MostrarResultado);
-  EXPECT_TRUE(Ventana().findChild<QAction*>(QStringLiteral("MnuOpcMos"))->isChecked());
-  EXPECT_EQ(ColorMarco(0), ColorVentana());
-  EXPECT_EQ(prueba_.reproductor->abiertos, QStringList{QStringLiteral("tipo1.wav")});
-  EXPECT_FALSE(carpeta_.HayIni());
-  EXPECT_TRUE(otraCarpeta.HayIni());
-  EXPECT_FALSE(otra.ventana->sesion().practica().MostrarResultado);
+  EXPECT_FALSE(Resaltado(0));
+  EXPECT_TRUE(Item("MnuOpcMos")->isChecked());
+  EXPECT_EQ(prueba_.reproductor->abiertos, QStringList{"tipo1.wav"});
+  EXPECT_EQ(carpeta_.Ini(), QByteArray());
+  EXPECT_EQ(otraCarpeta.Ini(), QByteArray(" 0 \r\n 0 \r\n"));
 }
 
 }  // namespace
