@@ -131,27 +131,6 @@ TEST_F(Form1Test, SettingsFileSetsTheCheckMarksAndEachToggleRewritesIt) {
   EXPECT_EQ(carpeta_.Ini(), QByteArray(" 0 \r\n 1 \r\n"));
 }
 
-class Form1CierreTest : public Form1Test, public ::testing::WithParamInterface<bool> {};
-
-// The Exit item and the close box both stop the sound and delete the window, writing nothing.
-TEST_P(Form1CierreTest, ClosingStopsTheSoundAndDeletesTheWindow) {
-  Abrir(1);
-  QPointer<Form1> ventana = prueba_.ventana.release();
-  QSignalSpy cerradas(ventana.data(), &VentanaPractica::cerrada);
-  if (GetParam()) {
-    ventana->findChild<QAction*>(QStringLiteral("MnuOpcSal"))->trigger();
-  } else {
-    ventana->close();
-  }
-  EXPECT_EQ(cerradas.count(), 1);
-  EXPECT_TRUE(ventana->sonido().Cerrado());
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(ventana.isNull());
-  EXPECT_EQ(carpeta_.Ini(), QByteArray());
-}
-
-INSTANTIATE_TEST_SUITE_P(MenuYCaja, Form1CierreTest, ::testing::Bool());
-
 TEST_F(Form1Test, HelpComesFromTheMenuAndFromF1) {
   Abrir(1);
   Contestador contestador;

@@ -63,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaltaDatos{[](auto& c) { QFile::remove(c.Ruta() + QStringLiteral("/precios.txt")); },
                    "precios.txt"}));
 
-// The switch carries the saved options over; closing the last window ends the program with 0.
+// The switch carries the saved options over; the Exit item stops the sound and ends the
+// program with 0.
 TEST_F(ProgramaTest, SwitchOpensTheOtherVersionAndTheLastWindowEndsTheProgram) {
   Programa programa(Fabrica());
   QSignalSpy terminado(&programa, &Programa::terminado);
@@ -76,7 +77,9 @@ TEST_F(ProgramaTest, SwitchOpensTheOtherVersionAndTheLastWindowEndsTheProgram) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(primera.isNull());
 
-  Item(programa.Ventana(), "MnuOpcSal")->trigger();
+  VentanaPractica* segunda = programa.Ventana();
+  Item(segunda, "MnuOpcSal")->trigger();
+  EXPECT_TRUE(segunda->sonido().Cerrado());
   ASSERT_EQ(terminado.count(), 1);
   EXPECT_EQ(terminado.at(0).at(0).toInt(), 0);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
