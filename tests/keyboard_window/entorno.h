@@ -1,20 +1,22 @@
 #ifndef TIENDAL_TESTS_KEYBOARD_WINDOW_ENTORNO_H
 #define TIENDAL_TESTS_KEYBOARD_WINDOW_ENTORNO_H
 
-#include <QObject>
-#include <QSet>
-#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <deque>
+#include <QtTest/QTest>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <vector>
 
-#include "audio/reproductor.h"
-#include "core/aleatorio.h"
-#include "keyboard_window/elegidor.h"
+#include "core/catalogo.h"
 #include "keyboard_window/form2.h"
 
 inline void PrintTo(const QString& texto, std::ostream* os) {
@@ -23,100 +25,123 @@ inline void PrintTo(const QString& texto, std::ostream* os) {
 
 namespace tiendal::prueba {
 
-// A player that remembers the sounds it was given. A sound ends at once, as one that cannot be
-// played does, unless its name is in `sinFin`: that one plays until it is stopped.
+using Accion = std::function<void(QWidget&)>;
+
+// Lists the sounds it is given. Each ends at once, as one that cannot be played does, except
+// `sinFin`, which plays until the player is stopped.
 class ReproductorFalso final : public Reproductor {
  public:
-  void Abrir(const QString& ruta) override;
-  bool Ocupado() const override { return sonando_; }
-  void Detener() override;
-  double Posicion() const override { return sonando_ ? 0.25 : 0.0; }
+  void Abrir(const QString& ruta) override { abiertos << ruta.section(u'/', -1); }
+  bool Ocupado() const override { return !abiertos.isEmpty() && abiertos.last() == sinFin; }
+  void Detener() override { sinFin.clear(); }
+  double Posicion() const override { return Ocupado() ? 0.25 : 0.0; }
 
   QStringList abiertos;
-  QSet<QString> sinFin;
-  int detenciones = 0;
-  // Called as each sound starts, with its file name.
-  std::function<void(const QString&)> alAbrir;
-
- private:
-  bool sonando_ = false;
+  QString sinFin;
 };
 
-// Random numbers from a script, in order; after it, a fixed spread sequence that never repeats
-// one value twice running.
+// The scripted draws, then a spread sequence that never gives one value twice running.
 class AleatorioGuion final : public Aleatorio {
  public:
-  double Siguiente() override;
-  void Poner(double r) { guion_.push_back(r); }
+  double Siguiente() override {
+    return guion.isEmpty() ? std::fmod(0.6180339887 * ++despues_, 1.0) : guion.takeFirst();
+  }
+
+  QList<double> guion;
 
  private:
-  std::deque<double> guion_;
   int despues_ = 0;
 };
 
-// A program folder: small pictures of the products below, their Windows-1252 prices file, and
-// whatever settings file a test writes.
-class CarpetaPrograma final {
- public:
-  CarpetaPrograma();
-  QString Ruta() const { return dir_.path(); }
-  void EscribirIni(const QByteArray& contenido) const;
-  QByteArray LeerIni() const;
-  // The catalogue number (0-based) the program gives a product, found as the program finds it.
-  int Numero(const QString& producto) const;
-  int Productos() const { return static_cast<int>(catalogo_.size()); }
+// A key to the focused control of `ventana`. The offscreen platform has no window manager to
+// activate a window as it opens, or again when a dialog over it hides.
+inline void Tecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier) {
+  if (QApplication::activeWindow() != &ventana) QApplication::setActiveWindow(&ventana);
+  QTest::keyClick(ventana.focusWidget() ? ventana.focusWidget() : &ventana, tecla, mod);
+}
 
-  // The draws of one exercise: its type, then the products of shelf slots 0 to 5 by name,
-  // then, for type 5, the money's draw.
-  void Ejercicio(AleatorioGuion& azar, int tipo, const QStringList& estante,
-                 double dinero = 0.5) const;
+inline void Escape(QWidget& dialogo) { Tecla(dialogo, Qt::Key_Escape); }
+
+// In the chooser: down to line `linea` by the arrow keys, then Enter.
+inline Accion Linea(int linea) {
+  return [linea](QWidget& dialogo) {
+    for (int i = 0; i < linea; ++i) Tecla(dialogo, Qt::Key_Down);
+    Tecla(dialogo, Qt::Key_Return);
+  };
+}
+
+inline const QStringList kEstante = {"pan", "leche", "huevos", "Plátanos", "queso", "aceite"};
+
+// A program folder holding the six products of kEstante, Form2 windows on it with fakes, a
+// chooser of the test's own with its beeps counted, and an answerer that gives each message box
+// OK and keeps its text.
+class Form2Prueba : public ::testing::Test {
+ protected:
+  Form2Prueba() {
+    const QString imagenes = carpeta_.filePath(QStringLiteral("imágenes"));
+    QDir().mkdir(imagenes);
+    QImage imagen(12, 8, QImage::Format_RGB32);
+    imagen.fill(Qt::darkGreen);
+    for (const QString& producto : kEstante)
+      imagen.save(imagenes + u'/' + producto + ".jpg", "JPG");
+    QFile precios(carpeta_.filePath(QStringLiteral("precios.txt")));
+    EXPECT_TRUE(precios.open(QIODevice::WriteOnly));
+    // Windows-1252, as the program's own prices file.
+    precios.write(
+        "pan|0.85\r\nleche|1.5\r\nhuevos|2\r\nPl\xE1tanos|3.2\r\nqueso|7.45\r\naceite|5\r\n");
+    temporizador_.callOnTimeout([this] { Contestar(); });
+    temporizador_.start(1);
+  }
+
+  // Fakes whose first exercise is of type `tipo` with kEstante in slots 0 to 5.
+  Piezas Falsas(int tipo) {
+    auto reproductor = std::make_unique<ReproductorFalso>();
+    reproductor_ = reproductor.get();
+    // The catalogue is numbered in the order the pictures folder lists them.
+    const QStringList catalogo = ListarImagenes(carpeta_.filePath(QStringLiteral("imágenes")));
+    auto azar = std::make_unique<AleatorioGuion>();
+    azar->guion << (tipo - 0.5) / 5;
+    for (const QString& s : kEstante)
+      azar->guion << (static_cast<double>(catalogo.indexOf(s + QStringLiteral(".jpg"))) + 0.5) / 6;
+    return {std::move(reproductor), std::move(azar)};
+  }
+
+  std::unique_ptr<Form2> Abrir(int tipo = 1) {
+    auto ventana = std::make_unique<Form2>(carpeta_.path(), Falsas(tipo), elegidor_);
+    EXPECT_EQ(ventana->Cargar(), std::nullopt);
+    ventana->show();
+    return ventana;
+  }
+
+  // The Applications key, then `accion` in the chooser once it shows. An access key or a double
+  // click acts a moment later; a chooser still open after that is a failure, and is hidden.
+  void Elegir(QWidget& ventana, Accion accion) {
+    QTimer::singleShot(0, &ventana, [accion] {
+      QWidget* dialogo = QApplication::activeModalWidget();
+      ASSERT_NE(dialogo, nullptr);
+      accion(*dialogo);
+      EXPECT_TRUE(QTest::qWaitFor([dialogo] { return !dialogo->isVisible(); }));
+      dialogo->hide();
+    });
+    Tecla(ventana, Qt::Key_Menu);
+  }
+
+  QTemporaryDir carpeta_;
+  ReproductorFalso* reproductor_ = nullptr;  // the last created window's
+  int pitidos_ = 0;
+  Elegidor elegidor_{[this] { ++pitidos_; }};
+  QStringList mensajes_;
 
  private:
-  QTemporaryDir dir_;
-  QStringList catalogo_;
-};
-
-// A Form2 with its fakes at hand. The chooser is the test's own, with a counted beep.
-struct VentanaDePrueba {
-  std::unique_ptr<Form2> ventana;
-  ReproductorFalso* reproductor = nullptr;
-  AleatorioGuion* azar = nullptr;
-};
-VentanaDePrueba CrearForm2(const CarpetaPrograma& carpeta, Elegidor& elegidor);
-// Creates, scripts the first exercise, loads, shows and activates it.
-VentanaDePrueba AbrirForm2(const CarpetaPrograma& carpeta, Elegidor& elegidor, int tipo,
-                           const QStringList& estante);
-
-// Answers the modal windows that open while it lives: each message box with OK (its text is
-// kept), each opening of the chooser with the next of the pupil's actions (its lines are kept).
-class Contestador final {
- public:
-  Contestador();
-  Contestador(const Contestador&) = delete;
-  Contestador& operator=(const Contestador&) = delete;
-
-  void Elegir(std::function<void(QWidget&)> accion) { acciones_.push_back(std::move(accion)); }
-
-  QStringList mensajes;
-  std::vector<QStringList> lineas;  // the chooser's lines at each opening
-  std::vector<int> marcada;         // its selected line at each opening
-
- private:
-  void Mirar();
+  void Contestar() {
+    auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (caja == nullptr || !caja->isVisible()) return;
+    mensajes_ << caja->text();
+    caja->accept();
+  }
 
   QTimer temporizador_;
-  std::deque<std::function<void(QWidget&)>> acciones_;
-  bool mirando_ = false;
 };
-
-// A key to the control that has the focus in the window, as the keyboard would send it.
-void Pulsar(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
-
-// The Applications key, then the given action in the chooser.
-void Elegir(QWidget& ventana, Contestador& contestador, std::function<void(QWidget&)> accion);
-
-// Accepts line `linea` of the chooser by the arrow keys and Enter.
-std::function<void(QWidget&)> Linea(int linea);
 
 }  // namespace tiendal::prueba
 

@@ -1,371 +1,210 @@
-#include "keyboard_window/form2.h"
-
-#include <gtest/gtest.h>
-
+#include <QAccessible>
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
-#include <QTimer>
-#include <QtTest/QTest>
-#include <ostream>
 #include <vector>
 
-#include "accesible.h"
-#include "core/opciones.h"
+#include "app/programa.h"
 #include "entorno.h"
-#include "modal.h"
+#include "mouse_window/form1.h"
 
 namespace tiendal::prueba {
 namespace {
 
-const QStringList kEstante = {QStringLiteral("pan"),    QStringLiteral("leche"),
-                              QStringLiteral("huevos"), QStringLiteral("Plátanos"),
-                              QStringLiteral("queso"),  QStringLiteral("aceite")};
-
-template <typename T = QWidget>
-T* Hijo(const QWidget& ventana, const QString& nombre) {
-  return ventana.findChild<T*>(nombre);
+void DobleClic(QWidget& dialogo, int linea) {
+  auto* lista = dialogo.findChild<QListWidget*>(QStringLiteral("List1"));
+  lista->scrollToItem(lista->item(linea));
+  const QPoint centro = lista->visualItemRect(lista->item(linea)).center();
+  QTest::mouseDClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
 }
 
-QString Foco(const QWidget& ventana) {
-  const QWidget* foco = ventana.focusWidget();
-  return foco != nullptr ? foco->objectName() : QString();
-}
-
-std::vector<std::int16_t> Huecos(std::initializer_list<int> huecos) {
-  return {huecos.begin(), huecos.end()};
-}
-
-class Form2Prueba : public ::testing::Test {
- protected:
-  VentanaDePrueba Abrir(int tipo, const QStringList& estante = kEstante) {
-    return AbrirForm2(carpeta_, elegidor_, tipo, estante);
-  }
-
-  CarpetaPrograma carpeta_;
-  int pitidosElegidor_ = 0;
-  Elegidor elegidor_{[this] { ++pitidosElegidor_; }};
-  Contestador contestador_;
-};
-
-TEST_F(Form2Prueba, LaTeclaDeAplicacionesOfreceLosSeisEnOrdenDeHuecoYAnadeElElegido) {
-  auto f = Abrir(1);
-  Form2& ventana = *f.ventana;
-  Elegir(ventana, contestador_, Linea(0));
-
-  ASSERT_EQ(contestador_.lineas.size(), 1u);
-  EXPECT_EQ(contestador_.lineas[0], QStringList({"pan: 0,85", "leche: 1,5", "huevos: 2",
-                                                 "Plátanos: 3,2", "queso: 7,45", "aceite: 5"}));
-  EXPECT_EQ(contestador_.marcada[0], 0);
-  EXPECT_EQ(ventana.HuecoElegible(), Huecos({0, 1, 2, 3, 4, 5}));
-  const Practica& p = ventana.sesion().practica();
-  EXPECT_EQ(p.NumFilas, 1);
-  EXPECT_EQ(p.HuecoFila[0], 0);
-  EXPECT_EQ(ventana.Nombre(0), QStringLiteral("pan:"));
-  EXPECT_EQ(ventana.Precio(0), QStringLiteral("0,85"));
-  EXPECT_EQ(Foco(ventana), QStringLiteral("TBPrecio0"));
-
-  Elegir(ventana, contestador_, Linea(2));
-  ASSERT_EQ(contestador_.lineas.size(), 2u);
-  EXPECT_EQ(contestador_.lineas[1],
-            QStringList({"leche: 1,5", "huevos: 2", "Plátanos: 3,2", "queso: 7,45", "aceite: 5"}));
-  EXPECT_EQ(contestador_.marcada[1], 0);
-  EXPECT_EQ(ventana.HuecoElegible(), Huecos({1, 2, 3, 4, 5}));
-  EXPECT_EQ(p.HuecoFila[1], 3);
-  EXPECT_EQ(ventana.Nombre(1), QStringLiteral("Plátanos:"));
-  EXPECT_EQ(Foco(ventana), QStringLiteral("TBPrecio1"));
-  EXPECT_TRUE(contestador_.mensajes.isEmpty());
-}
-
-struct Renuncia {
+// One opening of the chooser per action, on a fresh exercise whose slots hold kEstante in
+// order; each opening offers the products not yet in the list, line 0 selected.
+struct Caso {
   const char* nombre;
-  std::function<void(QWidget&)> pupilo;
+  int tipo;
+  std::vector<Accion> pupilo;
+  int seleccionado;    // the chooser's answer to the last action
+  const char* ultima;  // the last list row's name afterwards, "" for an empty list
+  const char* mensaje;
+  int pitidos = 0;
 };
 
-void PrintTo(const Renuncia& caso, std::ostream* os) { *os << caso.nombre; }
+void PrintTo(const Caso& caso, std::ostream* os) { *os << caso.nombre; }
 
-class Renuncias : public Form2Prueba, public ::testing::WithParamInterface<Renuncia> {};
+class Elecciones : public Form2Prueba, public ::testing::WithParamInterface<Caso> {};
 
-TEST_P(Renuncias, CancelarElElegidorNoCambiaNada) {
-  auto f = Abrir(1);
-  Elegir(*f.ventana, contestador_, Linea(1));
-  Elegir(*f.ventana, contestador_, GetParam().pupilo);
-  const Practica& p = f.ventana->sesion().practica();
-  EXPECT_EQ(p.NumFilas, 1);
-  EXPECT_EQ(p.HuecoFila[1], kVacio);
-  EXPECT_EQ(f.ventana->Nombre(1), QString());
-  EXPECT_TRUE(contestador_.mensajes.isEmpty());
+TEST_P(Elecciones, LoQueHaceElPupiloDecideElProductoAnadido) {
+  const Caso& caso = GetParam();
+  auto ventana = Abrir(caso.tipo);
+  for (const Accion& accion : caso.pupilo) Elegir(*ventana, accion);
+  EXPECT_EQ(elegidor_.Seleccionado(), caso.seleccionado);
+  const int filas = ventana->sesion().practica().NumFilas;
+  EXPECT_EQ(ventana->Nombre(qMax(filas - 1, 0)), QString::fromUtf8(caso.ultima));
+  EXPECT_EQ(mensajes_.join(u'\n'), QString::fromUtf8(caso.mensaje));
+  EXPECT_EQ(pitidos_, caso.pitidos);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Form2, Renuncias, ::testing::Values(
-  Renuncia{"Escape", [](QWidget& v) { Tecla(v, Qt::Key_Escape); }},
-  Renuncia{"AltC", [](QWidget& v) { Tecla(v, Qt::Key_C, Qt::AltModifier); }},
-  Renuncia{"CajaDeCierre", [](QWidget& v) { v.close(); }}),
+INSTANTIATE_TEST_SUITE_P(Dialog, Elecciones, ::testing::Values(
+  Caso{"Intro", 1, {Linea(0)}, 0, "pan:", ""},
+  Caso{"AltA", 1, {[](QWidget& v) { Tecla(v, Qt::Key_A, Qt::AltModifier); }}, 0, "pan:", ""},
+  Caso{"AbajoAbajoIntro", 1, {Linea(2)}, 2, "huevos:", ""},
+  Caso{"DobleClicEnLaCuartaLinea", 1, {[](QWidget& v) { DobleClic(v, 3); }}, 3, "Plátanos:", ""},
+  Caso{"Escape", 1, {Escape}, -1, "", ""},
+  Caso{"AltC", 1, {[](QWidget& v) { Tecla(v, Qt::Key_C, Qt::AltModifier); }}, -1, "", ""},
+  Caso{"CajaDeCierreTrasUnaEleccion", 1, {Linea(2), [](QWidget& v) { v.close(); }}, -1, "huevos:", ""},
+  Caso{"SinLineaElegidaIntroPita", 1, {[](QWidget& v) {
+    Tecla(v, Qt::Key_Space, Qt::ControlModifier);  // takes the selection off line 0
+    Tecla(v, Qt::Key_Return);
+    EXPECT_TRUE(v.isVisible());
+    Escape(v);
+  }}, -1, "", "", 1},
+  Caso{"Tipo3PrimeroElMasCaro", 3, {Linea(1), Linea(4)}, 4, "queso:",
+       "Ese no es el producto más caro"},
+  Caso{"Tipo2UnSoloProducto", 2, {Linea(4), Linea(1)}, 1, "queso:",
+       "No puede añadir más productos a la lista. Quite antes otro producto para poder añadir ese."}),
   [](const auto& caso) { return std::string(caso.param.nombre); });
 // clang-format on
 
-TEST_F(Form2Prueba, Tipo3RechazaPorElElegidorElQueNoEsElMasCaroNiElMasBarato) {
-  // The dearest price is shared by slots 1 and 3; the cheapest is slot 0's.
-  auto f = Abrir(3, {"pan", "queso", "leche", "jamón", "arroz", "huevos"});
-  const Practica& p = f.ventana->sesion().practica();
-
-  Elegir(*f.ventana, contestador_, Linea(2));  // leche
-  EXPECT_EQ(contestador_.mensajes, QStringList({"Ese no es el producto más caro"}));
-  EXPECT_EQ(p.NumFilas, 0);
-
-  Elegir(*f.ventana, contestador_, Linea(3));  // jamón, as dear as queso
-  EXPECT_EQ(p.NumFilas, 1);
-  EXPECT_EQ(p.HuecoFila[0], 3);
-
-  Elegir(*f.ventana, contestador_, Linea(2));  // leche again: not the cheapest
-  EXPECT_EQ(contestador_.lineas.back(),
-            QStringList({"pan: 0,85", "queso: 7,45", "leche: 1,5", "arroz: 1,2", "huevos: 2"}));
-  EXPECT_EQ(contestador_.mensajes.last(), QStringLiteral("Ese no es el producto más barato"));
-  EXPECT_EQ(p.NumFilas, 1);
-
-  Elegir(*f.ventana, contestador_, Linea(0));  // pan
-  EXPECT_EQ(p.NumFilas, 2);
-  EXPECT_EQ(p.HuecoFila[1], 0);
-
-  Elegir(*f.ventana, contestador_, Linea(0));  // queso, with the list full
-  EXPECT_EQ(contestador_.mensajes.last(),
-            QStringLiteral("No puede añadir más productos a la lista. Quite antes otro producto "
-                           "para poder añadir ese."));
-  EXPECT_EQ(contestador_.mensajes.size(), 3);
-}
-
-TEST_F(Form2Prueba, Tipo2OfreceLosOtrosCincoYRechazaConLaListaLlena) {
-  auto f = Abrir(2);
-  Elegir(*f.ventana, contestador_, Linea(4));  // queso, 7,45
-  EXPECT_EQ(f.ventana->Precio(0), QStringLiteral("10,00"));
-  EXPECT_EQ(f.ventana->Nombre(1), QStringLiteral("queso:"));
-
-  Elegir(*f.ventana, contestador_, Linea(1));
-  EXPECT_EQ(contestador_.lineas.back().size(), 5);
-  EXPECT_EQ(f.ventana->HuecoElegible(), Huecos({0, 1, 2, 3, 5}));
-  EXPECT_EQ(contestador_.mensajes,
-            QStringList({"No puede añadir más productos a la lista. Quite antes otro producto "
-                         "para poder añadir ese."}));
-  EXPECT_EQ(f.ventana->sesion().practica().NumFilas, 2);
-  EXPECT_EQ(f.ventana->Nombre(1), QStringLiteral("queso:"));
-}
-
 TEST_F(Form2Prueba, UnProductoQuitadoSeVuelveAOfrecerEnElSitioDeSuHueco) {
-  auto f = Abrir(1);
-  for (int i = 0; i < 3; ++i) Elegir(*f.ventana, contestador_, Linea(0));
-  QTest::mouseClick(Hijo(*f.ventana, QStringLiteral("LBNombre1")), Qt::LeftButton);
-  EXPECT_EQ(f.ventana->Nombre(1), QStringLiteral("huevos:"));
-  EXPECT_EQ(f.ventana->Nombre(2), QString());
-
-  Elegir(*f.ventana, contestador_, Linea(0));
-  EXPECT_EQ(contestador_.lineas.back(),
-            QStringList({"leche: 1,5", "Plátanos: 3,2", "queso: 7,45", "aceite: 5"}));
-  EXPECT_EQ(f.ventana->HuecoElegible(), Huecos({1, 3, 4, 5}));
-  EXPECT_EQ(f.ventana->Nombre(2), QStringLiteral("leche:"));
+  auto ventana = Abrir();
+  for (int i = 0; i < 3; ++i) Elegir(*ventana, Linea(0));
+  EXPECT_EQ(ventana->focusWidget()->objectName(), QStringLiteral("TBPrecio2"));
+  // Under X the Applications key also brings the focused box a request for its context menu.
+  QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, {});
+  QApplication::sendEvent(ventana->focusWidget(), &menu);
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  QTest::mouseClick(ventana->findChild<QWidget*>(QStringLiteral("LBNombre1")), Qt::LeftButton);
+  Elegir(*ventana, Linea(1));
+  auto* lista = elegidor_.Existente()->findChild<QListWidget*>(QStringLiteral("List1"));
+  QStringList lineas;
+  for (int i = 0; i < lista->count(); ++i) lineas << lista->item(i)->text();
+  EXPECT_EQ(lineas, QStringList({"leche: 1,5", "Plátanos: 3,2", "queso: 7,45", "aceite: 5"}));
+  EXPECT_EQ(ventana->Nombre(2), QStringLiteral("Plátanos:"));
 }
 
-TEST_F(Form2Prueba, ConValoresEnterosEnElArchivoEmpiezaConPreciosEnterosYLaMarca) {
-  carpeta_.EscribirIni(TextoOpciones({true, false}));
-  auto f = Abrir(1);
-  EXPECT_TRUE(Hijo<QAction>(*f.ventana, QStringLiteral("MnuOpcVal"))->isChecked());
-  EXPECT_FALSE(Hijo<QAction>(*f.ventana, QStringLiteral("MnuOpcMos"))->isChecked());
-  Elegir(*f.ventana, contestador_, [](QWidget& v) { Tecla(v, Qt::Key_Escape); });
-  EXPECT_EQ(contestador_.lineas.back(), QStringList({"pan: 1", "leche: 1", "huevos: 2",
-                                                     "Plátanos: 3", "queso: 7", "aceite: 5"}));
+QStringList Filas(const Form2& ventana) {
+  QStringList filas;
+  for (int r = 0; r < ventana.ContarFilas(); ++r) filas << ventana.Nombre(r) + ventana.Precio(r);
+  return filas;
+}
+
+TEST_F(Form2Prueba, SuprEnElPrecioDeUnaFilaHaceLoMismoQueUnClicEnSuNombre) {
+  auto tecla = Abrir();
+  auto clic = Abrir();
+  for (Form2* ventana : {tecla.get(), clic.get()})
+    for (int hueco = 0; hueco < 3; ++hueco) ventana->sesion().AgregarProducto(hueco);
+  QSignalSpy pitidosTecla(tecla.get(), &VentanaPractica::pitido);
+  QSignalSpy pitidosClic(clic.get(), &VentanaPractica::pitido);
+  // The middle row, then a row left empty (a beep), then the first.
+  for (const QString& fila : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("0")}) {
+    tecla->findChild<QWidget*>(QStringLiteral("TBPrecio") + fila)->setFocus();
+    Tecla(*tecla, Qt::Key_Delete);
+    QTest::mouseClick(clic->findChild<QWidget*>(QStringLiteral("LBNombre") + fila), Qt::LeftButton);
+    EXPECT_EQ(Filas(*tecla), Filas(*clic)) << fila.toStdString();
+    EXPECT_EQ(pitidosTecla.count(), pitidosClic.count()) << fila.toStdString();
+  }
+  EXPECT_EQ(tecla->sesion().practica().NumFilas, 1);
+  EXPECT_EQ(pitidosTecla.count(), 1);
+}
+
+TEST_F(Form2Prueba, CtrlDuranteElSegundoProductoDeF3AcabaLaLectura) {
+  auto ventana = Abrir();
+  // pan.wav ends before it is ever seen playing; leche.wav plays until Ctrl.
+  reproductor_->sinFin = QStringLiteral("leche.wav");
+  QTimer ctrl;
+  ctrl.callOnTimeout([&] {
+    if (reproductor_->Ocupado()) Tecla(*ventana, Qt::Key_Control);
+  });
+  ctrl.start(1);
+  Tecla(*ventana, Qt::Key_F3);
+  EXPECT_EQ(reproductor_->abiertos,
+            QStringList({"tipo1.wav", "lista.wav", "pan.wav", "leche.wav"}));
+  EXPECT_FALSE(reproductor_->Ocupado());
 }
 
 TEST_F(Form2Prueba, LaAyudaDiceSusCuatroParrafosALaLetra) {
-  auto f = Abrir(1);
-  Pulsar(*f.ventana, Qt::Key_F1);
-  ASSERT_EQ(contestador_.mensajes.size(), 1);
-  EXPECT_EQ(contestador_.mensajes[0],
-            QStringLiteral(
+  auto ventana = Abrir();
+  Tecla(*ventana, Qt::Key_F1);
+  EXPECT_EQ(mensajes_,
+            QStringList(QStringLiteral(
                 "Pulse la tecla aplicaciones para ir agregando los productos necesarios a la "
                 "lista. \r\nA continuación realice las operaciones matemáticas necesarias e "
                 "introduzca el resultado.\r\nPulse el botón corregir para comprobar si el "
                 "resultado es correcto, y el botón Nuevo ejercicio para comenzar otra "
                 "actividad.\r\nPulsando f2 puede escuchar las cifras de la columna seleccionada "
-                "en el cuadro del resultado, y pulsando F3 escuchará los productos disponibles."));
-  EXPECT_EQ(Hijo<QAction>(*f.ventana, QStringLiteral("MnuOpcVer"))->text(),
-            QStringLiteral("&Versión para teclado y ratón"));
+                "en el cuadro del resultado, y pulsando F3 escuchará los productos disponibles.")));
 }
 
-TEST_F(Form2Prueba, CtrlDuranteElSegundoProductoDeF3AcabaLaLectura) {
-  auto f = Abrir(1);
-  ReproductorFalso& reproductor = *f.reproductor;
-  reproductor.abiertos.clear();
-  reproductor.sinFin = {QStringLiteral("leche.wav")};
-  Form2& ventana = *f.ventana;
-  reproductor.alAbrir = [&ventana](const QString& nombre) {
-    if (nombre == QStringLiteral("leche.wav")) {
-      QTimer::singleShot(0, &ventana, [&ventana] { Pulsar(ventana, Qt::Key_Control); });
-    }
-  };
-  Pulsar(ventana, Qt::Key_F3);
-  EXPECT_EQ(reproductor.abiertos, QStringList({"lista.wav", "pan.wav", "leche.wav"}));
-  EXPECT_FALSE(reproductor.Ocupado());
-  EXPECT_TRUE(ventana.sesion().practica().DetenerLectura);
-}
-
-TEST_F(Form2Prueba, F3NoSeQuedaEsperandoSonidosQueAcabanAntesDeEmpezar) {
-  auto f = Abrir(1);
-  f.reproductor->abiertos.clear();
-  Pulsar(*f.ventana, Qt::Key_F3);
-  EXPECT_EQ(f.reproductor->abiertos, QStringList({"lista.wav", "pan.wav", "leche.wav", "huevos.wav",
-                                                  "Plátanos.wav", "queso.wav", "aceite.wav"}));
-}
-
-TEST_F(Form2Prueba, ElElegidorSeAbreEnMedioDeUnaLecturaYEstaSigueDespues) {
-  auto f = Abrir(1);
-  ReproductorFalso& reproductor = *f.reproductor;
-  reproductor.abiertos.clear();
-  reproductor.sinFin = {QStringLiteral("huevos.wav")};
-  Form2& ventana = *f.ventana;
-  reproductor.alAbrir = [&](const QString& nombre) {
-    if (nombre != QStringLiteral("huevos.wav")) return;
-    QTimer::singleShot(0, &ventana, [&] {
-      Elegir(ventana, contestador_, [&reproductor](QWidget& v) {
-        Tecla(v, Qt::Key_Return);
-        reproductor.Detener();  // the product's sound ends while the chooser is open
-      });
-    });
-  };
-  Pulsar(ventana, Qt::Key_F3);
-  EXPECT_EQ(ventana.Nombre(0), QStringLiteral("pan:"));
-  EXPECT_EQ(reproductor.abiertos.size(), 7);
-  EXPECT_EQ(reproductor.abiertos.last(), QStringLiteral("aceite.wav"));
-}
-
-// Delete on a row's price box against a click on that row's name, in twin windows.
-struct Supr {
-  const char* nombre;
-  int tipo;
-  int productos;  // added from slot 0 on before the key
-  int fila;
-};
-
-void PrintTo(const Supr& caso, std::ostream* os) { *os << caso.nombre; }
-
-class Suprimir : public Form2Prueba, public ::testing::WithParamInterface<Supr> {};
-
-TEST_P(Suprimir, SuprEnElPrecioDeUnaFilaHaceLoMismoQueUnClicEnSuNombre) {
-  const Supr& caso = GetParam();
-  auto tecla = Abrir(caso.tipo);
-  auto clic = Abrir(caso.tipo);
-  for (auto* f : {&tecla, &clic}) {
-    for (int hueco = 0; hueco < caso.productos; ++hueco)
-      f->ventana->sesion().AgregarProducto(hueco);
+// What a screen reader calls each control of a window that Tab reaches.
+QStringList NombresAccesibles(const QWidget& ventana) {
+  QStringList nombres;
+  for (QWidget* control : ventana.findChildren<QWidget*>()) {
+    if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus)) continue;
+    nombres << QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).trimmed();
   }
-  QSignalSpy pitidosTecla(tecla.ventana.get(), &VentanaPractica::pitido);
-  QSignalSpy pitidosClic(clic.ventana.get(), &VentanaPractica::pitido);
-
-  const QString fila = QString::number(caso.fila);
-  Activar(*tecla.ventana);
-  Hijo(*tecla.ventana, QStringLiteral("TBPrecio") + fila)->setFocus();
-  Pulsar(*tecla.ventana, Qt::Key_Delete);
-  QTest::mouseClick(Hijo(*clic.ventana, QStringLiteral("LBNombre") + fila), Qt::LeftButton);
-
-  const Practica& a = tecla.ventana->sesion().practica();
-  const Practica& b = clic.ventana->sesion().practica();
-  EXPECT_EQ(a.NumFilas, b.NumFilas);
-  EXPECT_EQ(a.EnLista, b.EnLista);
-  EXPECT_EQ(a.HuecoFila, b.HuecoFila);
-  for (int r = 0; r < a.MaxFilas; ++r) {
-    EXPECT_EQ(tecla.ventana->Nombre(r), clic.ventana->Nombre(r)) << r;
-    EXPECT_EQ(tecla.ventana->Precio(r), clic.ventana->Precio(r)) << r;
-  }
-  EXPECT_EQ(pitidosTecla.count(), pitidosClic.count());
-  EXPECT_EQ(Foco(*tecla.ventana), QStringLiteral("TBPrecio") + fila);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Form2, Suprimir, ::testing::Values(
-  Supr{"Tipo1Primera", 1, 3, 0},
-  Supr{"Tipo1DelMedio", 1, 3, 1},
-  Supr{"Tipo1Ultima", 1, 3, 2},
-  Supr{"Tipo1FilaVaciaPita", 1, 2, 2},
-  Supr{"Tipo2BilletePita", 2, 1, 0},
-  Supr{"Tipo2Producto", 2, 1, 1},
-  Supr{"Tipo3", 3, 0, 0},
-  Supr{"Tipo4Producto", 4, 1, 0},
-  Supr{"Tipo4Unidades", 4, 1, 1},
-  Supr{"Tipo4VaciaPita", 4, 0, 1},
-  Supr{"Tipo5DineroPita", 5, 3, 0},
-  Supr{"Tipo5Producto", 5, 3, 2}),
-  [](const auto& caso) { return std::string(caso.param.nombre); });
-// clang-format on
-
-TEST_F(Form2Prueba, SuprEnElPrecioQuitaElProductoYLoVuelveAOfrecer) {
-  auto f = Abrir(1);
-  for (int i = 0; i < 2; ++i) Elegir(*f.ventana, contestador_, Linea(0));
-  ASSERT_EQ(Foco(*f.ventana), QStringLiteral("TBPrecio1"));
-  Pulsar(*f.ventana, Qt::Key_Delete);
-  EXPECT_EQ(f.ventana->sesion().practica().NumFilas, 1);
-  EXPECT_EQ(f.ventana->Precio(1), QStringLiteral("0"));
-  Elegir(*f.ventana, contestador_, [](QWidget& v) { Tecla(v, Qt::Key_Escape); });
-  EXPECT_EQ(contestador_.lineas.back().first(), QStringLiteral("leche: 1,5"));
-}
-
-TEST_F(Form2Prueba, LaTeclaDeAplicacionesNoEscribeNadaNiAbreUnMenuContextual) {
-  auto f = Abrir(1);
-  auto* resultado = Hijo<QLineEdit>(*f.ventana, QStringLiteral("TBResultado"));
-  resultado->setFocus();
-  Elegir(*f.ventana, contestador_, [](QWidget& v) { Tecla(v, Qt::Key_Escape); });
-  EXPECT_EQ(resultado->text(), QString());
-  // What X sends the focused box for that key.
-  const QPoint centro = resultado->rect().center();
-  QContextMenuEvent menu(QContextMenuEvent::Keyboard, centro, resultado->mapToGlobal(centro));
-  QApplication::sendEvent(resultado, &menu);
-  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  return nombres;
 }
 
 TEST_F(Form2Prueba, CadaControlQueTomaElFocoTieneNombreParaElLectorDePantalla) {
-  auto f = Abrir(5);
-  Elegir(*f.ventana, contestador_, Linea(0));
-  int enfocables = 0;
-  EXPECT_EQ(SinNombreAccesible(*f.ventana, &enfocables), QStringList());
-  // Text2, six price boxes, TBResultado, CBCorregir and CBNuevo.
-  EXPECT_EQ(enfocables, 10);
-  EXPECT_EQ(Hijo(*f.ventana, QStringLiteral("TBPrecio0"))->accessibleName(),
-            QStringLiteral("Fila 1: Dinero disponible"));
-  EXPECT_EQ(Hijo(*f.ventana, QStringLiteral("TBPrecio1"))->accessibleName(),
-            QStringLiteral("Fila 2: pan"));
-  EXPECT_EQ(Hijo(*f.ventana, QStringLiteral("TBPrecio2"))->accessibleName(),
-            QStringLiteral("Fila 3 de la lista, sin producto"));
+  auto ventana = Abrir(5);
+  QStringList nombres;
+  Elegir(*ventana, [&nombres](QWidget& dialogo) {
+    nombres = NombresAccesibles(dialogo);
+    Escape(dialogo);
+  });
+  nombres += NombresAccesibles(*ventana);
+  // List1, OKButton and CancelButton; Text2, six price boxes, TBResultado and two buttons.
+  EXPECT_EQ(nombres.size(), 13);
+  EXPECT_FALSE(nombres.contains(QString()));
 }
 
-TEST_F(Form2Prueba, TabRecorreTodosLosControlesEnSuOrden) {
-  auto f = Abrir(1);
-  Hijo(*f.ventana, QStringLiteral("Text2"))->setFocus();
-  QStringList recorrido{Foco(*f.ventana)};
-  for (int i = 0; i < 7; ++i) {
-    Pulsar(*f.ventana, Qt::Key_Tab);
-    recorrido.append(Foco(*f.ventana));
+// The program on the test folder, both windows with fakes, Form2 with the test's chooser.
+class CambioPrueba : public Form2Prueba {
+ protected:
+  // The window now open, then the marks of "&Valores enteros" and "&Mostrar resultado correcto".
+  QString Estado() const {
+    QString estado = programa_.Ventana()->objectName();
+    for (const char* item : {"MnuOpcVal", "MnuOpcMos"})
+      estado +=
+          programa_.Ventana()->findChild<QAction*>(QLatin1String(item))->isChecked() ? " 1" : " 0";
+    return estado;
   }
-  EXPECT_EQ(recorrido, QStringList({"Text2", "TBPrecio0", "TBPrecio1", "TBPrecio2", "TBResultado",
-                                    "CBCorregir", "CBNuevo", "Text2"}));
+
+  // The window a switch leaves is deleted once the switch's handler has returned.
+  void Menu(const char* item) {
+    programa_.Ventana()->findChild<QAction*>(QLatin1String(item))->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  Programa programa_{FabricaVentanas{
+      [this] { return std::make_unique<Form1>(carpeta_.path(), Falsas(1)); },
+      [this] { return std::make_unique<Form2>(carpeta_.path(), Falsas(1), elegidor_); }}};
+};
+
+TEST_F(CambioPrueba, LasMarcasDeLasOpcionesPasanDeUnaVentanaALaOtraEnLosDosSentidos) {
+  // One option switched, then the window.
+  const std::pair<const char*, const char*> pasos[] = {
+      {"MnuOpcVal", "Form2 1 1"}, {"MnuOpcMos", "Form1 1 0"}, {"MnuOpcVal", "Form2 0 0"}};
+  ASSERT_TRUE(programa_.Iniciar());
+  for (const auto& [opcion, estado] : pasos) {
+    Menu(opcion);
+    Menu("MnuOpcVer");
+    EXPECT_EQ(Estado(), QLatin1String(estado));
+  }
 }
 
-TEST_F(Form2Prueba, LasTeclasDeAccesoLleganALosBotonesYAlMenu) {
-  auto f = Abrir(1);
-  f.reproductor->abiertos.clear();
-  f.azar->Poner(0.5);  // the next exercise is of type 3
-  Tecla(*f.ventana, Qt::Key_N, Qt::AltModifier);
-  EXPECT_EQ(f.reproductor->abiertos.value(0), QStringLiteral("tipo3.wav"));
-
-  Tecla(*f.ventana, Qt::Key_C, Qt::AltModifier);
-  EXPECT_EQ(contestador_.mensajes.size(), 1);
-
-  Pulsar(*f.ventana, Qt::Key_O, Qt::AltModifier);
-  QWidget* menu = QApplication::activePopupWidget();
-  ASSERT_NE(menu, nullptr);
-  EXPECT_EQ(menu->objectName(), QStringLiteral("MnuOpc"));
-  QTest::keyClick(menu, Qt::Key_Escape);
-  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+TEST_F(CambioPrueba, ElProgramaAcabaAlSalirDeLaVentanaDeTecladoTrasUsarElElegidor) {
+  ASSERT_TRUE(programa_.Iniciar());
+  Menu("MnuOpcVer");
+  Elegir(*programa_.Ventana(), Linea(0));
+  ASSERT_NE(elegidor_.Existente(), nullptr);
+  QSignalSpy terminado(&programa_, &Programa::terminado);
+  Menu("MnuOpcSal");
+  EXPECT_EQ(terminado, QList<QList<QVariant>>({{0}}));
+  EXPECT_EQ(elegidor_.Existente(), nullptr);  // gone with its window
 }
 
 }  // namespace
