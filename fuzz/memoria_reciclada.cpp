@@ -2,8 +2,7 @@
 // The name search builds a 256 KiB table for each input, so each input cost dozens of page
 // faults and a TLB shootdown: about 4 ms, a hundred inputs a second. Here the last large block
 // freed is kept, poisoned so that any use of it while kept is still reported, and handed out
-// again to the next request of the same size. The quarantine of freed blocks is cut from
-// 256 MB to 16 MB for the same reason: memory that comes back warm costs no page faults.
+// again to the next request of the same size.
 #include <sanitizer/allocator_interface.h>
 #include <sanitizer/asan_interface.h>
 
@@ -18,8 +17,6 @@ thread_local void* guardado = nullptr;
 thread_local std::size_t tamanoGuardado = 0;
 
 }  // namespace
-
-extern "C" const char* __asan_default_options() { return "quarantine_size_mb=16"; }
 
 void* operator new(std::size_t tamano) {
   if (tamano > kGrande && guardado != nullptr && tamanoGuardado == tamano) {
