@@ -1,6 +1,7 @@
 #include "mouse_window/form1.h"
 
 #include <QPalette>
+#include <cmath>
 
 #include "mouse_window/pulsables.h"
 #include "mouse_window/twips.h"
@@ -58,7 +59,7 @@ Form1::Hueco Form1::CrearHueco(int numero) {
   marco->setGeometry(RectTwips(kIzquierdaEstante, kAltoMarco * numero, kAnchoMarco, kAltoMarco));
 
   // The picture lies under the text line, as a picture lies under the boxes of its frame.
-  auto* imagen = new ImagenEstante(marco, &mostradas_);
+  auto* imagen = new ImagenEstante(marco, &fotos_);
   imagen->setObjectName(NombreControl("Image1", numero));
   imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, 940));
 
@@ -94,6 +95,17 @@ void Form1::ColocarImagen(int hueco, double izquierda, double arriba) {
   ImagenEstante* imagen = huecos_[hueco].imagen;
   imagen->move(Pixeles(izquierda), Pixeles(arriba));
   imagen->show();
+}
+
+void Form1::showEvent(QShowEvent* evento) {
+  VentanaPractica::showEvent(evento);
+  if (anticipadas_) return;
+  anticipadas_ = true;
+  // The shelf's places have asked for their pictures by now: their children are shown first.
+  QStringList rutas;
+  for (const QString& imagen : sesion().practica().Imagenes)
+    rutas << sesion().rutas().Imagen(imagen);
+  fotos_.Anticipar(rutas, static_cast<int>(std::lround(Pixeles(kAltoMarco) * devicePixelRatioF())));
 }
 
 void Form1::ResaltarHueco(int hueco, bool resaltado) {

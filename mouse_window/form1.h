@@ -33,6 +33,12 @@ class Form1 final : public VentanaPractica {
   void ColocarImagen(int hueco, double izquierda, double arriba) override;
   void ResaltarHueco(int hueco, bool resaltado) override;
 
+  AlmacenFotos& fotos() { return fotos_; }
+
+ protected:
+  // The first time: the catalogue's pictures start decoding on the workers, behind the shelf's.
+  void showEvent(QShowEvent* evento) override;
+
  private:
   struct Hueco {
     MarcoPulsable* marco;
@@ -43,9 +49,10 @@ class Form1 final : public VentanaPractica {
   Hueco CrearHueco(int numero);
 
   // Some 200 pictures of the shelf's size.
-  static constexpr qsizetype kKibFotosMostradas = 8 * 1024;
+  static constexpr qsizetype kKibFotos = 8 * 1024;
 
-  FotosMostradas mostradas_{kKibFotosMostradas};
+  AlmacenFotos fotos_{kKibFotos};
+  bool anticipadas_ = false;
   std::array<Hueco, kHuecos> huecos_{};
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "mouse_window/almacen_fotos.h"
 #include "mouse_window/imagen_estante.h"
 #include "tests/mouse_window/entorno.h"
 
@@ -39,6 +40,69 @@ INSTANTIATE_TEST_SUITE_P(Exif, ImagenTest,
                                            Orientacion{3, QSize(60, 40), QPoint(50, 20)},
                                            Orientacion{6, QSize(40, 60), QPoint(20, 10)},
                                            Orientacion{8, QSize(40, 60), QPoint(20, 50)}));
+
+// Red on the left, blue on the right: the picture as EscribirJpeg stores it, once upright.
+void ComprobarColores(const QImage& imagen, QSize tamano) {
+  ASSERT_EQ(imagen.size(), tamano);
+  const QRgb izquierda = imagen.pixel(tamano.width() / 4, tamano.height() / 2);
+  const QRgb derecha = imagen.pixel(tamano.width() * 3 / 4, tamano.height() / 2);
+  EXPECT_TRUE(qRed(izquierda) > 200 && qBlue(izquierda) < 80);
+  EXPECT_TRUE(qBlue(derecha) > 200 && qRed(derecha) < 80);
+}
+
+enum class Camino { Directo, Encargado, Anticipado };
+
+class AlmacenFotosTest : public ::testing::TestWithParam<Camino> {};
+
+// However the store comes by a picture (decoded when asked, by a worker, or brought down from
+// one decoded ahead), it gives it upright and at the asked size.
+TEST_P(AlmacenFotosTest, DaLaFotoDerechaAlTamanoPedido) {
+  QTemporaryDir dir;
+  const QString ruta = dir.filePath(QStringLiteral("foto.jpg"));
+  EscribirJpeg(ruta, 90, 60, 8);  // stored 90 x 60, upright 60 x 90
+  const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
+  const QSize tamano(30, 45);
+  AlmacenFotos almacen(1024);
+  if (GetParam() == Camino::Encargado) almacen.Encargar(ruta, cabecera, tamano);
+  if (GetParam() == Camino::Anticipado) {
+    almacen.Anticipar({ruta}, 60);
+    almacen.Esperar();
+  }
+  ComprobarColores(almacen.Tomar(ruta, cabecera, tamano).transformed(QTransform().rotate(90)),
+                   tamano.transposed());
+}
+
+INSTANTIATE_TEST_SUITE_P(Caminos, AlmacenFotosTest,
+                         ::testing::Values(Camino::Directo, Camino::Encargado, Camino::Anticipado));
+
+TEST(AlmacenFotos, UnArchivoCambiadoSeDecodificaDeNuevo) {
+  QTemporaryDir dir;
+  const QString ruta = dir.filePath(QStringLiteral("foto.jpg"));
+  EscribirJpeg(ruta, 60, 40);
+  AlmacenFotos almacen(1024);
+  const QImage antes = almacen.Tomar(ruta, LeerCabeceraFoto(ruta), QSize(30, 20));
+  QImage azul(60, 40, QImage::Format_RGB32);
+  azul.fill(Qt::blue);
+  ASSERT_TRUE(azul.save(ruta, "JPEG", 50));  // another size on disk
+  const QImage despues = almacen.Tomar(ruta, LeerCabeceraFoto(ruta), QSize(30, 20));
+  EXPECT_GT(qRed(antes.pixel(2, 10)), 200);
+  EXPECT_LT(qRed(despues.pixel(2, 10)), 80);
+}
+
+// A window closed while pictures wait to be decoded ahead neither hangs nor crashes.
+TEST(AlmacenFotos, SeCierraConTrabajoPendiente) {
+  QTemporaryDir dir;
+  QStringList rutas;
+  for (int i = 0; i < 40; ++i) {
+    rutas << dir.filePath(QStringLiteral("foto%1.jpg").arg(i));
+    EscribirJpeg(rutas.back(), 600, 400);
+  }
+  const CabeceraFoto cabecera = LeerCabeceraFoto(rutas[0]);
+  auto almacen = std::make_unique<AlmacenFotos>(4096);
+  almacen->Encargar(rutas[0], cabecera, QSize(60, 40));
+  almacen->Anticipar(rutas, 64);
+  almacen.reset();
+}
 
 }  // namespace
 }  // namespace tiendal

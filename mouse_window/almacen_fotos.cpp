@@ -1,0 +1,159 @@
+#include "mouse_window/almacen_fotos.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QWaitCondition>
+#include <atomic>
+#include <cmath>
+#include <utility>
+
+namespace tiendal {
+namespace {
+
+// A picture decoded ahead is kept under its file alone, whatever its size.
+QString Clave(const QString& ruta, QSize pixeles) {
+  const QFileInfo archivo(ruta);
+  QString clave = QStringLiteral("%1|%2|%3|")
+                      .arg(ruta)
+                      .arg(archivo.lastModified().toMSecsSinceEpoch())
+                      .arg(archivo.size());
+  if (pixeles.isValid())
+    clave += QStringLiteral("%1x%2").arg(pixeles.width()).arg(pixeles.height());
+  return clave;
+}
+
+qsizetype Kib(const QImage& imagen) { return imagen.sizeInBytes() / 1024 + 1; }
+
+// A picture decoded ahead takes about this much; no more are decoded ahead than fit.
+constexpr qsizetype kKibPorAnticipada = 64;
+
+}  // namespace
+
+// One picture to decode, by a worker or by the window's thread, whichever comes first; the
+// other waits for it.
+struct AlmacenFotos::Trabajo {
+  QString ruta;
+  CabeceraFoto cabecera;
+  QSize pixeles;  // invalid when decoded ahead: then `alto` high, at the picture's proportions
+  int alto = 0;
+
+  std::atomic<bool> tomado{false};
+  QMutex mutex;
+  QWaitCondition terminado;
+  bool hecho = false;
+  QImage imagen;
+};
+
+AlmacenFotos::AlmacenFotos(qsizetype kibMaximo) : kibMaximo_(kibMaximo), hechas_(kibMaximo) {}
+
+AlmacenFotos::~AlmacenFotos() {
+  obreros_.clear();
+  obreros_.waitForDone();
+}
+
+void AlmacenFotos::Encargar(const QString& ruta, const CabeceraFoto& cabecera, QSize pixeles) {
+  if (pixeles.isEmpty() || cabecera.derecha.isEmpty()) return;
+  const QString clave = Clave(ruta, pixeles);
+  QMutexLocker cerrojo(&mutex_);
+  pedidas_.insert(ruta);
+  if (hechas_.contains(clave) || enCurso_.contains(clave)) return;
+  auto trabajo = std::make_shared<Trabajo>();
+  trabajo->ruta = ruta;
+  trabajo->cabecera = cabecera;
+  trabajo->pixeles = pixeles;
+  enCurso_.insert(clave, trabajo);
+  ++paraEstante_;
+  // Pictures for the shelf go before those decoded ahead.
+  Empezar(clave, trabajo, 1);
+}
+
+void AlmacenFotos::Empezar(const QString& clave, const std::shared_ptr<Trabajo>& trabajo,
+                           int prioridad) {
+  obreros_.start([this, clave, trabajo] { Hacer(clave, *trabajo); }, prioridad);
+}
+
+QImage AlmacenFotos::Tomar(const QString& ruta, const CabeceraFoto& cabecera, QSize pixeles) {
+  if (pixeles.isEmpty() || cabecera.derecha.isEmpty()) return {};
+  const QString clave = Clave(ruta, pixeles);
+  std::shared_ptr<Trabajo> trabajo;
+  QImage anticipada;
+  {
+    QMutexLocker cerrojo(&mutex_);
+    pedidas_.insert(ruta);
+    if (const QImage* hecha = hechas_.object(clave)) return *hecha;
+    trabajo = enCurso_.value(clave);
+    if (const QImage* previa = hechas_.object(Clave(ruta, {}))) anticipada = *previa;
+  }
+  if (trabajo) {
+    Hacer(clave, *trabajo);
+    QMutexLocker cerrojo(&trabajo->mutex);
+    while (!trabajo->hecho) trabajo->terminado.wait(&trabajo->mutex);
+    return trabajo->imagen;
+  }
+  QImage imagen;
+  if (!anticipada.isNull() && anticipada.width() >= pixeles.width() &&
+      anticipada.height() >= pixeles.height()) {
+    imagen = anticipada.scaled(pixeles, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  } else {
+    imagen = LeerFotoReducida(ruta, cabecera, pixeles);
+  }
+  Guardar(clave, imagen);
+  return imagen;
+}
+
+void AlmacenFotos::Anticipar(const QStringList& rutas, int alto) {
+  if (alto <= 0) return;
+  qsizetype plazas = kibMaximo_ / kKibPorAnticipada;
+  QMutexLocker cerrojo(&mutex_);
+  for (const QString& ruta : rutas) {
+    if (plazas <= 0) break;
+    const QString clave = Clave(ruta, {});
+    if (pedidas_.contains(ruta) || hechas_.contains(clave) || enCurso_.contains(clave)) continue;
+    --plazas;
+    auto trabajo = std::make_shared<Trabajo>();
+    trabajo->ruta = ruta;
+    trabajo->alto = alto;
+    enCurso_.insert(clave, trabajo);
+    enEspera_.append({clave, trabajo});
+  }
+  if (paraEstante_ == 0) SoltarEspera();
+}
+
+void AlmacenFotos::SoltarEspera() {
+  for (const auto& [clave, trabajo] : std::exchange(enEspera_, {})) Empezar(clave, trabajo, 0);
+}
+
+void AlmacenFotos::Esperar() { obreros_.waitForDone(); }
+
+void AlmacenFotos::Hacer(const QString& clave, Trabajo& trabajo) {
+  if (trabajo.tomado.exchange(true)) return;
+  QImage imagen;
+  if (trabajo.pixeles.isValid()) {
+    imagen = LeerFotoReducida(trabajo.ruta, trabajo.cabecera, trabajo.pixeles);
+  } else {
+    const CabeceraFoto cabecera = LeerCabeceraFoto(trabajo.ruta);
+    if (!cabecera.derecha.isEmpty()) {
+      const double proporcion =
+          static_cast<double>(cabecera.derecha.width()) / cabecera.derecha.height();
+      const QSize pixeles(std::max(1, static_cast<int>(std::lround(proporcion * trabajo.alto))),
+                          trabajo.alto);
+      imagen = LeerFotoReducida(trabajo.ruta, cabecera, pixeles);
+    }
+  }
+  Guardar(clave, imagen);
+  QMutexLocker cerrojo(&trabajo.mutex);
+  trabajo.imagen = std::move(imagen);
+  trabajo.hecho = true;
+  trabajo.terminado.wakeAll();
+}
+
+void AlmacenFotos::Guardar(const QString& clave, const QImage& imagen) {
+  QMutexLocker cerrojo(&mutex_);
+  const auto trabajo = enCurso_.take(clave);
+  if (!imagen.isNull()) hechas_.insert(clave, new QImage(imagen), Kib(imagen));
+  // Once the shelf has its pictures, the pictures to decode ahead may start.
+  if (trabajo && trabajo->pixeles.isValid() && --paraEstante_ == 0) SoltarEspera();
+}
+
+}  // namespace tiendal
