@@ -28,7 +28,8 @@ void ImagenEstante::Estirar(QSize tamano) {
   resize(tamano.expandedTo(QSize(0, 0)));
   decodificada_ = false;
   pixmap_ = QPixmap();
-  if (isVisible()) Encargar();
+  // Decoding starts now, while the window is still being built and mapped.
+  Encargar();
 }
 
 void ImagenEstante::showEvent(QShowEvent* evento) {

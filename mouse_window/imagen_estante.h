@@ -13,9 +13,9 @@ namespace tiendal {
 
 // Image1(k): the picture of a shelf place. It loads a JPEG at its own size (upright, as its
 // EXIF orientation says) or stretched to a given size, and decodes only as many pixels as it
-// shows. Showing asks for the pixels and painting takes them, so the six places of a new
-// exercise are decoded side by side when they share a store. It takes clicks and does nothing with
-// them, so they never reach its frame.
+// shows. Stretching or showing it asks its store for the pixels and painting takes them, so
+// the six places of a new exercise are decoded side by side. It takes clicks and does nothing
+// with them, so they never reach its frame.
 class ImagenEstante final : public QWidget {
  public:
   explicit ImagenEstante(QWidget* padre, AlmacenFotos* almacen = nullptr);
