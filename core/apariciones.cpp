@@ -1,10 +1,12 @@
 // First occurrence of every product name in the prices text, in one pass over the text: an
-// Aho-Corasick automaton over the names. Catalogues reach 32767 names, so the automaton is
-// kept in one flat array of nodes: names are sorted and deduplicated, the trie is laid out
-// depth first, code units are mapped to a small alphabet, and the nodes that branch widely
+// Aho-Corasick automaton over the names. Catalogues reach 32767 names and some 350,000 trie
+// nodes, so a node takes 16 bytes and what only some nodes need lies beside them: names are
+// sorted and deduplicated, the trie is laid out depth first (a node's first child is the node
+// right after it), code units are mapped to a small alphabet, and the nodes that branch
 // (those near the root, where failure links lead) get a dense row of children.
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -36,12 +38,12 @@ class Automata final {
       }
       estado = Avanzar(estado, a);
       const Nodo& actual = nodos_[Ix(estado)];
-      int v = actual.id >= 0 && !actual.encontrado ? estado : Vivo(actual.salida);
+      int v = (actual.marcas & kPorEncontrar) ? estado : Vivo(actual.salida);
       for (; v != 0; v = Vivo(nodos_[Ix(v)].salida)) {
         Nodo& nodo = nodos_[Ix(v)];
-        const auto id = Ix(nodo.id);
+        const auto id = Ix(ids_[Ix(v)]);
         primera[id] = static_cast<qsizetype>(i + 1 - nombres_[id].size());
-        nodo.encontrado = true;
+        nodo.marcas &= static_cast<std::uint8_t>(~kPorEncontrar);
         --pendientes;
       }
     }
@@ -49,21 +51,21 @@ class Automata final {
   }
 
  private:
-  // One record per node, read together: a name's nodes follow each other (depth-first), so
-  // walking down a name reads memory in order; failure and output links lead far away, and one
-  // cache line then brings all of a node.
+  // What the search reads of a node, in 16 bytes. A name's nodes follow each other
+  // (depth-first), so walking down a name reads memory in order.
   struct Nodo {
-    int hijo = 0;     // first child (children are in letter order), 0 for none
-    int hermano = 0;  // next child of the same parent, 0 for none
     int falla = 0;
-    int salida = 0;  // nearest proper suffix that ends a name still to be found
-    int id = -1;     // the name it ends, if any
-    int fila = -1;   // its dense row of children, if any
-    std::uint32_t letra = 0;
-    bool encontrado = false;
+    int salida = 0;           // nearest proper suffix that ends a name still to be found
+    int fila = -1;            // its dense row of children, if any
+    std::uint16_t letra = 0;  // its letter less one, so that 65536 letters fit
+    std::uint8_t hijos = 0;   // 0, 1, or 2 for two or more
+    std::uint8_t marcas = 0;
   };
+  static constexpr std::uint8_t kFinal = 1;         // it ends a name
+  static constexpr std::uint8_t kPorEncontrar = 2;  // ... not found yet
 
   static size_t Ix(std::ptrdiff_t v) { return static_cast<size_t>(v); }
+  std::uint32_t Letra(int v) const { return std::uint32_t{nodos_[Ix(v)].letra} + 1; }
 
   // Letters are numbered in code-unit order, so children in name order are in letter order.
   void CrearAlfabeto() {
@@ -80,7 +82,10 @@ class Automata final {
     size_t total = 1;
     for (const auto nombre : nombres_) total += nombre.size();
     nodos_.reserve(total);
+    hermanos_.reserve(total);
+    ids_ = std::make_unique_for_overwrite<int[]>(total);
     nodos_.emplace_back();
+    hermanos_.push_back(0);
     // Along the previous name: its nodes, and the last child each of them has so far.
     std::vector<int> camino{0}, ultimo{0};
     std::u16string_view anterior;
@@ -94,38 +99,36 @@ class Automata final {
       for (size_t j = comun; j < nombre.size(); ++j) {
         const int h = static_cast<int>(nodos_.size());
         Nodo& nuevo = nodos_.emplace_back();
-        nuevo.letra = alfabeto_[nombre[j]];
-        const int padre = camino.back();
-        if (ultimo.back() == 0) {
-          nodos_[Ix(padre)].hijo = h;
-        } else {
-          nodos_[Ix(ultimo.back())].hermano = h;
-        }
+        nuevo.letra = static_cast<std::uint16_t>(alfabeto_[nombre[j]] - 1);
+        hermanos_.push_back(0);
+        Nodo& padre = nodos_[Ix(camino.back())];
+        padre.hijos = static_cast<std::uint8_t>(std::min(padre.hijos + 1, 2));
+        if (ultimo.back() != 0) hermanos_[Ix(ultimo.back())] = h;
         ultimo.back() = h;
         camino.push_back(h);
         ultimo.push_back(0);
       }
-      nodos_[Ix(camino.back())].id = static_cast<int>(id);
+      nodos_[Ix(camino.back())].marcas = kFinal | kPorEncontrar;
+      ids_[Ix(camino.back())] = static_cast<int>(id);
       anterior = nombre;
     }
   }
 
   // The root and the nodes that branch look a letter up in a row of the alphabet's width.
   void CrearFilasDensas() {
-    constexpr int kMinimoHijos = 2;
-    // Rows take at most a few cells per node, however wide the alphabet.
-    const size_t maximoCeldas = 8 * nodos_.size() + 0x10000;
     const size_t ancho = size_t{letras_} + 1;
+    // Rows take at most a few cells per node, however wide the alphabet.
+    const size_t maximoFilas = std::max<size_t>((8 * nodos_.size() + 0x10000) / ancho, 1);
+    size_t filas = 1;
+    for (const Nodo& nodo : nodos_) filas += nodo.hijos > 1 ? 1 : 0;
+    denso_.reserve(std::min(filas, maximoFilas) * ancho);
     for (size_t v = 0; v < nodos_.size(); ++v) {
-      int hijos = 0;
-      for (int h = nodos_[v].hijo; h != 0 && hijos < kMinimoHijos; h = nodos_[Ix(h)].hermano) {
-        ++hijos;
-      }
-      if (v != 0 && (hijos < kMinimoHijos || denso_.size() + ancho > maximoCeldas)) continue;
+      if (v != 0 && (nodos_[v].hijos < 2 || denso_.size() + ancho > denso_.capacity())) continue;
       nodos_[v].fila = static_cast<int>(denso_.size() / ancho);
       denso_.resize(denso_.size() + ancho, 0);
-      for (int h = nodos_[v].hijo; h != 0; h = nodos_[Ix(h)].hermano) {
-        denso_[Ix(nodos_[v].fila) * ancho + nodos_[Ix(h)].letra] = h;
+      if (nodos_[v].hijos == 0) continue;
+      for (int h = static_cast<int>(v) + 1; h != 0; h = hermanos_[Ix(h)]) {
+        denso_[Ix(nodos_[v].fila) * ancho + Letra(h)] = h;
       }
     }
   }
@@ -137,8 +140,9 @@ class Automata final {
       const int h = denso_[Ix(nodo.fila) * (size_t{letras_} + 1) + a];
       return h ? h : -1;
     }
-    for (int h = nodo.hijo; h != 0; h = nodos_[Ix(h)].hermano) {
-      const std::uint32_t letra = nodos_[Ix(h)].letra;
+    if (nodo.hijos < 2) return nodo.hijos == 1 && Letra(v + 1) == a ? v + 1 : -1;
+    for (int h = v + 1; h != 0; h = hermanos_[Ix(h)]) {
+      const std::uint32_t letra = Letra(h);
       if (letra == a) return h;
       if (letra > a) break;
     }
@@ -152,12 +156,13 @@ class Automata final {
     cola.push_back(0);
     for (size_t i = 0; i < cola.size(); ++i) {
       const int v = cola[i];
+      if (nodos_[Ix(v)].hijos == 0) continue;
       const int fallaPadre = nodos_[Ix(v)].falla;
-      for (int h = nodos_[Ix(v)].hijo; h != 0; h = nodos_[Ix(h)].hermano) {
-        const int f = v == 0 ? 0 : Avanzar(fallaPadre, nodos_[Ix(h)].letra);
+      for (int h = v + 1; h != 0; h = hermanos_[Ix(h)]) {
+        const int f = v == 0 ? 0 : Avanzar(fallaPadre, Letra(h));
         const Nodo& fallo = nodos_[Ix(f)];
         nodos_[Ix(h)].falla = f;
-        nodos_[Ix(h)].salida = fallo.id >= 0 ? f : fallo.salida;
+        nodos_[Ix(h)].salida = (fallo.marcas & kFinal) ? f : fallo.salida;
         cola.push_back(h);
       }
     }
@@ -176,7 +181,7 @@ class Automata final {
   // passed are shortened so that found names are skipped at once from then on.
   int Vivo(int v) {
     int r = v;
-    while (r != 0 && nodos_[Ix(r)].encontrado) r = nodos_[Ix(r)].salida;
+    while (r != 0 && !(nodos_[Ix(r)].marcas & kPorEncontrar)) r = nodos_[Ix(r)].salida;
     while (v != r) {
       const int sig = nodos_[Ix(v)].salida;
       nodos_[Ix(v)].salida = r;
@@ -189,6 +194,8 @@ class Automata final {
   std::uint32_t letras_ = 0;
   std::vector<std::uint32_t> alfabeto_;  // code unit -> letter, 0 for none
   std::vector<Nodo> nodos_;
+  std::vector<int> hermanos_;   // next child of the same parent, 0 for none
+  std::unique_ptr<int[]> ids_;  // the name a node ends, where it ends one
   std::vector<int> denso_;
 };
 

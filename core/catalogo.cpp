@@ -23,24 +23,49 @@ QString NombreProducto(const QString& imagen) { return imagen.chopped(4); }
 
 namespace {
 
+// Decoded into a buffer with room for one more line end, which the last line may need.
+QString Decodificar(QStringDecoder& decodificador, const QByteArray& bytes) {
+  QString texto(decodificador.requiredSpace(bytes.size()) + 2, Qt::Uninitialized);
+  const QChar* fin = decodificador.appendToBuffer(texto.data(), bytes);
+  texto.truncate(fin - texto.constData());
+  return texto;
+}
+
 QString Decodificar(const QByteArray& bytes) {
   const bool conBom = bytes.startsWith("\xEF\xBB\xBF");
   const bool ascii = std::all_of(bytes.begin(), bytes.end(),
                                  [](char c) { return static_cast<unsigned char>(c) < 0x80; });
   if (!ascii || conBom) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    QString texto = utf8(bytes);
+    QString texto = Decodificar(utf8, bytes);
     if (conBom || !utf8.hasError()) return texto;
   }
   QStringDecoder windows1252("windows-1252");
   if (!windows1252.isValid()) return QString::fromLatin1(bytes);
-  return windows1252(bytes);
+  return Decodificar(windows1252, bytes);
+}
+
+// Whether every line already ends in CR LF, the last one perhaps excepted.
+bool SoloCrLf(QStringView texto) {
+  const qsizetype n = texto.size();
+  for (qsizetype i = texto.indexOf(u'\r'); i >= 0; i = texto.indexOf(u'\r', i + 1)) {
+    if (i + 1 == n || texto[i + 1] != u'\n') return false;
+  }
+  for (qsizetype i = texto.indexOf(u'\n'); i >= 0; i = texto.indexOf(u'\n', i + 1)) {
+    if (i == 0 || texto[i - 1] != u'\r') return false;
+  }
+  return true;
 }
 
 }  // namespace
 
 QString UnirLineasPrecios(const QByteArray& bytes) {
-  const QString texto = Decodificar(bytes);
+  QString texto = Decodificar(bytes);
+  if (SoloCrLf(texto)) {
+    if (!texto.isEmpty() && !texto.endsWith(QStringLiteral("\r\n")))
+      texto += QStringLiteral("\r\n");
+    return texto;
+  }
   QString unido;
   unido.reserve(texto.size() + texto.size() / 8 + 2);
   qsizetype inicio = 0;
