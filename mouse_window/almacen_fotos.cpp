@@ -48,6 +48,10 @@ struct AlmacenFotos::Trabajo {
 AlmacenFotos::AlmacenFotos(qsizetype kibMaximo) : kibMaximo_(kibMaximo), hechas_(kibMaximo) {}
 
 AlmacenFotos::~AlmacenFotos() {
+  {
+    QMutexLocker cerrojo(&mutex_);
+    cerrando_ = true;
+  }
   obreros_.clear();
   obreros_.waitForDone();
 }
@@ -121,6 +125,7 @@ void AlmacenFotos::Anticipar(const QStringList& rutas, int alto) {
 }
 
 void AlmacenFotos::SoltarEspera() {
+  if (cerrando_) return;
   for (const auto& [clave, trabajo] : std::exchange(enEspera_, {})) Empezar(clave, trabajo, 0);
 }
 
