@@ -97,6 +97,14 @@ std::vector<float> PreciosDe(const QStringList& productos, const QString& texto,
   for (qsizetype i = texto.indexOf(u'|'); i >= 0; i = texto.indexOf(u'|', i + 1)) {
     barras.push_back(i);
   }
+  // Where to start looking for the first "|" at or after a position: the first one of its
+  // 64-character block, so that each look-up reads a few neighbours and no binary search.
+  constexpr qsizetype kBloque = 64;
+  std::vector<size_t> primeraDelBloque(static_cast<size_t>(texto.size() / kBloque) + 1);
+  for (size_t b = 0, k = 0; b < primeraDelBloque.size(); ++b) {
+    while (k < barras.size() && barras[k] < static_cast<qsizetype>(b) * kBloque) ++k;
+    primeraDelBloque[b] = k;
+  }
   const auto apariciones = PrimerasApariciones(productos, texto);
   // Names that share a "|" share its price text: each is read once.
   std::vector<std::optional<float>> leidos(barras.size() + 1);
@@ -106,10 +114,12 @@ std::vector<float> PreciosDe(const QStringList& productos, const QString& texto,
   for (const qsizetype aparicion : apariciones) {
     // The "|" is looked for from the character after the name's first one.
     const qsizetype desde = aparicion < 0 ? 0 : aparicion + 1;
-    const auto barra = std::lower_bound(barras.begin(), barras.end(), desde);
-    const size_t cual = barra == barras.end() ? 0 : static_cast<size_t>(barra - barras.begin()) + 1;
+    size_t k = primeraDelBloque[static_cast<size_t>(desde / kBloque)];
+    while (k < barras.size() && barras[k] < desde) ++k;
+    // Without a "|" after the name, the number is read from the start of the text.
+    const size_t cual = k == barras.size() ? 0 : k + 1;
     if (!leidos[cual]) {
-      const qsizetype inicio = cual == 0 ? 0 : *barra + 1;
+      const qsizetype inicio = cual == 0 ? 0 : barras[k] + 1;
       leidos[cual] = ASimple(LeerNumero(QStringView(texto).sliced(inicio)));
     }
     float precio = *leidos[cual];
