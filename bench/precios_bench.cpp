@@ -50,30 +50,23 @@ Datos& Preparar() {
   return d;
 }
 
-void BM_CargarPrecios(benchmark::State& state) {
+// Warm, the memory staying with the process between iterations; or cold, as the program
+// does it once at start-up: the memory the reading takes is fresh from the system, with its
+// page faults, because the heap is handed back to the system between iterations.
+void CargarPrecios(benchmark::State& state, bool enFrio) {
   Datos& d = Preparar();
   for (auto _ : state) {
     const auto texto = tiendal::LeerTextoPrecios(d.ruta);
     auto precios = tiendal::PreciosDe(d.productos, *texto, false);
     benchmark::DoNotOptimize(precios);
-  }
-}
-BENCHMARK(BM_CargarPrecios)->Unit(benchmark::kMillisecond);
-
-// As the program does it, once at start-up: the memory the reading takes is fresh from the
-// system, with its page faults. The heap is handed back to the system between iterations.
-void BM_CargarPreciosEnFrio(benchmark::State& state) {
-  Datos& d = Preparar();
-  for (auto _ : state) {
-    const auto texto = tiendal::LeerTextoPrecios(d.ruta);
-    auto precios = tiendal::PreciosDe(d.productos, *texto, false);
-    benchmark::DoNotOptimize(precios);
+    if (!enFrio) continue;
     state.PauseTiming();
     malloc_trim(0);
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_CargarPreciosEnFrio)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CargarPrecios, Caliente, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CargarPrecios, EnFrio, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
