@@ -10,7 +10,6 @@
 
 #include "arranque.h"
 #include "carpeta.h"
-#include "comprobar.h"
 #include "core/opciones.h"
 
 namespace tiendal::robustez {
@@ -47,8 +46,6 @@ const CasoAjustes kAjustes[] = {
 };
 // clang-format on
 
-void PrintTo(const CasoAjustes& caso, std::ostream* os) { *os << caso.nombre; }
-
 bool Marcada(const VentanaPractica& ventana, const char* item) {
   return ventana.findChild<QAction*>(QLatin1String(item))->isChecked();
 }
@@ -66,10 +63,8 @@ TEST_P(Ajustes, SeLeeLoQueSePuedeYElPrimerCambioDejaDosLineasValidas) {
 
   const auto arranque = Arrancar(carpeta.Ruta());
 
-  ASSERT_TRUE(arranque->iniciado);
-  EXPECT_TRUE(arranque->cajas.empty());
+  ASSERT_NO_FATAL_FAILURE(ComprobarVentanaEntera(*arranque));
   VentanaPractica& ventana = *arranque->Ventana();
-  ComprobarVentanaEntera(ventana);
   const Practica& p = ventana.sesion().practica();
   EXPECT_EQ(p.ValoresEnteros, caso.valoresEnteros);
   EXPECT_EQ(p.MostrarResultado, caso.mostrarResultado);
@@ -104,7 +99,7 @@ void CambiarSinPoderGuardar(Carpeta& carpeta, bool mostrarGuardado) {
   EXPECT_TRUE(contestador.cajas.empty());
   EXPECT_EQ(ventana.sesion().practica().MostrarResultado, !antes);
   EXPECT_EQ(Marcada(ventana, "MnuOpcMos"), !antes);
-  ComprobarVentanaEntera(ventana);
+  ComprobarVentanaEntera(*arranque);
 
   ventana.findChild<QAction*>(QStringLiteral("MnuOpcVer"))->trigger();
   Vaciar();

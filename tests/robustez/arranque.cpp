@@ -1,25 +1,30 @@
 #include "arranque.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QTest>
+#include <QTextEdit>
 
 #include "app/ventanas.h"
+#include "core/numeros.h"
+#include "mouse_window/form1.h"
 
 namespace tiendal::robustez {
 
 Contestador::Contestador() {
-  temporizador_.setInterval(1);
-  QObject::connect(&temporizador_, &QTimer::timeout, [this] { Mirar(); });
-  temporizador_.start();
-}
-
-void Contestador::Mirar() {
-  auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-  if (caja == nullptr || !caja->isVisible()) return;
-  cajas.push_back(
-      {caja->windowTitle(), caja->text(), caja->icon(), static_cast<int>(caja->buttons().size())});
-  caja->buttons().first()->click();
+  QObject::connect(&temporizador_, &QTimer::timeout, [this] {
+    auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (caja == nullptr || !caja->isVisible()) return;
+    cajas.push_back({caja->windowTitle(), caja->text(), caja->icon(),
+                     static_cast<int>(caja->buttons().size())});
+    caja->buttons().first()->click();
+  });
+  temporizador_.start(1);
 }
 
 Arranque::~Arranque() {
@@ -39,19 +44,61 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta) {
   return arranque;
 }
 
-int VentanasVisibles() {
-  int visibles = 0;
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (qobject_cast<QMainWindow*>(w) != nullptr && w->isVisible()) ++visibles;
-  }
-  return visibles;
-}
-
 void Vaciar() {
   for (int i = 0; i < 3; ++i) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
   }
+}
+
+void ComprobarVentanaEntera(const Arranque& arranque) {
+  ASSERT_TRUE(arranque.iniciado);
+  EXPECT_TRUE(arranque.cajas.empty());
+  VentanaPractica& ventana = *arranque.Ventana();
+  ASSERT_TRUE(ventana.isVisible());
+  EXPECT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+  const Practica& p = ventana.sesion().practica();
+  ASSERT_GE(p.TipoEjercicio, 1);
+  ASSERT_LE(p.TipoEjercicio, 5);
+  EXPECT_FALSE(ventana.findChild<QTextEdit*>(QStringLiteral("Text2"))->toPlainText().isEmpty());
+  EXPECT_EQ(ventana.ContarFilas(), p.MaxFilas);
+  for (int fila = 0; fila < p.MaxFilas; ++fila) {
+    const auto* nombre = ventana.findChild<QLabel*>(QStringLiteral("LBNombre%1").arg(fila));
+    const auto* precio = ventana.findChild<QLineEdit*>(QStringLiteral("TBPrecio%1").arg(fila));
+    ASSERT_TRUE(nombre != nullptr && precio != nullptr) << fila;
+    EXPECT_TRUE(nombre->isVisible() && precio->isVisible()) << fila;
+    EXPECT_FALSE(precio->text().isEmpty()) << fila;
+  }
+  for (int hueco = 0; qobject_cast<Form1*>(&ventana) != nullptr && hueco < kHuecos; ++hueco) {
+    const auto* texto = ventana.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(hueco));
+    ASSERT_NE(texto, nullptr) << hueco;
+    EXPECT_TRUE(texto->isVisible()) << hueco;
+    EXPECT_EQ(texto->text(), p.NombreDeHueco(hueco) + QStringLiteral("  ") +
+                                 FormatoPrecio(p.PrecioDeHueco(hueco)));
+  }
+  EXPECT_FALSE(ventana.grab().isNull());
+}
+
+void ComprobarParadaOrdenada(const Arranque& arranque, const QString& nombrado) {
+  EXPECT_FALSE(arranque.iniciado);
+  EXPECT_EQ(arranque.Ventana(), nullptr);
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    EXPECT_FALSE(qobject_cast<QMainWindow*>(w) != nullptr && w->isVisible());
+  }
+  ASSERT_EQ(arranque.cajas.size(), 1u);
+  const Contestador::Caja& caja = arranque.cajas.front();
+  EXPECT_EQ(caja.titulo, QStringLiteral("Tiendal"));
+  EXPECT_EQ(caja.icono, QMessageBox::NoIcon);
+  EXPECT_EQ(caja.botones, 1);
+  EXPECT_TRUE(caja.texto.contains(nombrado)) << caja.texto.toStdString();
+}
+
+int HuecoDe(const Practica& practica, const QString& nombre) {
+  const auto k = practica.Productos.indexOf(nombre) + 1;
+  for (int hueco = 0; hueco < kHuecos; ++hueco) {
+    if (practica.ProductoHueco[hueco] == k) return hueco;
+  }
+  return -1;
 }
 
 }  // namespace tiendal::robustez

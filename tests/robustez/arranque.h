@@ -1,6 +1,8 @@
 #ifndef TIENDAL_ROBUSTEZ_ARRANQUE_H
 #define TIENDAL_ROBUSTEZ_ARRANQUE_H
 
+#include <gtest/gtest.h>
+
 #include <QMessageBox>
 #include <QString>
 #include <QTimer>
@@ -33,8 +35,6 @@ class Contestador final {
   std::vector<Caja> cajas;
 
  private:
-  void Mirar();
-
   QTimer temporizador_;
 };
 
@@ -50,11 +50,26 @@ struct Arranque {
 };
 std::unique_ptr<Arranque> Arrancar(const QString& carpeta);
 
-// Main windows of any kind that are visible.
-int VentanasVisibles();
-
 // Handles pending events, deferred deletes included.
 void Vaciar();
+
+// The start went on without a word and the window is up and whole: shown, every control of the
+// exercise filled in (the shelf's six text lines in Form1, the instructions, the rows of the
+// list), and it paints.
+void ComprobarVentanaEntera(const Arranque& arranque);
+
+// The start stopped in order: exactly one message box titled "Tiendal", with one OK button and
+// no icon, whose text holds `nombrado` (the file or folder at fault); no window is left open.
+void ComprobarParadaOrdenada(const Arranque& arranque, const QString& nombrado);
+
+// The shelf slot that shows the product of that name, -1 when it is not on the shelf.
+int HuecoDe(const Practica& practica, const QString& nombre);
+
+// The name of a table row of a parameterised test: its field `nombre`.
+template <typename Caso>
+std::string NombreDelCaso(const ::testing::TestParamInfo<Caso>& caso) {
+  return caso.param.nombre;
+}
 
 }  // namespace tiendal::robustez
 

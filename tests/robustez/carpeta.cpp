@@ -3,45 +3,51 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringEncoder>
 
 #include "jpeg.h"
-#include "wav.h"
 
 namespace tiendal::robustez {
 
 const std::vector<Producto>& ProductosDeEjemplo() {
   static const std::vector<Producto> productos = {
-      {QStringLiteral("pan"), "0.85"},   {QStringLiteral("leche"), "1.5"},
-      {QStringLiteral("huevos"), "2"},   {QStringLiteral("plátanos"), "3.2"},
-      {QStringLiteral("queso"), "7.45"}, {QStringLiteral("aceite"), "5"},
-      {QStringLiteral("arroz"), "1.2"},  {QStringLiteral("café"), "4.75"},
+      {"pan", "0.85"},   {"leche", "1.5"}, {"huevos", "2"},  {"plátanos", "3.2"},
+      {"queso", "7.45"}, {"aceite", "5"},  {"arroz", "1.2"}, {"café", "4.75"},
   };
   return productos;
 }
 
 std::vector<Producto> PrimerosProductos(int cuantos) {
-  const auto& todos = ProductosDeEjemplo();
-  return {todos.begin(), todos.begin() + cuantos};
+  return {ProductosDeEjemplo().begin(), ProductosDeEjemplo().begin() + cuantos};
 }
 
 QByteArray PreciosCp1252(const std::vector<Producto>& productos) {
   QStringEncoder cp1252("windows-1252");
   QByteArray texto;
-  for (const Producto& p : productos) {
+  for (const Producto& p : productos)
     texto += QByteArray(cp1252.encode(p.nombre)) + '|' + p.precio + "\r\n";
-  }
   return texto;
 }
 
 QStringList SonidosFijos() {
-  QStringList nombres{QStringLiteral("error.wav"), QStringLiteral("Aplauso.wav"),
-                      QStringLiteral("lista.wav"), QStringLiteral("coma.wav"),
-                      QStringLiteral("igual.wav")};
+  QStringList nombres{"error.wav", "Aplauso.wav", "lista.wav", "coma.wav", "igual.wav"};
   for (int tipo = 1; tipo <= 5; ++tipo) nombres << QStringLiteral("tipo%1.wav").arg(tipo);
   for (int cifra = 0; cifra <= 9; ++cifra) nombres << QStringLiteral("%1.wav").arg(cifra);
   return nombres;
+}
+
+QByteArray Wav(int milisegundos) {
+  const auto le = [](int valor, int bytes) {
+    QByteArray b;
+    for (int i = 0; i < bytes; ++i) b += static_cast<char>((valor >> (8 * i)) & 0xFF);
+    return b;
+  };
+  const int muestras = 8 * milisegundos;
+  // PCM, mono, 8000 Hz, 8000 bytes a second, 1 byte a frame, 8 bits: a quiet square wave.
+  QByteArray b = "RIFF" + le(36 + muestras, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                 le(8000, 4) + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(muestras, 4);
+  for (int i = 0; i < muestras; ++i) b += static_cast<char>((i / 10) % 2 ? 0x90 : 0x70);
+  return b;
 }
 
 Carpeta::Carpeta() {
@@ -49,11 +55,10 @@ Carpeta::Carpeta() {
 }
 
 void Carpeta::Escribir(const QString& relativa, const QByteArray& bytes) const {
-  const QString ruta = Ruta(relativa);
-  QDir().mkpath(QFileInfo(ruta).path());
-  QFile archivo(ruta);
+  QDir().mkpath(QFileInfo(Ruta(relativa)).path());
+  QFile archivo(Ruta(relativa));
   if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes) != bytes.size()) {
-    qFatal("no se pudo escribir %s", qPrintable(ruta));
+    qFatal("no se pudo escribir %s", qPrintable(archivo.fileName()));
   }
 }
 
@@ -61,8 +66,6 @@ QByteArray Carpeta::Leer(const QString& relativa) const {
   QFile archivo(Ruta(relativa));
   return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
 }
-
-bool Carpeta::Existe(const QString& relativa) const { return QFileInfo::exists(Ruta(relativa)); }
 
 void Carpeta::Borrar(const QString& relativa) const {
   const QFileInfo info(Ruta(relativa));
@@ -79,23 +82,17 @@ void Carpeta::Imagenes(const std::vector<Producto>& productos) const {
   CrearCarpeta(QStringLiteral("imágenes"));
   int tono = 0;
   for (const Producto& p : productos) {
-    const QColor color = QColor::fromHsv((tono += 47) % 360, 200, 200);
-    Escribir(QStringLiteral("imágenes/") + p.nombre + QStringLiteral(".jpg"),
-             JpegQt(QSize(24, 16), color));
+    Escribir("imágenes/" + p.nombre + ".jpg",
+             JpegQt(QSize(24, 16), QColor::fromHsv((tono += 47) % 360, 200, 200)));
   }
-}
-
-void Carpeta::Sonidos(const std::vector<Producto>& productos, int milisegundos) const {
-  QStringList nombres = SonidosFijos();
-  for (const Producto& p : productos) nombres << p.nombre + QStringLiteral(".wav");
-  const QByteArray wav = Wav(milisegundos);
-  for (const QString& nombre : nombres) Escribir(QStringLiteral("Sonidos/") + nombre, wav);
 }
 
 void Carpeta::Llenar(const std::vector<Producto>& productos, int milisegundos) const {
   Imagenes(productos);
   Escribir(QStringLiteral("precios.txt"), PreciosCp1252(productos));
-  Sonidos(productos, milisegundos);
+  QStringList sonidos = SonidosFijos();
+  for (const Producto& p : productos) sonidos << p.nombre + ".wav";
+  for (const QString& nombre : sonidos) Escribir("Sonidos/" + nombre, Wav(milisegundos));
 }
 
 QStringList Carpeta::Contenido() const {

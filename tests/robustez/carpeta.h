@@ -21,6 +21,12 @@ std::vector<Producto> PrimerosProductos(int cuantos);
 // One line per product, "name|price", CR LF, in Windows-1252.
 QByteArray PreciosCp1252(const std::vector<Producto>& productos);
 
+// The sounds the program plays whatever the products are.
+QStringList SonidosFijos();
+
+// A mono 8-bit PCM WAV file (the canonical 44-byte header) of the given length at 8000 Hz.
+QByteArray Wav(int milisegundos);
+
 // A program folder in a temporary directory. Relative paths are taken from its top.
 class Carpeta final {
  public:
@@ -28,13 +34,11 @@ class Carpeta final {
   Carpeta(const Carpeta&) = delete;
   Carpeta& operator=(const Carpeta&) = delete;
 
-  QString Ruta() const { return dir_.path(); }
-  QString Ruta(const QString& relativa) const { return dir_.path() + u'/' + relativa; }
+  QString Ruta(const QString& relativa = {}) const { return dir_.filePath(relativa); }
 
   // Writes a file, making the folders it needs.
   void Escribir(const QString& relativa, const QByteArray& bytes) const;
   QByteArray Leer(const QString& relativa) const;
-  bool Existe(const QString& relativa) const;
   void Borrar(const QString& relativa) const;  // a file or a whole folder
   void CrearCarpeta(const QString& relativa) const;
 
@@ -43,7 +47,6 @@ class Carpeta final {
   void Llenar(const std::vector<Producto>& productos = ProductosDeEjemplo(),
               int milisegundos = 20) const;
   void Imagenes(const std::vector<Producto>& productos) const;
-  void Sonidos(const std::vector<Producto>& productos, int milisegundos) const;
 
   // Every file and folder below the top with its size, for "nothing else was written".
   QStringList Contenido() const;
@@ -51,9 +54,6 @@ class Carpeta final {
  private:
   QTemporaryDir dir_;
 };
-
-// The sounds the program plays whatever the products are.
-QStringList SonidosFijos();
 
 }  // namespace tiendal::robustez
 

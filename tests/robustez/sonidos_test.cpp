@@ -12,9 +12,7 @@
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
 #include "carpeta.h"
-#include "comprobar.h"
 #include "jpeg.h"
-#include "wav.h"
 
 namespace tiendal::robustez {
 namespace {
@@ -72,8 +70,6 @@ const CasoSonidos kSonidos[] = {
 };
 // clang-format on
 
-void PrintTo(const CasoSonidos& caso, std::ostream* os) { *os << caso.nombre; }
-
 // A key as the keyboard sends it: to the control that has the focus in the window.
 void Tecla(QWidget& ventana, Qt::Key tecla) {
   QWidget* foco = QApplication::focusWidget();
@@ -107,9 +103,7 @@ TEST_P(Sonidos, LasLecturasTerminanYNadieSeEntera) {
   GetParam().estropear(carpeta);
 
   const auto arranque = Arrancar(carpeta.Ruta());
-  ASSERT_TRUE(arranque->iniciado);
-  EXPECT_TRUE(arranque->cajas.empty());
-  ComprobarVentanaEntera(*arranque->Ventana());
+  ASSERT_NO_FATAL_FAILURE(ComprobarVentanaEntera(*arranque));
 
   Leer(*arranque->Ventana());
   {
@@ -125,7 +119,7 @@ TEST_P(Sonidos, LasLecturasTerminanYNadieSeEntera) {
   Vaciar();
   ASSERT_NE(arranque->Ventana(), nullptr);
   ASSERT_EQ(arranque->programa->VersionAbierta(), Version::SoloTeclado);
-  ComprobarVentanaEntera(*arranque->Ventana());
+  ASSERT_NO_FATAL_FAILURE(ComprobarVentanaEntera(*arranque));
   Leer(*arranque->Ventana());
 }
 

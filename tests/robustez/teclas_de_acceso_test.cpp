@@ -14,7 +14,6 @@
 
 #include "arranque.h"
 #include "carpeta.h"
-#include "comprobar.h"
 #include "keyboard_window/form2.h"
 
 namespace tiendal::robustez {
