@@ -1,11 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
 #include "mouse_window/almacen_fotos.h"
 #include "mouse_window/imagen_estante.h"
-#include "tests/mouse_window/entorno.h"
+#include "tests/mouse_window/jpeg_exif.h"
 
 namespace tiendal {
 namespace {
+
+// Left half red, right half blue, stored with the given EXIF orientation.
+void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1) {
+  QImage imagen(ancho, alto, QImage::Format_RGB32);
+  imagen.fill(Qt::blue);
+  QPainter(&imagen).fillRect(0, 0, ancho / 2, alto, Qt::red);
+  QFile archivo(ruta);
+  archivo.open(QIODevice::WriteOnly);
+  archivo.write(JpegConExif(imagen, orientacion));
+}
 
 struct Orientacion {
   int exif;
