@@ -1,66 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "core/numeros.h"
 #include "vista_falsa.h"
 
 namespace tiendal {
 namespace {
-
-void Escribir(const QString& ruta, const QByteArray& bytes) {
-  QFile f(ruta);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-// A program folder with the given number of pictures and, optionally, a prices file.
-void Carpeta(const QTemporaryDir& dir, int imagenes, bool conPrecios) {
-  QDir(dir.path()).mkdir(QStringLiteral("imágenes"));
-  for (int i = 0; i < imagenes; ++i) {
-    Escribir(dir.filePath(QStringLiteral("imágenes/p%1.jpg").arg(i)), "x");
-  }
-  if (conPrecios) Escribir(dir.filePath("precios.txt"), "p0|1\r\np1|2\r\n");
-}
-
-TEST(Arranque, FallaConUnMensajeQueNombraLoQueFalta) {
-  struct Caso {
-    int imagenes;
-    bool carpeta, precios;
-    const char16_t* contiene;
-  };
-  for (const Caso c : {Caso{0, false, true, u"No se encuentra la carpeta de imágenes"},
-                       Caso{0, true, true, u"no tiene ninguna imagen .jpg"},
-                       Caso{5, true, true, u"tiene 5 imágenes .jpg y hacen falta al menos seis"},
-                       Caso{6, true, false, u"No se puede leer el archivo de precios"}}) {
-    QTemporaryDir dir;
-    if (c.carpeta)
-      Carpeta(dir, c.imagenes, c.precios);
-    else
-      Escribir(dir.filePath("precios.txt"), "");
-    Banco b(dir.path());
-    const auto fallo = b.sesion.Form_Load();
-    ASSERT_TRUE(fallo.has_value());
-    EXPECT_TRUE(fallo->contains(QString::fromUtf16(c.contiene))) << fallo->toStdString();
-    EXPECT_FALSE(QFile::exists(dir.filePath("Tiendal.ini")));
-  }
-}
-
-TEST(Arranque, SinArchivoDeOpcionesUsaLosValoresDeFabrica) {
-  QTemporaryDir dir;
-  Carpeta(dir, 6, true);
-  Banco b(dir.path());
-  b.azar.Poner(0.0);  // type 1
-  for (int k = 0; k < 6; ++k) b.azar.Poner(k / 6.0 + 0.01);
-  ASSERT_FALSE(b.sesion.Form_Load().has_value());
-  EXPECT_TRUE(b.p().MostrarResultado);
-  EXPECT_FALSE(b.p().ValoresEnteros);
-  EXPECT_EQ(b.p().TipoEjercicio, 1);
-  EXPECT_EQ(b.vista.eventos.first(), QStringLiteral("sonido tipo1.wav"));
-  EXPECT_FALSE(QFile::exists(dir.filePath("Tiendal.ini")));
-}
 
 struct Disposicion {
   int tipo, filas, numFilas, arribaResultado;

@@ -33,37 +33,6 @@ INSTANTIATE_TEST_SUITE_P(Tabla, LeerOpcionesTest, ::testing::Values(
     CasoIni{"1", true, true},                CasoIni{"\r\n0", false, false}));
 // clang-format on
 
-TEST(GuardarOpciones, EscribeDiezBytesExactos) {
-  EXPECT_EQ(TextoOpciones({true, true}), QByteArray(" 1 \r\n 1 \r\n"));
-  EXPECT_EQ(TextoOpciones({false, true}), QByteArray(" 0 \r\n 1 \r\n"));
-  QTemporaryDir dir;
-  EXPECT_TRUE(EscribirArchivoOpciones(dir.filePath("Tiendal.ini"), {true, false}));
-  QFile f(dir.filePath("Tiendal.ini"));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray(" 1 \r\n 0 \r\n"));
-  EXPECT_FALSE(EscribirArchivoOpciones(dir.filePath("no/existe/Tiendal.ini"), {true, true}));
-}
-
-TEST(Opciones, PrimeraVezSinArchivoYCadaCambioLoReescribe) {
-  QTemporaryDir dir;
-  Banco b(dir.path());
-  b.Estante({1, 2, 3, 4, 5, 6});
-  b.sesion.LeerOpciones();
-  EXPECT_TRUE(b.vista.marcas[Opcion::MostrarResultado]);
-  EXPECT_FALSE(b.vista.marcas[Opcion::ValoresEnteros]);
-  EXPECT_FALSE(QFile::exists(dir.filePath("Tiendal.ini")));
-
-  b.Guion(1, {1, 2, 3, 4, 5, 6});
-  b.sesion.MnuOpcMos_Click();
-  EXPECT_FALSE(b.p().MostrarResultado);
-  EXPECT_FALSE(b.vista.marcas[Opcion::MostrarResultado]);
-  b.Guion(1, {1, 2, 3, 4, 5, 6});
-  b.sesion.MnuOpcMos_Click();
-  QFile f(dir.filePath("Tiendal.ini"));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray(" 0 \r\n 1 \r\n"));
-}
-
 TEST(Opciones, ValoresEnterosReleeLosPreciosYEmpiezaOtroEjercicio) {
   QTemporaryDir dir;
   QFile precios(dir.filePath("precios.txt"));

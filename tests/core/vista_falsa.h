@@ -36,7 +36,7 @@ class AleatorioGuion final : public Aleatorio {
 
 // A window that only remembers: the list rows, texts, marks, and the ordered log of messages,
 // sounds and beeps.
-class VistaFalsa final : public Vista {
+class VistaFalsa : public Vista {
  public:
   struct Fila {
     QString nombre, precio;
