@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <random>
 
@@ -77,31 +78,54 @@ std::vector<float> PreciosDeReferencia(const QStringList& productos, const QStri
   return precios;
 }
 
-TEST(PreciosDe, DaLoMismoQueLaDefinicionDirecta) {
+struct Sorteo {
+  const char* nombre;
+  int rondas;
+  int minimoNombres, maximoNombres;
+  int silabas;  // at most, in a name
+  int lineas;   // at most, in the text
+};
+
+class PreciosDeTest : public ::testing::TestWithParam<Sorteo> {};
+
+// Random catalogues full of substring traps (pan / empanada), names absent from the text and
+// names with no "|" after them.
+TEST_P(PreciosDeTest, DaLoMismoQueLaDefinicionDirecta) {
+  const Sorteo& s = GetParam();
   std::mt19937 azar(20261206);
   const QStringList silabas{"pan", "em", "a", "da", "le", "che", "ñ", "|", "1", ".", " "};
+  auto entre = [&](int minimo, int maximo) {
+    return minimo + static_cast<int>(azar() % static_cast<unsigned>(maximo - minimo + 1));
+  };
   auto palabra = [&](int maximo) {
     QString w;
-    const int n = 1 + static_cast<int>(azar() % static_cast<unsigned>(maximo));
-    for (int i = 0; i < n; ++i) w += silabas[static_cast<qsizetype>(azar() % silabas.size())];
+    for (int i = entre(1, maximo); i > 0; --i) w += silabas[entre(0, 10)];
     return w;
   };
-  for (int ronda = 0; ronda < 300; ++ronda) {
+  for (int ronda = 0; ronda < s.rondas; ++ronda) {
     QStringList productos;
-    const int n = 1 + static_cast<int>(azar() % 12);
-    for (int i = 0; i < n; ++i) productos << palabra(3);
+    for (int i = entre(s.minimoNombres, s.maximoNombres); i > 0; --i)
+      productos << palabra(s.silabas);
     QString texto;
-    const int lineas = static_cast<int>(azar() % 10);
-    for (int i = 0; i < lineas; ++i) {
-      texto +=
-          azar() % 4 ? productos[static_cast<qsizetype>(azar() % productos.size())] : palabra(4);
+    for (int i = entre(0, s.lineas); i > 0; --i) {
+      texto += azar() % 4 ? productos[entre(0, static_cast<int>(productos.size()) - 1)]
+                          : palabra(s.silabas + 1);
       if (azar() % 5) texto += u'|';
       texto += QString::number(static_cast<double>(azar() % 1000) / 100.0) + QStringLiteral("\r\n");
     }
+    if (s.minimoNombres > 4096) {  // enough different names for the search in two halves
+      ASSERT_GE(QSet<QString>(productos.begin(), productos.end()).size(), 4096);
+    }
     ASSERT_EQ(PreciosDe(productos, texto, false), PreciosDeReferencia(productos, texto))
-        << texto.toStdString() << " / " << productos.join(u',').toStdString();
+        << texto.left(2000).toStdString() << " / " << productos.join(u',').left(2000).toStdString();
   }
 }
+
+// Small ones, many times; and a catalogue large enough to be searched in two halves at once.
+INSTANTIATE_TEST_SUITE_P(Catalogos, PreciosDeTest,
+                         ::testing::Values(Sorteo{"Pequenos", 300, 1, 12, 3, 10},
+                                           Sorteo{"Grande", 1, 9000, 9000, 7, 3000}),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(ListarImagenes, TomaJpgEnCualquierCaja) {
   QTemporaryDir dir;
