@@ -31,16 +31,6 @@ inline void PrintTo(const QString& texto, std::ostream* os) {
 namespace tiendal {
 namespace {
 
-// Left half red, right half blue, stored with the given EXIF orientation.
-void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1) {
-  QImage imagen(ancho, alto, QImage::Format_RGB32);
-  imagen.fill(Qt::blue);
-  QPainter(&imagen).fillRect(0, 0, ancho / 2, alto, Qt::red);
-  QFile archivo(ruta);
-  archivo.open(QIODevice::WriteOnly);
-  archivo.write(JpegConExif(imagen, orientacion));
-}
-
 // Remembers the file names it was given; a sound ends at once unless `sinFin` is set.
 class ReproductorGrabador final : public Reproductor {
  public:

@@ -11,16 +11,6 @@
 namespace tiendal {
 namespace {
 
-// Left half red, right half blue, stored with the given EXIF orientation.
-void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1) {
-  QImage imagen(ancho, alto, QImage::Format_RGB32);
-  imagen.fill(Qt::blue);
-  QPainter(&imagen).fillRect(0, 0, ancho / 2, alto, Qt::red);
-  QFile archivo(ruta);
-  archivo.open(QIODevice::WriteOnly);
-  archivo.write(JpegConExif(imagen, orientacion));
-}
-
 struct Orientacion {
   int exif;
   QSize derecha;  // the upright size of a 60 x 40 picture

@@ -3,7 +3,10 @@
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QString>
 
 namespace tiendal {
 
@@ -52,6 +55,16 @@ inline QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImag
   QByteArray bytes = jpeg(imagen, calidad);
   bytes.insert(2, app1 + carga);
   return bytes;
+}
+
+// Left half red, right half blue, stored with the given EXIF orientation.
+inline void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1) {
+  QImage imagen(ancho, alto, QImage::Format_RGB32);
+  imagen.fill(Qt::blue);
+  QPainter(&imagen).fillRect(0, 0, ancho / 2, alto, Qt::red);
+  QFile archivo(ruta);
+  archivo.open(QIODevice::WriteOnly);
+  archivo.write(JpegConExif(imagen, orientacion));
 }
 
 }  // namespace tiendal
