@@ -59,7 +59,7 @@ Form1::Hueco Form1::CrearHueco(int numero) {
   marco->setGeometry(RectTwips(kIzquierdaEstante, kAltoMarco * numero, kAnchoMarco, kAltoMarco));
 
   // The picture lies under the text line, as a picture lies under the boxes of its frame.
-  auto* imagen = new ImagenEstante(marco, &fotos_);
+  auto* imagen = new ImagenEstante(marco, fotos_);
   imagen->setObjectName(NombreControl("Image1", numero));
   imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, 940));
 

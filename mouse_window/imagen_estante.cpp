@@ -6,7 +6,7 @@
 
 namespace tiendal {
 
-ImagenEstante::ImagenEstante(QWidget* padre, AlmacenFotos* almacen)
+ImagenEstante::ImagenEstante(QWidget* padre, AlmacenFotos& almacen)
     : QWidget(padre), almacen_(almacen) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
   hide();
@@ -43,15 +43,12 @@ QSize ImagenEstante::Pixeles() const {
           static_cast<int>(std::lround(height() * escala))};
 }
 
-void ImagenEstante::Encargar() {
-  if (almacen_) almacen_->Encargar(ruta_, cabecera_, Pixeles());
-}
+void ImagenEstante::Encargar() { almacen_.Encargar(ruta_, cabecera_, Pixeles()); }
 
 void ImagenEstante::Decodificar() {
   decodificada_ = true;
   const QSize pixeles = Pixeles();
-  QImage imagen = almacen_ ? almacen_->Tomar(ruta_, cabecera_, pixeles)
-                           : LeerFotoReducida(ruta_, cabecera_, pixeles);
+  QImage imagen = almacen_.Tomar(ruta_, cabecera_, pixeles);
   if (imagen.isNull()) return;
   imagen.setDevicePixelRatio(devicePixelRatioF());
   pixmap_ = QPixmap::fromImage(std::move(imagen));

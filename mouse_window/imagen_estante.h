@@ -18,7 +18,7 @@ namespace tiendal {
 // with them, so they never reach its frame.
 class ImagenEstante final : public QWidget {
  public:
-  explicit ImagenEstante(QWidget* padre, AlmacenFotos* almacen = nullptr);
+  ImagenEstante(QWidget* padre, AlmacenFotos& almacen);
 
   // Hides the picture, turns stretching off and takes the picture's own upright size. A file
   // that cannot be read as a picture gives an empty picture of size 0 x 0.
@@ -39,7 +39,7 @@ class ImagenEstante final : public QWidget {
   void Encargar();
   void Decodificar();
 
-  AlmacenFotos* almacen_;
+  AlmacenFotos& almacen_;
   QString ruta_;
   CabeceraFoto cabecera_;
   bool estirada_ = false;

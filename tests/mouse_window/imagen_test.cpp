@@ -23,9 +23,10 @@ TEST_P(ImagenTest, PictureIsSizedAndShownUpright) {
   const Orientacion& o = GetParam();
   QTemporaryDir dir;
   EscribirJpeg(dir.filePath(QStringLiteral("foto.jpg")), 60, 40, o.exif);
+  AlmacenFotos almacen(1024);
   QWidget marco;
   marco.resize(200, 200);
-  auto* imagen = new ImagenEstante(&marco);
+  auto* imagen = new ImagenEstante(&marco, almacen);
   imagen->Cargar(dir.filePath(QStringLiteral("foto.jpg")));
   EXPECT_EQ(imagen->TamanoPropio(), o.derecha);
   imagen->Estirar(o.derecha);
