@@ -1,18 +1,59 @@
 #include <QApplication>
+#include <QStandardPaths>
 
+#include "app/carpeta_datos.h"
+#include "app/linea_de_ordenes.h"
 #include "app/programa.h"
 #include "app/ventanas.h"
+#include "mouse_window/mensaje.h"
+
+namespace {
+
+QStringList Argumentos(int argc, char* argv[]) {
+  QStringList argumentos;
+  for (int i = 0; i < argc; ++i) argumentos.append(QString::fromLocal8Bit(argv[i]));
+  return argumentos;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  // --help and --version answer before any window system is asked for.
+  if (const auto ordenes = tiendal::LeerLineaDeOrdenes(Argumentos(argc, argv));
+      std::holds_alternative<tiendal::Terminar>(ordenes) &&
+      std::get<tiendal::Terminar>(ordenes).estado == 0) {
+    return tiendal::Acabar(std::get<tiendal::Terminar>(ordenes));
+  }
+
   QApplication aplicacion(argc, argv);
+  // The user's configuration folder is ~/.config/tiendal.
+  QCoreApplication::setApplicationName(QStringLiteral("tiendal"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(TIENDAL_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral(TIENDAL_ID));
   // The program, not Qt, decides when it ends: a window switch leaves no window open for a
   // moment.
   QApplication::setQuitOnLastWindowClosed(false);
 
-  tiendal::Programa programa(tiendal::FabricaDelPrograma(QCoreApplication::applicationDirPath()));
+  // Qt has taken its own arguments (-platform and the like) out by now.
+  const auto leidas = tiendal::LeerLineaDeOrdenes(QCoreApplication::arguments());
+  if (const auto* fin = std::get_if<tiendal::Terminar>(&leidas)) return tiendal::Acabar(*fin);
+  const auto& ordenes = std::get<tiendal::Ordenes>(leidas);
+
+  const auto datos = tiendal::BuscarCarpetaDatos(
+      QCoreApplication::applicationDirPath(), ordenes.datos,
+      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+  if (const auto* fallo = std::get_if<QString>(&datos)) {
+    tiendal::MostrarMensaje(nullptr, *fallo);
+    return 1;
+  }
+
+  tiendal::Programa programa(tiendal::FabricaDelPrograma(std::get<tiendal::Rutas>(datos)));
   QObject::connect(&programa, &tiendal::Programa::terminado, &aplicacion,
                    [](int estado) { QCoreApplication::exit(estado); });
-  if (!programa.Iniciar()) return 1;
+  if (!programa.Iniciar(ordenes.teclado ? tiendal::Version::SoloTeclado
+                                        : tiendal::Version::RatonYTeclado)) {
+    return 1;
+  }
   const int estado = QApplication::exec();
   // The closed window still waits for its deferred deletion: its sound player goes now, while
   // the application is still there.

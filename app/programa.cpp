@@ -20,7 +20,7 @@ const std::function<std::unique_ptr<VentanaPractica>()>& Programa::Fabrica(Versi
   return version == Version::RatonYTeclado ? fabrica_.ratonYTeclado : fabrica_.soloTeclado;
 }
 
-bool Programa::Iniciar() { return Abrir(Version::RatonYTeclado); }
+bool Programa::Iniciar(Version version) { return Abrir(version); }
 
 bool Programa::Abrir(Version version) {
   const auto& fabrica = Fabrica(version);

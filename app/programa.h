@@ -31,9 +31,10 @@ class Programa final : public QObject {
   Programa(const Programa&) = delete;
   Programa& operator=(const Programa&) = delete;
 
-  // Opens the window for mouse and keyboard. When its load fails, shows the reason in a message
-  // box and returns false; the program is then to end with a non-zero status.
-  bool Iniciar();
+  // Opens the first window, the one for mouse and keyboard unless told otherwise. When its load
+  // fails, shows the reason in a message box and returns false; the program is then to end
+  // with a non-zero status.
+  bool Iniciar(Version version = Version::RatonYTeclado);
 
   // The open main window, null once the program has ended.
   VentanaPractica* Ventana() const { return ventana_; }

@@ -15,14 +15,10 @@ Piezas PiezasDelPrograma() {
 
 }  // namespace
 
-FabricaVentanas FabricaDelPrograma(const QString& carpetaPrograma) {
+FabricaVentanas FabricaDelPrograma(const Rutas& rutas) {
   FabricaVentanas fabrica;
-  fabrica.ratonYTeclado = [carpetaPrograma] {
-    return std::make_unique<Form1>(carpetaPrograma, PiezasDelPrograma());
-  };
-  fabrica.soloTeclado = [carpetaPrograma] {
-    return std::make_unique<Form2>(carpetaPrograma, PiezasDelPrograma());
-  };
+  fabrica.ratonYTeclado = [rutas] { return std::make_unique<Form1>(rutas, PiezasDelPrograma()); };
+  fabrica.soloTeclado = [rutas] { return std::make_unique<Form2>(rutas, PiezasDelPrograma()); };
   return fabrica;
 }
 

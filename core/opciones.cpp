@@ -1,6 +1,8 @@
 #include "core/opciones.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "core/numeros.h"
@@ -48,8 +50,13 @@ QByteArray TextoOpciones(const Opciones& opciones) {
 }
 
 bool EscribirArchivoOpciones(const QString& ruta, const Opciones& opciones) {
-  // Written beside the old file and renamed over it: a crash never leaves half a file.
+  // Written beside the old file and renamed over it: a crash never leaves half a file. In a
+  // folder that takes no new file, a settings file that can be written is rewritten in place.
+  // The user's configuration folder may not exist yet: it is made now, at the first save.
+  const QString carpeta = QFileInfo(ruta).absolutePath();
+  if (!QFileInfo::exists(carpeta) && !QDir().mkpath(carpeta)) return false;
   QSaveFile archivo(ruta);
+  archivo.setDirectWriteFallback(true);
   if (!archivo.open(QIODevice::WriteOnly)) return false;
   const QByteArray texto = TextoOpciones(opciones);
   if (archivo.write(texto) != texto.size()) {

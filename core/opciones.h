@@ -19,7 +19,9 @@ void AplicarTextoOpciones(const QByteArray& contenido, Opciones& opciones);
 // The file's bytes: " 1 \r\n 0 \r\n" style, one line per option.
 QByteArray TextoOpciones(const Opciones& opciones);
 
-// Replaces the file atomically; a failure leaves any earlier file whole and returns false.
+// Replaces the file atomically, making its folder first when it is missing. In a folder where
+// no new file can be made, an existing file that can be written is overwritten in place. A
+// failure leaves any earlier file whole and returns false.
 bool EscribirArchivoOpciones(const QString& ruta, const Opciones& opciones);
 
 }  // namespace tiendal

@@ -2,18 +2,27 @@
 #define TIENDAL_CORE_RUTAS_H
 
 #include <QString>
+#include <utility>
 
 namespace tiendal {
 
-// Where the program's files lie, all under the program's own folder.
+// Where the program's files lie: the data (pictures, prices, sounds) under one folder, and the
+// settings file under another, which is the same folder unless the program chose the user's
+// own configuration folder (installed data, or a data folder that cannot be written).
 struct Rutas {
-  QString programa;
+  // A folder alone is a portable copy: everything, settings file included, in that folder.
+  Rutas(QString datos) : programa(datos), opciones(std::move(datos)) {}
+  Rutas(QString datos, QString carpetaOpciones)
+      : programa(std::move(datos)), opciones(std::move(carpetaOpciones)) {}
+
+  QString programa;  // the data folder
+  QString opciones;  // the folder of Tiendal.ini
 
   QString Imagenes() const { return programa + QStringLiteral("/imágenes"); }
   QString Imagen(const QString& archivo) const { return Imagenes() + u'/' + archivo; }
   QString Precios() const { return programa + QStringLiteral("/precios.txt"); }
   QString Sonidos() const { return programa + QStringLiteral("/Sonidos"); }
-  QString Ini() const { return programa + QStringLiteral("/Tiendal.ini"); }
+  QString Ini() const { return opciones + QStringLiteral("/Tiendal.ini"); }
 };
 
 }  // namespace tiendal

@@ -8,8 +8,8 @@
 
 namespace tiendal {
 
-Sesion::Sesion(Vista& vista, Aleatorio& azar, QString carpetaPrograma, Estante estante)
-    : vista_(vista), azar_(azar), rutas_{std::move(carpetaPrograma)}, estante_(estante) {}
+Sesion::Sesion(Vista& vista, Aleatorio& azar, Rutas rutas, Estante estante)
+    : vista_(vista), azar_(azar), rutas_(std::move(rutas)), estante_(estante) {}
 
 std::optional<QString> Sesion::Form_Load() {
   p_.MostrarResultado = true;

@@ -19,8 +19,7 @@ enum class Estante { Visible, Oculto };
 // calls these operations from its event handlers and is reached back only through `Vista`.
 class Sesion final {
  public:
-  Sesion(Vista& vista, Aleatorio& azar, QString carpetaPrograma,
-         Estante estante = Estante::Visible);
+  Sesion(Vista& vista, Aleatorio& azar, Rutas rutas, Estante estante = Estante::Visible);
   Sesion(const Sesion&) = delete;
   Sesion& operator=(const Sesion&) = delete;
 

@@ -32,9 +32,9 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
 
 }  // namespace
 
-Form2::Form2(QString carpetaPrograma, Piezas piezas, Elegidor& elegidor, QWidget* padre)
+Form2::Form2(Rutas rutas, Piezas piezas, Elegidor& elegidor, QWidget* padre)
     : VentanaPractica(
-          std::move(carpetaPrograma), std::move(piezas),
+          std::move(rutas), std::move(piezas),
           Diseno{Estante::Oculto, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()},
           padre),
       elegidor_(elegidor) {

@@ -17,7 +17,7 @@ class Form2 final : public VentanaPractica {
   Q_OBJECT
 
  public:
-  Form2(QString carpetaPrograma, Piezas piezas, Elegidor& elegidor = Elegidor::DelPrograma(),
+  Form2(Rutas rutas, Piezas piezas, Elegidor& elegidor = Elegidor::DelPrograma(),
         QWidget* padre = nullptr);
 
   // The help box: four paragraphs joined by CR LF.

@@ -20,9 +20,9 @@ QString NombreControl(const char* control, int hueco) {
 
 }  // namespace
 
-Form1::Form1(QString carpetaPrograma, Piezas piezas, QWidget* padre)
+Form1::Form1(Rutas rutas, Piezas piezas, QWidget* padre)
     : VentanaPractica(
-          std::move(carpetaPrograma), std::move(piezas),
+          std::move(rutas), std::move(piezas),
           Diseno{Estante::Visible, QStringLiteral("&Versión para sólo teclado"), TextoAyuda()},
           padre) {
   setObjectName(QStringLiteral("Form1"));

@@ -20,7 +20,7 @@ class Form1 final : public VentanaPractica {
   Q_OBJECT
 
  public:
-  Form1(QString carpetaPrograma, Piezas piezas, QWidget* padre = nullptr);
+  Form1(Rutas rutas, Piezas piezas, QWidget* padre = nullptr);
 
   // The help box: five paragraphs joined by CR LF.
   static QString TextoAyuda();

@@ -72,15 +72,14 @@ class EnCurso final {
 
 }  // namespace
 
-VentanaPractica::VentanaPractica(QString carpetaPrograma, Piezas piezas, Diseno diseno,
-                                 QWidget* padre)
+VentanaPractica::VentanaPractica(Rutas rutas, Piezas piezas, Diseno diseno, QWidget* padre)
     : QMainWindow(padre),
-      carpeta_(std::move(carpetaPrograma)),
+      rutas_(std::move(rutas)),
       diseno_(std::move(diseno)),
       reproductor_(std::move(piezas.reproductor)),
       azar_(std::move(piezas.azar)),
-      sonido_(*reproductor_, Rutas{carpeta_}.Sonidos()),
-      sesion_(*this, *azar_, carpeta_, diseno_.estante) {
+      sonido_(*reproductor_, rutas_.Sonidos()),
+      sesion_(*this, *azar_, rutas_, diseno_.estante) {
   setWindowTitle(QStringLiteral("Tiendal"));
   setFont(FuenteVentana());
   CrearControles();

@@ -62,7 +62,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   Q_OBJECT
 
  public:
-  VentanaPractica(QString carpetaPrograma, Piezas piezas, Diseno diseno, QWidget* padre = nullptr);
+  VentanaPractica(Rutas rutas, Piezas piezas, Diseno diseno, QWidget* padre = nullptr);
   ~VentanaPractica() override;
   VentanaPractica(const VentanaPractica&) = delete;
   VentanaPractica& operator=(const VentanaPractica&) = delete;
@@ -155,7 +155,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   void LBNombre_Click(const EtiquetaPulsable* nombre);
   void MnuOpcAyu_Click();
 
-  QString carpeta_;
+  Rutas rutas_;
   Diseno diseno_;
   std::unique_ptr<Reproductor> reproductor_;
   std::unique_ptr<Aleatorio> azar_;

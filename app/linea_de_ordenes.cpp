@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/linea_de_ordenes.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace tiendal {
+namespace {
+
+const QString kAyuda = QStringLiteral(
+    "Uso: tiendal [--datos CARPETA] [--teclado]\n"
+    "Tiendal: prácticas de cálculo en la tienda. Una estantería de seis productos con sus\n"
+    "precios, cinco clases de ejercicio, la lista de la compra y la corrección del resultado.\n"
+    "\n"
+    "Opciones:\n"
+    "  --datos CARPETA  toma los productos de CARPETA (imágenes/, precios.txt, Sonidos/)\n"
+    "  --teclado        empieza en la versión para sólo teclado\n"
+    "  -h, --help       muestra esta ayuda y termina\n"
+    "  -v, --version    muestra la versión y termina\n"
+    "\n"
+    "Sin --datos, los productos se toman de la carpeta del programa cuando tiene imágenes/\n"
+    "(la copia portátil) y si no de la carpeta de datos instalada, ../share/tiendal junto\n"
+    "al programa. Las dos opciones del menú se guardan en Tiendal.ini, en la carpeta de los\n"
+    "datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.\n");
+
+Terminar Error(const QString& texto) {
+  return {2, QStringLiteral("tiendal: %1\nPruebe «tiendal --help».\n").arg(texto)};
+}
+
+// The argument QCommandLineParser stopped at, when it was no unknown option: an option that
+// takes no value given one, or --datos without its folder.
+QString ErrorDeValor(const QStringList& argumentos) {
+  for (const QString& argumento : argumentos.sliced(1)) {
+    if (argumento == QLatin1String("--")) break;
+    const qsizetype igual = argumento.indexOf(u'=');
+    if (igual > 0 && !argumento.startsWith(QLatin1String("--datos="))) {
+      return QStringLiteral("la opción «%1» no lleva valor").arg(argumento.first(igual));
+    }
+  }
+  return QStringLiteral("falta la carpeta tras «--datos»");
+}
+
+}  // namespace
+
+std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& argumentos) {
+  QCommandLineParser analizador;
+  const QCommandLineOption datos(QStringLiteral("datos"), QString(), QStringLiteral("CARPETA"));
+  const QCommandLineOption teclado(QStringLiteral("teclado"));
+  const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+  analizador.addOptions({datos, teclado, ayuda, version});
+
+  if (!analizador.parse(argumentos)) {
+    const QStringList desconocidas = analizador.unknownOptionNames();
+    if (!desconocidas.isEmpty()) {
+      const QString guiones = desconocidas.first().size() == 1 ? QStringLiteral("-")
+                                                               : QStringLiteral("--");
+      return Error(QStringLiteral("opción desconocida «%1%2»").arg(guiones, desconocidas.first()));
+    }
+    return Error(ErrorDeValor(argumentos));
+  }
+  if (!analizador.positionalArguments().isEmpty()) {
+    return Error(
+        QStringLiteral("argumento de más «%1»").arg(analizador.positionalArguments().first()));
+  }
+  if (analizador.isSet(ayuda)) return Terminar{0, kAyuda};
+  if (analizador.isSet(version)) {
+    return Terminar{0, QStringLiteral("tiendal %1\n").arg(QStringLiteral(TIENDAL_VERSION))};
+  }
+
+  Ordenes ordenes;
+  ordenes.teclado = analizador.isSet(teclado);
+  if (analizador.isSet(datos)) {
+    const QString carpeta = analizador.value(datos);
+    if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir()) {
+      return Error(QStringLiteral("no existe la carpeta de datos «%1»").arg(carpeta));
+    }
+    ordenes.datos = QDir(carpeta).absolutePath();
+  }
+  return ordenes;
+}
+
+int Acabar(const Terminar& fin) {
+  const QByteArray texto = fin.texto.toLocal8Bit();
+  std::FILE* salida = fin.estado == 0 ? stdout : stderr;
+  std::fwrite(texto.constData(), 1, static_cast<size_t>(texto.size()), salida);
+  std::fflush(salida);
+  return fin.estado;
+}
+
+}  // namespace tiendal

@@ -1,0 +1,36 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef TIENDAL_APP_LINEA_DE_ORDENES_H
+#define TIENDAL_APP_LINEA_DE_ORDENES_H
+
+#include <QString>
+#include <QStringList>
+#include <variant>
+
+namespace tiendal {
+
+// What the command line asks the program to start on.
+struct Ordenes {
+  QString datos;         // --datos CARPETA, made absolute; empty when not given
+  bool teclado = false;  // --teclado: start in the keyboard-only window
+};
+
+// The program ends at once: --help and --version with status 0 and their text for standard
+// output; a bad argument, or a --datos folder that does not exist, with status 2 and one
+// message for standard error that names it.
+struct Terminar {
+  int estado = 0;
+  QString texto;
+};
+
+// Reads the arguments, the program's own name first. Only --datos looks at the disk: its folder
+// must exist.
+std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& argumentos);
+
+// Writes the text of `fin` to standard output (status 0) or standard error, and returns the
+// status.
+int Acabar(const Terminar& fin);
+
+}  // namespace tiendal
+
+#endif
