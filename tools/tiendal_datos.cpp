@@ -1,24 +1,53 @@
 // tiendal-datos CARPETA: shows what Tiendal would make of a data folder (see README.md).
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include "tools/revision_datos.h"
 
+namespace {
+
+const char kAyuda[] =
+    "Uso: tiendal-datos CARPETA\n"
+    "Muestra lo que Tiendal hace de una carpeta de datos (imágenes/, precios.txt, Sonidos/):\n"
+    "una línea por producto, separada por tabuladores, con su imagen, su tamaño, su precio,\n"
+    "su precio entero y si tiene sonido, y después un aviso por cada problema.\n"
+    "Estado de salida: 0 sin avisos, 1 con avisos, 2 si la carpeta no se puede leer.\n"
+    "\n"
+    "Opciones:\n"
+    "  -h, --help     muestra esta ayuda y termina\n"
+    "  -v, --version  muestra la versión y termina\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QTextStream error(stderr);
-  const QStringList args = app.arguments();
-  if (args.size() != 2) {
+  QTextStream salida(stdout);
+  QCommandLineParser analizador;
+  const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+  analizador.addOptions({ayuda, version});
+  const bool leida = analizador.parse(app.arguments());
+  if (leida && analizador.isSet(ayuda)) {
+    salida << QString::fromUtf8(kAyuda);
+    return 0;
+  }
+  if (leida && analizador.isSet(version)) {
+    salida << QStringLiteral("tiendal-datos %1\n").arg(QStringLiteral(TIENDAL_VERSION));
+    return 0;
+  }
+  const QStringList args = analizador.positionalArguments();
+  if (!leida || args.size() != 1) {
     error << QStringLiteral("uso: tiendal-datos CARPETA\n");
     return 2;
   }
-  const tiendal::RevisionDatos revision = tiendal::RevisarDatos(args[1]);
+  const tiendal::RevisionDatos revision = tiendal::RevisarDatos(args[0]);
   if (revision.fallo) {
     error << QStringLiteral("tiendal-datos: ") << *revision.fallo << '\n';
     return 2;
   }
-  QTextStream salida(stdout);
   tiendal::EscribirRevision(revision, salida);
   return revision.CodigoSalida();
 }

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tiendal developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# instalacion_test.sh BUILD VERSION
+# Installs the build into a temporary DESTDIR and runs the installed tiendal with an empty home
+# folder and nothing beside the executable: it finds the installed data and opens its window; a
+# switch of an option writes Tiendal.ini, byte for byte, in the user's configuration folder and
+# nothing under the install tree; a teacher's --datos folder wins over the installed data and
+# keeps its own Tiendal.ini; --help and --version end with 0, a --datos folder that does not
+# exist with 2 and its name. The window runs on a private Xvfb and is driven with xdotool.
+set -euo pipefail
+build=$1
+version=$2
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fallos=0
+falla() { echo "FALLO: $*" >&2; fallos=$((fallos + 1)); }
+
+raiz=$tmp/raiz
+DESTDIR=$raiz cmake --install "$build" --prefix /usr >/dev/null
+tiendal=$raiz/usr/bin/tiendal
+datos=$raiz/usr/bin/tiendal-datos
+listado() { (cd "$raiz" && find . -printf '%p %s %T@ %m\n' | LC_ALL=C sort); }
+antes=$(listado)
+
+[[ "$(ls "$raiz/usr/bin")" == $'tiendal\ntiendal-datos' ]] || falla "bin/ tiene: $(ls "$raiz/usr/bin")"
+for f in share/tiendal/precios.txt share/tiendal/imágenes share/tiendal/Sonidos/tipo1.wav \
+  share/applications/es.tiendal.Tiendal.desktop share/metainfo/es.tiendal.Tiendal.metainfo.xml \
+  share/icons/hicolor/scalable/apps/es.tiendal.Tiendal.svg \
+  share/icons/hicolor/48x48/apps/es.tiendal.Tiendal.png \
+  share/man/man1/tiendal.1.gz share/man/man1/tiendal-datos.1.gz share/doc/tiendal/copyright; do
+  [[ -e "$raiz/usr/$f" ]] || falla "no se instaló usr/$f"
+done
+if find "$raiz" -name '*_tests' -o -name '*_bench' | grep -q .; then falla "se instalaron pruebas"; fi
+
+export HOME=$tmp/casa
+mkdir "$HOME"
+unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CONFIG_DIRS
+export SDL_AUDIODRIVER=dummy
+export QT_QPA_PLATFORM=offscreen
+
+# The command line, offscreen.
+"$tiendal" --help | grep -q -- '--datos CARPETA' || falla "--help"
+[[ "$("$tiendal" --version)" == "tiendal $version" ]] || falla "--version"
+"$datos" --help | grep -q 'tiendal-datos CARPETA' || falla "tiendal-datos --help"
+[[ "$("$datos" --version)" == "tiendal-datos $version" ]] || falla "tiendal-datos --version"
+"$datos" "$raiz/usr/share/tiendal" >/dev/null || falla "tiendal-datos avisa sobre los datos instalados"
+estado=0
+mensaje=$("$tiendal" --datos "$tmp/No existe" 2>&1) || estado=$?
+[[ $estado == 2 && "$mensaje" == *"$tmp/No existe"* ]] || falla "--datos de una carpeta que falta: $estado «$mensaje»"
+estado=0
+mensaje=$("$tiendal" --ninguna 2>&1) || estado=$?
+[[ $estado == 2 && "$mensaje" == *"--ninguna"* ]] || falla "opción desconocida: $estado «$mensaje»"
+
+# Starts the installed program with these arguments on a private X server, waits for its
+# window, switches "Mostrar resultado correcto" (Alt+O, M), waits for `ini` to change and
+# leaves through "Salir" (Alt+O, S). The program must end by itself with status 0.
+cat >"$tmp/cambiar.sh" <<'FIN'
+set -u
+ini=$1; shift
+contenido() { od -An -c "$ini" 2>/dev/null; }
+antes=$(contenido)
+"$@" &
+programa=$!
+ventana=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tiendal$' | head -n 1)
+[[ -n "$ventana" ]] || { echo "no se abrió la ventana" >&2; kill "$programa"; exit 1; }
+xdotool windowfocus --sync "$ventana"
+xdotool key --delay 300 alt+o m
+for _ in $(seq 300); do [[ "$(contenido)" != "$antes" ]] && break; sleep 0.1; done
+xdotool key --delay 300 alt+o s
+for _ in $(seq 300); do kill -0 "$programa" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$programa" 2>/dev/null && { echo "el programa no terminó" >&2; kill "$programa"; }
+wait "$programa"
+FIN
+cambiar() {
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24' bash "$tmp/cambiar.sh" "$@"
+}
+
+# The installed data: the options go to ~/.config/tiendal.
+ini_usuario=$HOME/.config/tiendal/Tiendal.ini
+cambiar "$ini_usuario" "$tiendal" || falla "el programa instalado no terminó con 0"
+if ! cmp -s "$ini_usuario" <(printf ' 0 \r\n 0 \r\n'); then
+  falla "Tiendal.ini del usuario: $(od -c "$ini_usuario" 2>&1 | head -n 2)"
+fi
+
+# A teacher's folder, with options of its own: it wins, and its Tiendal.ini is the one written.
+tienda="$tmp/Mi Tienda"
+cp -r "$raiz/usr/share/tiendal" "$tienda"
+printf ' 1 \r\n 1 \r\n' >"$tienda/Tiendal.ini"
+cambiar "$tienda/Tiendal.ini" "$tiendal" --datos "$tienda" || falla "con --datos no terminó con 0"
+cmp -s "$tienda/Tiendal.ini" <(printf ' 1 \r\n 0 \r\n') || falla "Tiendal.ini de la carpeta del profesor"
+cmp -s "$ini_usuario" <(printf ' 0 \r\n 0 \r\n') || falla "--datos cambió el Tiendal.ini del usuario"
+
+[[ "$(listado)" == "$antes" ]] || falla "se escribió bajo la instalación: $(diff <(echo "$antes") <(listado))"
+if find "$HOME" -name 'Tiendal.ini*' | grep -v "^$ini_usuario\$" | grep -q .; then
+  falla "otro Tiendal.ini en la carpeta personal: $(find "$HOME" -name 'Tiendal.ini*')"
+fi
+exit $((fallos > 0))
