@@ -49,8 +49,8 @@ std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& argumentos
   QCommandLineParser analizador;
   const QCommandLineOption datos(QStringLiteral("datos"), QString(), QStringLiteral("CARPETA"));
   const QCommandLineOption teclado(QStringLiteral("teclado"));
-  const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")});
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+  const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   analizador.addOptions({datos, teclado, ayuda, version});
 
   if (!analizador.parse(argumentos)) {

@@ -26,8 +26,8 @@ int main(int argc, char** argv) {
   QTextStream error(stderr);
   QTextStream salida(stdout);
   QCommandLineParser analizador;
-  const QCommandLineOption ayuda({QStringLiteral("h"), QStringLiteral("help")});
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+  const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   analizador.addOptions({ayuda, version});
   const bool leida = analizador.parse(app.arguments());
   if (leida && analizador.isSet(ayuda)) {
