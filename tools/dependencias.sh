@@ -2,12 +2,18 @@
 # Installs the Debian packages that building, running or testing Tiendal needs and that this
 # machine lacks. Quiet and quick when everything is already there.
 #   tools/dependencias.sh            packages to build and run the program
-#   tools/dependencias.sh --tests    also the test, benchmark and fuzzing tools, and the es_ES locale
+#   tools/dependencias.sh --tests    also the test, benchmark, fuzzing, validation and packaging
+#                                    tools, and the es_ES locale
 set -euo pipefail
 
 paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libgl-dev fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
   paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
+  # The menu entry, AppStream data and licences are validated; the Debian package is built and
+  # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server; the
+  # icon's PNG sizes are rendered from its SVG.
+  paquetes+=(desktop-file-utils appstream reuse lintian dpkg-dev fakeroot file xvfb xauth xdotool
+    librsvg2-bin)
 fi
 
 faltan=()

@@ -84,9 +84,9 @@ INSTANTIATE_TEST_SUITE_P(Robustez, Ajustes, ::testing::ValuesIn(kAjustes),
                          NombreDelCaso<CasoAjustes>);
 
 // Switches MnuOpcMos in the open window and then in the other version, which reads the file
-// anew: the switch holds in the window, but without a file written the other one starts from
-// the options as they were.
-void CambiarSinPoderGuardar(Carpeta& carpeta, bool mostrarGuardado) {
+// anew: the switch holds in the window; without a file written (`guardado` false) the other
+// one starts from the options as they were.
+void CambiarYAbrirLaOtraVersion(Carpeta& carpeta, bool mostrarGuardado, bool guardado = false) {
   const auto arranque = Arrancar(carpeta.Ruta());
   ASSERT_TRUE(arranque->iniciado);
   VentanaPractica& ventana = *arranque->Ventana();
@@ -104,7 +104,8 @@ void CambiarSinPoderGuardar(Carpeta& carpeta, bool mostrarGuardado) {
   ventana.findChild<QAction*>(QStringLiteral("MnuOpcVer"))->trigger();
   Vaciar();
   ASSERT_NE(arranque->Ventana(), nullptr);
-  EXPECT_EQ(arranque->Ventana()->sesion().practica().MostrarResultado, mostrarGuardado);
+  EXPECT_EQ(arranque->Ventana()->sesion().practica().MostrarResultado,
+            guardado ? !mostrarGuardado : mostrarGuardado);
   EXPECT_TRUE(contestador.cajas.empty());
 }
 
@@ -115,18 +116,19 @@ TEST(AjustesSinEscribir, ElArchivoEsUnaCarpeta) {
   carpeta.CrearCarpeta(QStringLiteral("Tiendal.ini"));
   const QStringList antes = carpeta.Contenido();
 
-  CambiarSinPoderGuardar(carpeta, true);
+  CambiarYAbrirLaOtraVersion(carpeta, true);
 
   EXPECT_TRUE(QFileInfo(carpeta.Ruta(QStringLiteral("Tiendal.ini"))).isDir());
   EXPECT_EQ(carpeta.Contenido(), antes);
 }
 
-// A folder without write permission. The superuser writes there all the same, so under root
-// the folder-as-settings-file case above stands in for it.
-TEST(AjustesSinEscribir, CarpetaDeSoloLectura) {
+// A folder without write permission whose settings file can be written: no copy can be made
+// beside the file, so it is rewritten in place, and the other version starts from the switch.
+// The superuser writes in the folder all the same, so the case is left to other users.
+TEST(AjustesSinEscribir, CarpetaDeSoloLecturaConElArchivoEscribible) {
   if (geteuid() == 0) {
     GTEST_SKIP() << "running as root, where a folder without write permission is still written "
-                    "to; ElArchivoEsUnaCarpeta covers the failure to write";
+                    "to";
   }
   Carpeta carpeta;
   carpeta.Llenar(PrimerosProductos(6));
@@ -135,10 +137,10 @@ TEST(AjustesSinEscribir, CarpetaDeSoloLectura) {
   const QByteArray ruta = QFile::encodeName(carpeta.Ruta());
   ASSERT_EQ(chmod(ruta.constData(), 0555), 0);
 
-  CambiarSinPoderGuardar(carpeta, true);
+  CambiarYAbrirLaOtraVersion(carpeta, true, true);
 
   chmod(ruta.constData(), 0755);
-  EXPECT_EQ(carpeta.Leer(QStringLiteral("Tiendal.ini")), QByteArray(" 0 \r\n 1 \r\n"));
+  EXPECT_EQ(carpeta.Leer(QStringLiteral("Tiendal.ini")), QByteArray(" 0 \r\n 0 \r\n"));
   EXPECT_EQ(carpeta.Contenido(), antes);
 }
 
