@@ -33,7 +33,7 @@ Terminar Error(const QString& texto) {
 // The argument QCommandLineParser stopped at, when it was no unknown option: an option that
 // takes no value given one, or --datos without its folder.
 QString ErrorDeValor(const QStringList& argumentos) {
-  for (const QString& argumento : argumentos.sliced(1)) {
+  for (const QString& argumento : argumentos.mid(1)) {
     if (argumento == QLatin1String("--")) break;
     const qsizetype igual = argumento.indexOf(u'=');
     if (igual > 0 && !argumento.startsWith(QLatin1String("--datos="))) {
