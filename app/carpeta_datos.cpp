@@ -28,8 +28,7 @@ std::variant<Rutas, QString> BuscarCarpetaDatos(const QString& carpetaPrograma,
   if (!pedida.isEmpty()) return Propia(pedida, configuracion);
   const Rutas portatil(carpetaPrograma);
   if (QFileInfo(portatil.Imagenes()).isDir()) return Propia(carpetaPrograma, configuracion);
-  const QString instalada =
-      QDir::cleanPath(carpetaPrograma + QStringLiteral("/../share/tiendal"));
+  const QString instalada = QDir::cleanPath(carpetaPrograma + QStringLiteral("/../share/tiendal"));
   if (QFileInfo(instalada).isDir()) return Rutas(instalada, configuracion);
   return QStringLiteral(
              "No se encuentran los datos del programa. Se ha buscado la carpeta de imágenes "

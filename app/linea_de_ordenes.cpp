@@ -56,8 +56,8 @@ std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& argumentos
   if (!analizador.parse(argumentos)) {
     const QStringList desconocidas = analizador.unknownOptionNames();
     if (!desconocidas.isEmpty()) {
-      const QString guiones = desconocidas.first().size() == 1 ? QStringLiteral("-")
-                                                               : QStringLiteral("--");
+      const QString guiones =
+          desconocidas.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
       return Error(QStringLiteral("opción desconocida «%1%2»").arg(guiones, desconocidas.first()));
     }
     return Error(ErrorDeValor(argumentos));
