@@ -5,6 +5,7 @@
 #include <QFile>
 #include <functional>
 
+#include "app/carpeta_datos.h"
 #include "arranque.h"
 #include "carpeta.h"
 #include "jpeg.h"
@@ -118,6 +119,57 @@ TEST(Rarezas, CarpetasEnlacesYOtrasExtensionesNoSonProductos) {
   productos.sort();
   EXPECT_EQ(productos, QStringList({"aceite", "huevos", "leche", "pan", "plátanos", "queso"}));
 }
+
+// Where the program looks for its data, first found wins: --datos, its own folder when it holds
+// imágenes/, then ../share/tiendal. The settings stay in a data folder that can be written and
+// go to the user's configuration folder for the installed data. Folders relative to a
+// temporary one; the program lies in bin/.
+struct CasoDatos {
+  const char* nombre;
+  std::vector<const char*> carpetas;
+  const char* pedida;    // --datos; empty when not given
+  const char* datos;     // the data folder chosen; null when none is found
+  const char* opciones;  // the folder of Tiendal.ini
+};
+
+// clang-format off
+const CasoDatos kDatos[] = {
+    {"Portatil", {"bin/imágenes", "share/tiendal"}, "", "bin", "bin"},
+    {"Instalada", {"bin", "share/tiendal/imágenes"}, "", "share/tiendal", "config"},
+    {"LaPedidaGana", {"bin/imágenes", "share/tiendal", "mia"}, "mia", "mia", "mia"},
+    {"Ninguna", {"bin"}, "", nullptr, nullptr},
+};
+// clang-format on
+
+class Datos : public ::testing::TestWithParam<CasoDatos> {};
+
+TEST_P(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
+  const CasoDatos& caso = GetParam();
+  Carpeta carpeta;
+  for (const char* nueva : caso.carpetas) carpeta.CrearCarpeta(QString::fromUtf8(nueva));
+  const QString pedida = *caso.pedida ? carpeta.Ruta(QString::fromUtf8(caso.pedida)) : QString();
+  const QStringList antes = carpeta.Contenido();
+
+  const auto hallada = BuscarCarpetaDatos(carpeta.Ruta(QStringLiteral("bin")), pedida,
+                                          carpeta.Ruta(QStringLiteral("config")));
+
+  if (caso.datos == nullptr) {
+    const QString* mensaje = std::get_if<QString>(&hallada);
+    ASSERT_NE(mensaje, nullptr);
+    EXPECT_TRUE(mensaje->contains(carpeta.Ruta(QStringLiteral("bin/imágenes"))))
+        << mensaje->toStdString();
+    EXPECT_TRUE(mensaje->contains(carpeta.Ruta(QStringLiteral("share/tiendal"))))
+        << mensaje->toStdString();
+    return;
+  }
+  const Rutas* rutas = std::get_if<Rutas>(&hallada);
+  ASSERT_NE(rutas, nullptr);
+  EXPECT_EQ(rutas->programa, carpeta.Ruta(QString::fromUtf8(caso.datos)));
+  EXPECT_EQ(rutas->Ini(), carpeta.Ruta(QString::fromUtf8(caso.opciones)) + "/Tiendal.ini");
+  EXPECT_EQ(carpeta.Contenido(), antes);  // the configuration folder is made at the first save
+}
+
+INSTANTIATE_TEST_SUITE_P(Robustez, Datos, ::testing::ValuesIn(kDatos), NombreDelCaso<CasoDatos>);
 
 }  // namespace
 }  // namespace tiendal::robustez
