@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 
 #include "app/carpeta_datos.h"
@@ -13,6 +15,20 @@ QStringList Argumentos(int argc, char* argv[]) {
   QStringList argumentos;
   for (int i = 0; i < argc; ++i) argumentos.append(QString::fromLocal8Bit(argv[i]));
   return argumentos;
+}
+
+// The menu icon's PNG sizes, installed in ../share/icons beside the data; a portable copy finds
+// none and keeps the default icon.
+QIcon IconoInstalado(const QString& carpetaPrograma) {
+  QIcon icono;
+  for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
+    const QString png = QStringLiteral("%1/../share/icons/hicolor/%2x%2/apps/%3.png")
+                            .arg(carpetaPrograma)
+                            .arg(lado)
+                            .arg(QStringLiteral(TIENDAL_ID));
+    if (QFileInfo::exists(png)) icono.addFile(png, QSize(lado, lado));
+  }
+  return icono;
 }
 
 }  // namespace
@@ -30,6 +46,7 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("tiendal"));
   QCoreApplication::setApplicationVersion(QStringLiteral(TIENDAL_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(TIENDAL_ID));
+  QApplication::setWindowIcon(IconoInstalado(QCoreApplication::applicationDirPath()));
   // The program, not Qt, decides when it ends: a window switch leaves no window open for a
   // moment.
   QApplication::setQuitOnLastWindowClosed(false);
