@@ -149,6 +149,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   void CrearMenu();
   Fila NuevaFila();
   QWidget* ControlDeOrden(Control control, int fila) const;
+  void NombrarFila(int fila);
   bool EsPrimeraEntrega(const QObject* objeto) const;
   void Terminar();
 

@@ -7,7 +7,8 @@ set -euo pipefail
 
 paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libgl-dev fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
-  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
+  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales
+            xvfb xauth xdotool at-spi2-core python3-pyatspi dbus)
 fi
 
 faltan=()
