@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <cmath>
 
+#include "mouse_window/medidas.h"
 #include "mouse_window/pulsables.h"
 #include "mouse_window/twips.h"
 
@@ -10,7 +11,6 @@ namespace tiendal {
 namespace {
 
 constexpr int kIzquierdaEstante = 10000;
-constexpr int kAnchoMarco = 2000;
 constexpr int kAltoMarco = 1300;
 const QColor kAmarillo(255, 255, 0);
 

@@ -13,6 +13,7 @@
 
 #include "audio/lectura.h"
 #include "audio/reproductor.h"
+#include "mouse_window/medidas.h"
 #include "mouse_window/mensaje.h"
 #include "mouse_window/pulsables.h"
 #include "mouse_window/teclas.h"
@@ -25,14 +26,6 @@ constexpr int kAnchoCliente = 11880;
 constexpr int kAltoCliente = 7800;
 constexpr int kAnchoFila = 2000;
 constexpr int kAltoFila = 495;
-
-QFont FuenteVentana() {
-  QFont fuente;
-  fuente.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  fuente.setStyleHint(QFont::SansSerif);
-  fuente.setPointSizeF(9.75);
-  return fuente;
-}
 
 // The figures of the list must line up in columns: a fixed-width face.
 QFont FuentePrecio() {

@@ -1,12 +1,14 @@
 // tiendal-datos CARPETA: shows what Tiendal would make of a data folder (see README.md).
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include "tools/revision_datos.h"
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // Fonts are measured, nothing is shown: no display is needed.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   QTextStream error(stderr);
   const QStringList args = app.arguments();
   if (args.size() != 2) {
