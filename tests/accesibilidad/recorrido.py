@@ -145,33 +145,32 @@ def EsEspanol(nombre):
 
 
 def Recorrer(que, ventana, pyatspi):
-    """Tab through one whole cycle of `ventana`, back to where it started."""
-    primero = Esperar(lambda: Enfocado(ventana, pyatspi), f"el foco en {que}")
-    paradas = [Clave(primero)]
-    actual = primero
+    """Tab through one whole cycle of `ventana`, back to where it started; returns the stops."""
+
+    def Siguiente(anterior):
+        enfocado = Enfocado(ventana, pyatspi)
+        return enfocado if enfocado is not None and Clave(enfocado) != anterior else None
+
+    actual = Esperar(lambda: Enfocado(ventana, pyatspi), f"el foco en {que}")
+    primera = Clave(actual)
+    paradas = 0
     while True:
-        Tecla("Tab")
-        anterior = paradas[-1]
-        try:
-            actual = Esperar(lambda: (lambda o: o if o and Clave(o) != anterior else None)(
-                Enfocado(ventana, pyatspi)), f"la parada siguiente a {anterior} en {que}")
-        except TimeoutError:
-            if len(paradas) == 1:
-                break  # a single stop: Tab stays on it
-            raise
         nombre = actual.name.strip()
         papel = actual.getRoleName()
         print(f"{que}: {papel} «{nombre}»")
         if not EsEspanol(nombre):
             fallos.append(f"{que}: la parada {papel} {Clave(actual)} no tiene nombre en español "
                           f"({nombre!r})")
-        if Clave(actual) == paradas[0]:
-            break
-        paradas.append(Clave(actual))
-        if len(paradas) > MAX_PARADAS:
+        paradas += 1
+        if paradas > MAX_PARADAS:
             fallos.append(f"{que}: Tab no vuelve a la primera parada en {MAX_PARADAS} pulsaciones")
             break
-    return len(paradas)
+        anterior = Clave(actual)
+        Tecla("Tab")
+        actual = Esperar(lambda: Siguiente(anterior), f"la parada que sigue a {anterior} en {que}")
+        if Clave(actual) == primera:
+            break
+    return paradas
 
 
 def Recorrido(programa, datos):
@@ -209,8 +208,12 @@ def Recorrido(programa, datos):
         Esperar(lambda: Elemento() == "Versión para sólo teclado", "la versión elegida en el menú")
         Tecla("Return")
         nombreForm1 = form1.name
-        form2 = Esperar(lambda: (lambda v: v if v and v.name != nombreForm1 else None)(
-            Ventana(aplicacion, pyatspi, pyatspi.ROLE_FRAME)), "Form2")
+
+        def Form2():
+            ventana = Ventana(aplicacion, pyatspi, pyatspi.ROLE_FRAME)
+            return ventana if ventana is not None and ventana.name != nombreForm1 else None
+
+        form2 = Esperar(Form2, "Form2")
         EnfocarVentana()
         print("Form2:", Recorrer("Form2", form2, pyatspi), "paradas")
 
