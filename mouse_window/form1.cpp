@@ -21,9 +21,9 @@ QString NombreControl(const char* control, int hueco) {
 // A screen reader names the frame after the product it holds; its text line says what it is.
 void NombrarHueco(QWidget* marco, QWidget* texto, int hueco, const QString& producto) {
   const QString numero = QString::number(hueco + 1);
-  marco->setAccessibleName(producto.isEmpty()
-                               ? QStringLiteral("Producto %1 del estante").arg(numero)
-                               : QStringLiteral("Producto %1 del estante: %2").arg(numero, producto));
+  marco->setAccessibleName(
+      producto.isEmpty() ? QStringLiteral("Producto %1 del estante").arg(numero)
+                         : QStringLiteral("Producto %1 del estante: %2").arg(numero, producto));
   texto->setAccessibleName(QStringLiteral("Nombre y precio del producto %1").arg(numero));
 }
 

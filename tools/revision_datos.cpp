@@ -56,8 +56,8 @@ QString Cita(QStringView linea) {
 }
 
 void AvisarApariciones(const QStringList& productos, const QString& texto,
-                       const std::vector<qsizetype>& apariciones,
-                       const std::vector<float>& precios, QStringList& avisos) {
+                       const std::vector<qsizetype>& apariciones, const std::vector<float>& precios,
+                       QStringList& avisos) {
   for (qsizetype k = 0; k < productos.size(); ++k) {
     const qsizetype pos = apariciones[static_cast<size_t>(k)];
     const QString precio = FormatoPrecio(precios[static_cast<size_t>(k)]);
@@ -87,8 +87,7 @@ void AvisarPrecios(const QStringList& productos, const QString& texto,
     const qsizetype pos = apariciones[static_cast<size_t>(k)];
     const QString& nombre = productos[k];
     if (pos >= 0 && nombre.indexOf(u'|', 1) >= 0) {
-      avisos << QStringLiteral(
-                    "el nombre «%1» lleva «|» y su precio se lee tras esa barra: %2")
+      avisos << QStringLiteral("el nombre «%1» lleva «|» y su precio se lee tras esa barra: %2")
                     .arg(nombre, FormatoPrecio(precios[static_cast<size_t>(k)]));
       continue;
     }
