@@ -21,6 +21,10 @@ QStringList ListarImagenes(const QString& carpetaImagenes) {
 
 QString NombreProducto(const QString& imagen) { return imagen.chopped(4); }
 
+QString TextoEstante(const QString& producto, float precio) {
+  return producto + QStringLiteral("  ") + FormatoPrecio(precio);
+}
+
 namespace {
 
 // Decoded into a buffer with room for one more line end, which the last line may need.

@@ -63,8 +63,7 @@ void Sesion::ElegirProductos() {
 
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
     vista_.CargarImagen(hueco, rutas_.Imagen(p_.ImagenDeHueco(hueco)));
-    vista_.PonerTextoHueco(hueco, p_.NombreDeHueco(hueco) + QStringLiteral("  ") +
-                                      FormatoPrecio(p_.PrecioDeHueco(hueco)));
+    vista_.PonerTextoHueco(hueco, TextoEstante(p_.NombreDeHueco(hueco), p_.PrecioDeHueco(hueco)));
   }
   AjustarImagenes();
 }

@@ -108,6 +108,8 @@ double LeerNumero(QStringView texto) {
   return limpio.empty() ? 0.0 : ConvertirC(limpio);
 }
 
+bool EmpiezaPorNumero(QStringView texto) { return !Limpiar(texto).empty(); }
+
 float ASimple(double valor) {
   const auto simple = static_cast<float>(valor);
   return std::isfinite(simple) ? simple : 0.0f;

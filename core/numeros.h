@@ -11,6 +11,9 @@ namespace tiendal {
 // A text without a leading number reads as 0. Never depends on the process locale.
 double LeerNumero(QStringView texto);
 
+// Whether the text starts with a number LeerNumero reads; without one it reads 0.
+bool EmpiezaPorNumero(QStringView texto);
+
 // A read value held in single precision; one that does not fit counts as 0.
 float ASimple(double valor);
 

@@ -40,6 +40,11 @@ Form2::Form2(Rutas rutas, Piezas piezas, Elegidor& elegidor, QWidget* padre)
       elegidor_(elegidor) {
   setObjectName(QStringLiteral("Form2"));
   NombrarControles();
+  // A read-only box shows no caret: its border in the highlight colour shows the focus.
+  if (auto* instrucciones = Hijo<QTextEdit>(Lienzo(), QStringLiteral("Text2"))) {
+    instrucciones->setStyleSheet(
+        QStringLiteral("QTextEdit:focus { border: 2px solid palette(highlight); }"));
+  }
 }
 
 QString Form2::TextoAyuda() {
@@ -62,8 +67,6 @@ void Form2::NombrarControles() {
       QStringLiteral("Tecla de aplicaciones: elegir un producto. F2: oír una columna de la "
                      "cuenta. F3: oír los productos. Control: callar. F1: ayuda"));
   const QWidget* lienzo = Lienzo();
-  Nombrar(Hijo<QTextEdit>(lienzo, QStringLiteral("Text2")),
-          QStringLiteral("Instrucciones del ejercicio"));
   Nombrar(Hijo<QLineEdit>(lienzo, QStringLiteral("TBResultado")), QStringLiteral("Resultado"),
           QStringLiteral("Escriba aquí el resultado. F2 lee las cifras de la columna en la que "
                          "está el cursor"));
@@ -75,32 +78,20 @@ void Form2::NombrarControles() {
   if (auto* menu = findChild<QMenu*>(QStringLiteral("MnuOpc"))) {
     Nombrar(menu, QStringLiteral("Opciones"));
   }
-  for (int fila = 0; fila < ContarFilas(); ++fila) NombrarFila(fila);
+  for (int fila = 0; fila < ContarFilas(); ++fila) DescribirFila(fila);
 }
 
-// A row's price box is named after what its label shows, so that the name and the price are
-// read together.
-void Form2::NombrarFila(int fila) {
-  const QWidget* lienzo = Lienzo();
-  QString etiqueta = Nombre(fila).trimmed();
-  while (etiqueta.endsWith(u':') || etiqueta.endsWith(u'=')) etiqueta.chop(1);
-  const QString numero = QString::number(fila + 1);
-  Nombrar(Hijo<QWidget>(lienzo, QStringLiteral("LBNombre") + QString::number(fila)),
-          etiqueta.isEmpty() ? QStringLiteral("Fila %1 vacía").arg(numero) : etiqueta);
-  Nombrar(Hijo<QLineEdit>(lienzo, NombrePrecio(fila)),
-          etiqueta.isEmpty() ? QStringLiteral("Fila %1 de la lista, sin producto").arg(numero)
-                             : QStringLiteral("Fila %1: %2").arg(numero, etiqueta),
-          QStringLiteral("Supr quita de la lista el producto de esta fila"));
+// The rows are named by the window they belong to; here they learn what Delete does.
+void Form2::DescribirFila(int fila) {
+  if (auto* precio = Hijo<QLineEdit>(Lienzo(), NombrePrecio(fila))) {
+    precio->setAccessibleDescription(
+        QStringLiteral("Supr quita de la lista el producto de esta fila"));
+  }
 }
 
 void Form2::CrearFila() {
   VentanaPractica::CrearFila();
-  NombrarFila(ContarFilas() - 1);
-}
-
-void Form2::PonerNombre(int fila, const QString& texto) {
-  VentanaPractica::PonerNombre(fila, texto);
-  NombrarFila(fila);
+  DescribirFila(ContarFilas() - 1);
 }
 
 void Form2::Form_KeyDown(int codigo) {

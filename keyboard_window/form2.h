@@ -26,9 +26,8 @@ class Form2 final : public VentanaPractica {
   // Line k of the chooser's last opening offered the product of this shelf slot.
   const std::vector<std::int16_t>& HuecoElegible() const { return huecoElegible_; }
 
-  // The rows tell a screen reader what they hold.
+  // Each new row's price box tells a screen reader what Delete does there.
   void CrearFila() override;
-  void PonerNombre(int fila, const QString& texto) override;
 
  protected:
   void Form_KeyDown(int codigo) override;
@@ -39,7 +38,7 @@ class Form2 final : public VentanaPractica {
   void TBPrecio_KeyDown(int fila);
   int FilaDePrecio(const QObject* objeto) const;
   void NombrarControles();
-  void NombrarFila(int fila);
+  void DescribirFila(int fila);
 
   Elegidor& elegidor_;
   std::vector<std::int16_t> huecoElegible_;

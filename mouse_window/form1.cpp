@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <cmath>
 
+#include "mouse_window/medidas.h"
 #include "mouse_window/pulsables.h"
 #include "mouse_window/twips.h"
 
@@ -10,12 +11,20 @@ namespace tiendal {
 namespace {
 
 constexpr int kIzquierdaEstante = 10000;
-constexpr int kAnchoMarco = 2000;
 constexpr int kAltoMarco = 1300;
 const QColor kAmarillo(255, 255, 0);
 
 QString NombreControl(const char* control, int hueco) {
   return QLatin1String(control) + u'_' + QString::number(hueco);
+}
+
+// A screen reader names the frame after the product it holds; its text line says what it is.
+void NombrarHueco(QWidget* marco, QWidget* texto, int hueco, const QString& producto) {
+  const QString numero = QString::number(hueco + 1);
+  marco->setAccessibleName(
+      producto.isEmpty() ? QStringLiteral("Producto %1 del estante").arg(numero)
+                         : QStringLiteral("Producto %1 del estante: %2").arg(numero, producto));
+  texto->setAccessibleName(QStringLiteral("Nombre y precio del producto %1").arg(numero));
 }
 
 }  // namespace
@@ -69,6 +78,8 @@ Form1::Hueco Form1::CrearHueco(int numero) {
   texto->setContextMenuPolicy(Qt::NoContextMenu);
   texto->setGeometry(RectTwips(0, 940, kAnchoMarco, 360));
 
+  NombrarHueco(marco, texto, numero, QString());
+
   connect(marco, &MarcoPulsable::pulsado, this,
           [this, numero] { Atender([this, numero] { sesion().Picture1_Click(numero); }); });
   connect(texto, &CajaPulsable::pulsada, this,
@@ -79,6 +90,7 @@ Form1::Hueco Form1::CrearHueco(int numero) {
 void Form1::PonerTextoHueco(int hueco, const QString& texto) {
   huecos_[hueco].texto->setText(texto);
   huecos_[hueco].texto->setCursorPosition(0);
+  NombrarHueco(huecos_[hueco].marco, huecos_[hueco].texto, hueco, texto);
 }
 
 void Form1::CargarImagen(int hueco, const QString& ruta) { huecos_[hueco].imagen->Cargar(ruta); }

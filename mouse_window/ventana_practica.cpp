@@ -13,6 +13,7 @@
 
 #include "audio/lectura.h"
 #include "audio/reproductor.h"
+#include "mouse_window/medidas.h"
 #include "mouse_window/mensaje.h"
 #include "mouse_window/pulsables.h"
 #include "mouse_window/teclas.h"
@@ -25,14 +26,6 @@ constexpr int kAnchoCliente = 11880;
 constexpr int kAltoCliente = 7800;
 constexpr int kAnchoFila = 2000;
 constexpr int kAltoFila = 495;
-
-QFont FuenteVentana() {
-  QFont fuente;
-  fuente.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-  fuente.setStyleHint(QFont::SansSerif);
-  fuente.setPointSizeF(9.75);
-  return fuente;
-}
 
 // The figures of the list must line up in columns: a fixed-width face.
 QFont FuentePrecio() {
@@ -108,6 +101,9 @@ void VentanaPractica::CrearControles() {
   text2_->setContextMenuPolicy(Qt::NoContextMenu);
   text2_->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
   text2_->setGeometry(RectTwips(0, 0, 10000, 720));
+  // Tab stops on the box's inner area, and that is what a screen reader announces.
+  for (QWidget* instrucciones : {static_cast<QWidget*>(text2_), text2_->viewport()})
+    instrucciones->setAccessibleName(QStringLiteral("Instrucciones del ejercicio"));
 
   auto* nombre0 = new EtiquetaPulsable(lienzo_);
   nombre0->setObjectName(NombreIndexado("LBNombre", 0));
@@ -119,6 +115,7 @@ void VentanaPractica::CrearControles() {
   precio0->setGeometry(RectTwips(5000, 1100, kAnchoFila, kAltoFila));
   connect(nombre0, &EtiquetaPulsable::pulsada, this, [this, nombre0] { LBNombre_Click(nombre0); });
   filas_.push_back({nombre0, precio0});
+  NombrarFila(0);
 
   lbResultado_ = new EtiquetaPulsable(QStringLiteral("="), lienzo_);
   lbResultado_->setObjectName(QStringLiteral("LBResultado"));
@@ -126,6 +123,7 @@ void VentanaPractica::CrearControles() {
   lbResultado_->setGeometry(RectTwips(3000, 5000, kAnchoFila, kAltoFila));
   tbResultado_ = CrearCaja(lienzo_, QStringLiteral("TBResultado"));
   tbResultado_->setGeometry(RectTwips(5000, 5000, kAnchoFila, kAltoFila));
+  tbResultado_->setAccessibleName(QStringLiteral("Resultado"));
 
   cbCorregir_ = new QPushButton(QStringLiteral("&Corregir"), lienzo_);
   cbCorregir_->setObjectName(QStringLiteral("CBCorregir"));
@@ -283,6 +281,7 @@ void VentanaPractica::CrearFila() {
   fila.nombre->clear();
   fila.precio->clear();
   filas_.push_back(fila);
+  NombrarFila(numero);
 }
 
 VentanaPractica::Fila VentanaPractica::NuevaFila() {
@@ -329,7 +328,22 @@ void VentanaPractica::MostrarFila(int fila, int arriba, int izquierdaNombre, int
 }
 
 void VentanaPractica::PonerNombre(int fila, const QString& texto) {
-  if (fila >= 0 && fila < ContarFilas()) filas_[fila].nombre->setText(texto);
+  if (fila < 0 || fila >= ContarFilas()) return;
+  filas_[fila].nombre->setText(texto);
+  NombrarFila(fila);
+}
+
+// A row's price box is named after what its label shows, so that a screen reader reads the
+// name and the price together.
+void VentanaPractica::NombrarFila(int fila) {
+  QString etiqueta = Nombre(fila).trimmed();
+  while (etiqueta.endsWith(u':') || etiqueta.endsWith(u'=')) etiqueta.chop(1);
+  const QString numero = QString::number(fila + 1);
+  filas_[fila].nombre->setAccessibleName(
+      etiqueta.isEmpty() ? QStringLiteral("Fila %1 vacía").arg(numero) : etiqueta);
+  filas_[fila].precio->setAccessibleName(
+      etiqueta.isEmpty() ? QStringLiteral("Fila %1 de la lista, sin producto").arg(numero)
+                         : QStringLiteral("Fila %1: %2").arg(numero, etiqueta));
 }
 
 QString VentanaPractica::Nombre(int fila) const {

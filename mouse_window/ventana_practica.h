@@ -39,7 +39,7 @@ struct Diseno {
 };
 
 // The part that Form1 and Form2 share: a main window titled "Tiendal", client area 11880 x 7800
-// twips, Arial 9.75, with
+// twips, Arial 9.75 (FuenteVentana), with
 //   - the controls Text2, the list rows LBNombre<r>/TBPrecio<r>, LBResultado, TBResultado,
 //     CBCorregir and CBNuevo at their designed places (object names as written here);
 //   - the menu MnuOpc "&Opciones" with MnuOpcVal, MnuOpcMos, MnuOpcVer, MnuOpcAyu (F1) and
@@ -149,6 +149,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   void CrearMenu();
   Fila NuevaFila();
   QWidget* ControlDeOrden(Control control, int fila) const;
+  void NombrarFila(int fila);
   bool EsPrimeraEntrega(const QObject* objeto) const;
   void Terminar();
 

@@ -10,10 +10,11 @@ paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libgl-dev fo
 if [[ "${1:-}" == "--tests" ]]; then
   paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
   # The menu entry, AppStream data and licences are validated; the Debian package is built and
-  # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server; the
-  # icon's PNG sizes are rendered from its SVG.
+  # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server, and a
+  # screen reader's view of it is walked over the accessibility bus; the icon's PNG sizes are
+  # rendered from its SVG.
   paquetes+=(desktop-file-utils appstream reuse lintian dpkg-dev fakeroot file xvfb xauth xdotool
-    librsvg2-bin)
+    at-spi2-core python3-pyatspi dbus librsvg2-bin)
 fi
 
 faltan=()

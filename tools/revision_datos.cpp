@@ -2,13 +2,17 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
+#include <cmath>
 
 #include "core/catalogo.h"
 #include "core/numeros.h"
 #include "core/practica.h"
 #include "core/rutas.h"
+#include "mouse_window/medidas.h"
+#include "mouse_window/twips.h"
 
 namespace tiendal {
 
@@ -44,9 +48,16 @@ bool EsLineaPropia(QStringView linea, const QString& nombre) {
   return false;
 }
 
+// A line of the prices file as a warning quotes it: a very long one is cut.
+QString Cita(QStringView linea) {
+  constexpr qsizetype kLargo = 60;
+  return linea.size() <= kLargo ? linea.toString()
+                                : linea.first(kLargo).toString() + QStringLiteral("…");
+}
+
 void AvisarApariciones(const QStringList& productos, const QString& texto,
-                       const std::vector<float>& precios, QStringList& avisos) {
-  const auto apariciones = PrimerasApariciones(productos, texto);
+                       const std::vector<qsizetype>& apariciones, const std::vector<float>& precios,
+                       QStringList& avisos) {
   for (qsizetype k = 0; k < productos.size(); ++k) {
     const qsizetype pos = apariciones[static_cast<size_t>(k)];
     const QString precio = FormatoPrecio(precios[static_cast<size_t>(k)]);
@@ -64,6 +75,60 @@ void AvisarApariciones(const QStringList& productos, const QString& texto,
                   "«%1» aparece antes dentro de la línea «%2» de precios.txt y lee "
                   "el precio %3")
                   .arg(productos[k], linea.toString(), precio);
+  }
+}
+
+// The price is read after the first "|" that follows the first character of the name's first
+// occurrence, or from the start of the text when no "|" follows.
+void AvisarPrecios(const QStringList& productos, const QString& texto,
+                   const std::vector<qsizetype>& apariciones, const std::vector<float>& precios,
+                   QStringList& avisos) {
+  for (qsizetype k = 0; k < productos.size(); ++k) {
+    const qsizetype pos = apariciones[static_cast<size_t>(k)];
+    const QString& nombre = productos[k];
+    if (pos >= 0 && nombre.indexOf(u'|', 1) >= 0) {
+      avisos << QStringLiteral("el nombre «%1» lleva «|» y su precio se lee tras esa barra: %2")
+                    .arg(nombre, FormatoPrecio(precios[static_cast<size_t>(k)]));
+      continue;
+    }
+    const qsizetype barra = texto.indexOf(u'|', pos < 0 ? 0 : pos + 1);
+    const qsizetype inicio = barra < 0 ? 0 : barra + 1;
+    qsizetype inicioLinea = 0;
+    const QString linea = Cita(LineaDe(texto, barra < 0 ? 0 : barra, inicioLinea));
+    const QStringView numero = QStringView(texto).sliced(inicio);
+    if (!EmpiezaPorNumero(numero)) {
+      avisos << QStringLiteral(
+                    "el precio de «%1» no tiene número en la línea «%2» de precios.txt: "
+                    "cuenta como 0")
+                    .arg(nombre, linea);
+      continue;
+    }
+    const double leido = LeerNumero(numero);
+    if (leido != 0.0 && ASimple(leido) == 0.0f) {
+      avisos << QStringLiteral(
+                    "el precio de «%1» en la línea «%2» de precios.txt no cabe en precisión "
+                    "simple: cuenta como 0")
+                    .arg(nombre, linea);
+    }
+  }
+}
+
+// The text line under a shelf picture, in the window's font, with whole values off and on.
+void AvisarAnchos(const QStringList& productos, const std::vector<float>& precios,
+                  const std::vector<float>& preciosEnteros, QStringList& avisos) {
+  const QFontMetricsF medida(FuenteVentana());
+  const int marco = Pixeles(kAnchoMarco);
+  for (qsizetype k = 0; k < productos.size(); ++k) {
+    const auto i = static_cast<size_t>(k);
+    for (const float precio : {precios[i], preciosEnteros[i]}) {
+      const QString texto = TextoEstante(productos[k], precio);
+      const double ancho = medida.horizontalAdvance(texto);
+      if (ancho <= marco) continue;
+      avisos << QStringLiteral(
+                    "«%1» no cabe en su marco del estante: mide %2 píxeles y el marco %3")
+                    .arg(texto, QString::number(std::ceil(ancho)), QString::number(marco));
+      break;
+    }
   }
 }
 
@@ -119,7 +184,10 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
     revision.filas.push_back(fila);
   }
 
-  AvisarApariciones(productos, *texto, precios, revision.avisos);
+  const auto apariciones = PrimerasApariciones(productos, *texto);
+  AvisarApariciones(productos, *texto, apariciones, precios, revision.avisos);
+  AvisarPrecios(productos, *texto, apariciones, precios, revision.avisos);
+  AvisarAnchos(productos, precios, preciosEnteros, revision.avisos);
   for (const FilaRevision& fila : revision.filas) {
     if (fila.tamano == QStringLiteral("ilegible")) {
       revision.avisos << QStringLiteral("la imagen %1 no se puede leer como imagen")

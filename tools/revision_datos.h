@@ -33,7 +33,8 @@ struct RevisionDatos {
 QStringList SonidosFijos();
 
 // Reads a data folder (the one that holds imágenes/, precios.txt and Sonidos/) with the
-// program's own catalogue scan and prices reading.
+// program's own catalogue scan and prices reading. Needs a QGuiApplication: the shelf texts are
+// measured in the window's font.
 RevisionDatos RevisarDatos(const QString& carpeta);
 
 // A header line, one tab-separated line per product, then one "aviso: " line per warning.

@@ -1,7 +1,7 @@
 // tiendal-datos CARPETA: shows what Tiendal would make of a data folder (see README.md).
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include "tools/revision_datos.h"
@@ -22,7 +22,9 @@ const char kAyuda[] =
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // Fonts are measured, nothing is shown: no display is needed.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   QTextStream error(stderr);
   QTextStream salida(stdout);
   QCommandLineParser analizador;

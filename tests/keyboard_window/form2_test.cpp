@@ -295,6 +295,15 @@ TEST_F(Form2Prueba, CadaControlQueTomaElFocoTieneNombreParaElLectorDePantalla) {
   // List1, OKButton and CancelButton; Text2, six price boxes, TBResultado and two buttons.
   EXPECT_EQ(nombres.size(), 13);
   EXPECT_FALSE(nombres.contains(QString()));
+
+  // The instructions box has no caret, yet shows when it has the focus.
+  auto* instrucciones = ventana->findChild<QWidget*>("Text2");
+  QApplication::setActiveWindow(ventana.get());
+  ventana->findChild<QWidget*>("TBResultado")->setFocus();
+  const QImage sinFoco = instrucciones->grab().toImage();
+  instrucciones->setFocus();
+  ASSERT_TRUE(instrucciones->hasFocus());
+  EXPECT_NE(instrucciones->grab().toImage(), sinFoco);
 }
 
 // The program on the test folder, both windows with fakes, Form2 with the test's chooser.

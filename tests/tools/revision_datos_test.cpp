@@ -112,7 +112,25 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   Caso{"MenosDeSeis", [](const CarpetaDatos& d) {
     QFile::remove(d.Ruta("imágenes/plátano.jpg"));
     QFile::remove(d.Ruta("imágenes/piña.jpg"));
-  }, "brócoli\tbrócoli.jpg\t40x30\t1,49\t1\tsí", {"hay 4 productos"}}),
+  }, "brócoli\tbrócoli.jpg\t40x30\t1,49\t1\tsí", {"hay 4 productos"}},
+  Caso{"PrecioSinNumero", [](const CarpetaDatos& d) {
+    d.Precios(QStringList{"piña| dos"} + kSeis);
+  }, "piña\tpiña.jpg\t40x30\t0\t1\tsí", {"«piña» no tiene número en la línea «piña| dos»"}},
+  // Read as a double, 1e39 is a number; single precision cannot hold it.
+  Caso{"PrecioFueraDePrecisionSimple", [](const CarpetaDatos& d) {
+    d.Precios(QStringList{"jamón|1e39"} + kSeis);
+  }, "jamón\tjamón.jpg\t40x30\t0\t1\tsí", {"«jamón» en la línea «jamón|1e39» de precios.txt no cabe"}},
+  // The price is read after the name's own bar: "ajo|1.5" has no number.
+  Caso{"BarraEnElNombre", [](const CarpetaDatos& d) {
+    QFile::copy(d.Ruta("imágenes/piña.jpg"), d.Ruta("imágenes/pan|ajo.jpg"));
+    d.Escribir("Sonidos/pan|ajo.wav", "RIFF");
+    d.Precios(kSeis + QStringList{"pan|ajo|1.5"});
+  }, "pan|ajo\tpan|ajo.jpg\t40x30\t0\t1\tsí", {"«pan|ajo» lleva «|» y su precio se lee tras esa barra: 0"}},
+  Caso{"TextoMasAnchoQueSuMarcoDelEstante", [](const CarpetaDatos& d) {
+    d.Producto("tarta de chocolate con nata|12.50");
+    d.Precios(kSeis + QStringList{"tarta de chocolate con nata|12.50"});
+  }, "tarta de chocolate con nata\ttarta de chocolate con nata.jpg\t40x30\t12,5\t12\tsí",
+     {"«tarta de chocolate con nata  12,5» no cabe en su marco del estante"}}),
   [](const auto& caso) { return std::string(caso.param.nombre); });
 // clang-format on
 

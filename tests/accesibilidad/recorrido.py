@@ -1,0 +1,267 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Tiendal developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Walks every Tab stop of Tiendal as a screen reader sees them, over the AT-SPI bus.
+
+recorrido.py TIENDAL DATOS
+
+Run inside a private D-Bus session (dbus-run-session). Starts a private X server, the
+accessibility bus and the program (a copy of TIENDAL beside a copy of the folder DATOS), then
+presses Tab through a whole cycle of Form1, of Form2 (reached through the options menu) and
+of the product chooser (the Applications key), and requires on each stop a non-empty Spanish
+name and the focused state. Exit status 0 when every stop passes, 1 otherwise, 77 when a tool
+it needs is missing.
+"""
+
+import importlib.util
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+LIMITE_TOTAL = 150  # seconds for the whole walk; then everything started here is ended
+ESPERA = 15  # seconds for one thing to show on the bus
+MAX_PARADAS = 40
+
+# Names Qt gives on its own, in English, to what the program left unnamed.
+INGLES = {"filler", "text", "panel", "frame", "vertical", "horizontal", "scroll", "bar",
+          "line", "page", "up", "down", "left", "right", "position", "ok", "cancel", "list"}
+
+procesos = []
+fallos = []
+
+
+def Empezar(orden, **opciones):
+    proceso = subprocess.Popen(orden, start_new_session=True, **opciones)
+    procesos.append(proceso)
+    return proceso
+
+
+def Terminar():
+    for proceso in reversed(procesos):
+        if proceso.poll() is not None:
+            continue
+        try:
+            os.killpg(proceso.pid, signal.SIGTERM)
+            proceso.wait(5)
+        except (ProcessLookupError, subprocess.TimeoutExpired):
+            try:
+                os.killpg(proceso.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            proceso.wait()
+
+
+def AlAgotarseElTiempo(*_):
+    raise TimeoutError(f"el recorrido no acabó en {LIMITE_TOTAL} s")
+
+
+def Esperar(condicion, que):
+    limite = time.monotonic() + ESPERA
+    while time.monotonic() < limite:
+        resultado = condicion()
+        if resultado:
+            return resultado
+        time.sleep(0.05)
+    raise TimeoutError(f"no aparece {que}")
+
+
+def ServidorX():
+    lectura, escritura = os.pipe()
+    Empezar(["Xvfb", "-displayfd", str(escritura), "-screen", "0", "1280x800x24",
+             "-nolisten", "tcp"], pass_fds=(escritura,), stderr=subprocess.DEVNULL)
+    os.close(escritura)
+    with os.fdopen(lectura) as numero:
+        pantalla = numero.readline().strip()
+    if not pantalla:
+        raise RuntimeError("Xvfb no ha dado una pantalla")
+    return ":" + pantalla
+
+
+def Tecla(*teclas):
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *teclas], check=True, timeout=10)
+
+
+def EnfocarVentana():
+    ventanas = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Tiendal$"],
+                              capture_output=True, text=True, timeout=10).stdout.split()
+    if not ventanas:
+        raise RuntimeError("no hay ventana Tiendal en la pantalla")
+    subprocess.run(["xdotool", "windowfocus", "--sync", ventanas[-1]], check=True, timeout=10)
+
+
+def Hijos(objeto):
+    objeto.clearCache()
+    return [h for h in (objeto.getChildAtIndex(i) for i in range(objeto.childCount)) if h]
+
+
+def Programa(pyatspi):
+    escritorio = pyatspi.Registry.getDesktop(0)
+    for aplicacion in Hijos(escritorio):
+        if aplicacion.name == "tiendal":
+            return aplicacion
+    return None
+
+
+def Ventana(aplicacion, pyatspi, papel):
+    for ventana in Hijos(aplicacion):
+        estado = ventana.getState()
+        if ventana.getRole() == papel and estado.contains(pyatspi.STATE_SHOWING):
+            return ventana
+    return None
+
+
+def Enfocado(ventana, pyatspi):
+    """The deepest showing object with the focused state: what a reader announces."""
+    hallado = None
+    pendientes = [ventana]
+    while pendientes:
+        objeto = pendientes.pop()
+        estado = objeto.getState()
+        if not estado.contains(pyatspi.STATE_SHOWING):
+            continue
+        if estado.contains(pyatspi.STATE_FOCUSED):
+            hallado = objeto
+            pendientes = []
+        pendientes.extend(Hijos(objeto))
+    return hallado
+
+
+def Clave(objeto):
+    """Where the object stands in the tree, as child indices: the same stop gives the same key."""
+    clave = []
+    while objeto is not None and objeto.getIndexInParent() >= 0:
+        clave.append(objeto.getIndexInParent())
+        objeto = objeto.parent
+    return tuple(reversed(clave))
+
+
+def EsEspanol(nombre):
+    palabras = "".join(c if c.isalpha() else " " for c in nombre.lower()).split()
+    return bool(palabras) and not all(p in INGLES for p in palabras)
+
+
+def Recorrer(que, ventana, pyatspi):
+    """Tab through one whole cycle of `ventana`, back to where it started; returns the stops."""
+
+    def Siguiente(anterior):
+        enfocado = Enfocado(ventana, pyatspi)
+        return enfocado if enfocado is not None and Clave(enfocado) != anterior else None
+
+    actual = Esperar(lambda: Enfocado(ventana, pyatspi), f"el foco en {que}")
+    primera = Clave(actual)
+    paradas = 0
+    while True:
+        nombre = actual.name.strip()
+        papel = actual.getRoleName()
+        print(f"{que}: {papel} «{nombre}»")
+        if not EsEspanol(nombre):
+            fallos.append(f"{que}: la parada {papel} {Clave(actual)} no tiene nombre en español "
+                          f"({nombre!r})")
+        paradas += 1
+        if paradas > MAX_PARADAS:
+            fallos.append(f"{que}: Tab no vuelve a la primera parada en {MAX_PARADAS} pulsaciones")
+            break
+        anterior = Clave(actual)
+        Tecla("Tab")
+        actual = Esperar(lambda: Siguiente(anterior), f"la parada que sigue a {anterior} en {que}")
+        if Clave(actual) == primera:
+            break
+    return paradas
+
+
+def Recorrido(programa, datos):
+    import pyatspi  # only now: it reads the display and the session bus on import
+
+    carpeta = tempfile.mkdtemp(prefix="tiendal-accesibilidad-")
+    try:
+        for nombre in os.listdir(datos):
+            origen = os.path.join(datos, nombre)
+            destino = os.path.join(carpeta, nombre)
+            if os.path.isdir(origen):
+                shutil.copytree(origen, destino)
+            else:
+                shutil.copy(origen, destino)
+        shutil.copy(programa, carpeta)
+        entorno = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                       SDL_AUDIODRIVER="dummy")
+        Empezar([os.path.join(carpeta, os.path.basename(programa))], env=entorno)
+
+        aplicacion = Esperar(lambda: Programa(pyatspi), "el programa en el bus de accesibilidad")
+        form1 = Esperar(lambda: Ventana(aplicacion, pyatspi, pyatspi.ROLE_FRAME), "Form1")
+        EnfocarVentana()
+        print("Form1:", Recorrer("Form1", form1, pyatspi), "paradas")
+
+        # Options menu, then V: "Valores enteros" and the version item share the access key, so
+        # the first V moves on to the second; Enter takes it.
+        def Elemento():
+            enfocado = Enfocado(form1, pyatspi)
+            menu = enfocado is not None and enfocado.getRole() == pyatspi.ROLE_MENU_ITEM
+            return enfocado.name if menu else None
+
+        Tecla("alt+o")
+        Esperar(Elemento, "el menú Opciones abierto")
+        Tecla("v")
+        Esperar(lambda: Elemento() == "Versión para sólo teclado", "la versión elegida en el menú")
+        Tecla("Return")
+        nombreForm1 = form1.name
+
+        def Form2():
+            ventana = Ventana(aplicacion, pyatspi, pyatspi.ROLE_FRAME)
+            return ventana if ventana is not None and ventana.name != nombreForm1 else None
+
+        form2 = Esperar(Form2, "Form2")
+        EnfocarVentana()
+        print("Form2:", Recorrer("Form2", form2, pyatspi), "paradas")
+
+        Tecla("Menu")
+        dialogo = Esperar(lambda: Ventana(aplicacion, pyatspi, pyatspi.ROLE_DIALOG),
+                          "el elegidor")
+        print("elegidor:", Recorrer("elegidor", dialogo, pyatspi), "paradas")
+        Tecla("Escape")
+        Esperar(lambda: Ventana(aplicacion, pyatspi, pyatspi.ROLE_DIALOG) is None,
+                "el elegidor cerrado")
+
+        if os.path.exists(os.path.join(carpeta, "Tiendal.ini")):
+            fallos.append("el recorrido ha cambiado una opción: Tiendal.ini escrito")
+    finally:
+        Terminar()
+        shutil.rmtree(carpeta, ignore_errors=True)
+
+
+def main():
+    if len(sys.argv) != 3:
+        print("uso: recorrido.py TIENDAL DATOS", file=sys.stderr)
+        return 2
+    faltan = [h for h in ("Xvfb", "xdotool", "/usr/libexec/at-spi-bus-launcher")
+              if shutil.which(h) is None]
+    if importlib.util.find_spec("pyatspi") is None:
+        faltan.append("python3-pyatspi")
+    if "DBUS_SESSION_BUS_ADDRESS" not in os.environ:
+        faltan.append("una sesión de D-Bus propia (dbus-run-session)")
+    if faltan:
+        print("falta:", ", ".join(faltan), file=sys.stderr)
+        return 77
+
+    signal.signal(signal.SIGALRM, AlAgotarseElTiempo)
+    signal.alarm(LIMITE_TOTAL)
+    try:
+        os.environ["DISPLAY"] = ServidorX()
+        os.environ.pop("WAYLAND_DISPLAY", None)
+        Empezar(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        Recorrido(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]))
+    except (TimeoutError, RuntimeError, subprocess.SubprocessError) as error:
+        fallos.append(str(error))
+    finally:
+        signal.alarm(0)
+        Terminar()
+    for fallo in fallos:
+        print("FALLO:", fallo, file=sys.stderr)
+    return 1 if fallos else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
