@@ -5,7 +5,7 @@
 #include <chrono>
 #include <memory>
 
-#include "audio/reproductor.h"
+#include "core/reproductor.h"
 
 namespace tiendal {
 

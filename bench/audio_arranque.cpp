@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "audio/reproductor_sdl.h"
-#include "audio/sonido.h"
+#include "core/sonido.h"
 #include "tono_wav.h"
 
 namespace tiendal {

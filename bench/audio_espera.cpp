@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "audio/reproductor_sdl.h"
-#include "audio/sonido.h"
+#include "core/sonido.h"
 #include "tono_wav.h"
 
 namespace tiendal {

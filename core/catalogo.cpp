@@ -21,6 +21,10 @@ QStringList ListarImagenes(const QString& carpetaImagenes) {
 
 QString NombreProducto(const QString& imagen) { return imagen.chopped(4); }
 
+QString SonidoProducto(const QString& imagen) {
+  return imagen.left(std::max<qsizetype>(imagen.size() - 3, 0)) + QStringLiteral("wav");
+}
+
 namespace {
 
 // Decoded into a buffer with room for one more line end, which the last line may need.

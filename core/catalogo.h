@@ -15,6 +15,10 @@ QStringList ListarImagenes(const QString& carpetaImagenes);
 // The product name of a picture: its file name less the last four characters.
 QString NombreProducto(const QString& imagen);
 
+// The sound that names a product: its picture's file name with "wav" for the last three
+// characters.
+QString SonidoProducto(const QString& imagen);
+
 // Reads the prices file and joins its lines, each followed by CR LF. A line ends at CR LF, LF
 // or CR. Bytes are Windows-1252, unless they form valid UTF-8 with some non-ASCII character (or
 // a byte-order mark), as files edited on Linux do. Empty when the file cannot be opened.

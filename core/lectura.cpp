@@ -1,9 +1,10 @@
-#include "audio/lectura.h"
+#include "core/lectura.h"
 
 #include <algorithm>
 
-#include "audio/sonido.h"
+#include "core/catalogo.h"
 #include "core/practica.h"
+#include "core/sonido.h"
 #include "core/vista.h"
 
 namespace tiendal {
@@ -24,13 +25,11 @@ QString SonidoDeCaracter(const QString& caracter) {
   return QStringLiteral("coma.wav");
 }
 
-// The product sound of a shelf place: its picture's name with "wav" for the last three
-// characters. Empty while the place holds no catalogue product.
+// The product sound of a shelf place; empty while the place holds no catalogue product.
 QString SonidoDeHueco(const Practica& practica, int hueco) {
   const int producto = practica.ProductoHueco[hueco];
   if (producto < 1 || producto > practica.Imagenes.size()) return {};
-  const QString& imagen = practica.ImagenDeHueco(hueco);
-  return imagen.left(std::max<qsizetype>(imagen.size() - 3, 0)) + QStringLiteral("wav");
+  return SonidoProducto(practica.ImagenDeHueco(hueco));
 }
 
 }  // namespace
@@ -83,7 +82,7 @@ void LeerProductos(Practica& practica, Sonido& sonido, EsperaProducto espera) {
   }
 }
 
-bool Form_KeyDown(int codigo, Practica& practica, const Vista& vista, int cursorResultado,
+bool AtenderTecla(int codigo, Practica& practica, const Vista& vista, int cursorResultado,
                   Sonido& sonido, EsperaProducto espera) {
   switch (codigo) {
     case kTeclaF3:

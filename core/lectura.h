@@ -1,5 +1,5 @@
-#ifndef TIENDAL_AUDIO_LECTURA_H
-#define TIENDAL_AUDIO_LECTURA_H
+#ifndef TIENDAL_CORE_LECTURA_H
+#define TIENDAL_CORE_LECTURA_H
 
 namespace tiendal {
 
@@ -33,7 +33,7 @@ void LeerProductos(Practica& practica, Sonido& sonido,
                    EsperaProducto espera = EsperaProducto::HastaParar);
 
 // F2, F3 and Ctrl; every other code does nothing. Returns whether the key was one of them.
-bool Form_KeyDown(int codigo, Practica& practica, const Vista& vista, int cursorResultado,
+bool AtenderTecla(int codigo, Practica& practica, const Vista& vista, int cursorResultado,
                   Sonido& sonido, EsperaProducto espera = EsperaProducto::HastaParar);
 
 }  // namespace tiendal

@@ -1,4 +1,4 @@
-#include "audio/sonido.h"
+#include "core/sonido.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,24 +6,10 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "audio/reproductor.h"
+#include "core/en_curso.h"
+#include "core/reproductor.h"
 
 namespace tiendal {
-namespace {
-
-// Counts the waits in progress for as long as one lasts.
-class Espera final {
- public:
-  explicit Espera(int& esperas) : esperas_(esperas) { ++esperas_; }
-  ~Espera() { --esperas_; }
-  Espera(const Espera&) = delete;
-  Espera& operator=(const Espera&) = delete;
-
- private:
-  int& esperas_;
-};
-
-}  // namespace
 
 Sonido::Sonido(Reproductor& reproductor, QString carpetaSonidos,
                std::function<void()> atenderEventos)
@@ -56,7 +42,7 @@ void Sonido::AtenderEventos() {
 }
 
 bool Sonido::EsperarSonido(const std::function<bool()>& detener) {
-  const Espera espera(esperas_);
+  const EnCurso espera(esperas_);
   for (;;) {
     if (cerrado_) return true;
     if (!reproductor_.Ocupado()) return false;
@@ -67,7 +53,7 @@ bool Sonido::EsperarSonido(const std::function<bool()>& detener) {
 }
 
 bool Sonido::EsperarPosicion(const std::function<bool()>& detener) {
-  const Espera espera(esperas_);
+  const EnCurso espera(esperas_);
   while (!(reproductor_.Posicion() > 0)) {
     if (cerrado_) return true;
     if (!reproductor_.Ocupado()) return false;

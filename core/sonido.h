@@ -1,5 +1,5 @@
-#ifndef TIENDAL_AUDIO_SONIDO_H
-#define TIENDAL_AUDIO_SONIDO_H
+#ifndef TIENDAL_CORE_SONIDO_H
+#define TIENDAL_CORE_SONIDO_H
 
 #include <QString>
 #include <functional>

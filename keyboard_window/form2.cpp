@@ -9,10 +9,10 @@
 #include <QStringList>
 #include <QTextEdit>
 
-#include "audio/lectura.h"
+#include "core/lectura.h"
 #include "core/numeros.h"
 #include "core/practica.h"
-#include "mouse_window/teclas.h"
+#include "window_base/teclas.h"
 
 namespace tiendal {
 namespace {

@@ -3,8 +3,8 @@
 #include <QPalette>
 #include <cmath>
 
-#include "mouse_window/pulsables.h"
-#include "mouse_window/twips.h"
+#include "window_base/pulsables.h"
+#include "window_base/twips.h"
 
 namespace tiendal {
 namespace {

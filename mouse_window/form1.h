@@ -5,7 +5,7 @@
 
 #include "core/practica.h"
 #include "mouse_window/imagen_estante.h"
-#include "mouse_window/ventana_practica.h"
+#include "window_base/ventana_practica.h"
 
 namespace tiendal {
 

@@ -1,4 +1,4 @@
-#include "mouse_window/mensaje.h"
+#include "window_base/mensaje.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "mouse_window/pulsables.h"
+#include "window_base/pulsables.h"
 
 #include <QMouseEvent>
 

@@ -1,9 +1,9 @@
-#ifndef TIENDAL_MOUSE_WINDOW_TECLAS_H
-#define TIENDAL_MOUSE_WINDOW_TECLAS_H
+#ifndef TIENDAL_WINDOW_BASE_TECLAS_H
+#define TIENDAL_WINDOW_BASE_TECLAS_H
 
 #include <QtCore/qnamespace.h>
 
-#include "audio/lectura.h"
+#include "core/lectura.h"
 
 namespace tiendal {
 

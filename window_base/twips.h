@@ -1,5 +1,5 @@
-#ifndef TIENDAL_MOUSE_WINDOW_TWIPS_H
-#define TIENDAL_MOUSE_WINDOW_TWIPS_H
+#ifndef TIENDAL_WINDOW_BASE_TWIPS_H
+#define TIENDAL_WINDOW_BASE_TWIPS_H
 
 #include <QRect>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "mouse_window/ventana_practica.h"
+#include "window_base/ventana_practica.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,12 +11,12 @@
 #include <QTextEdit>
 #include <utility>
 
-#include "audio/lectura.h"
-#include "audio/reproductor.h"
-#include "mouse_window/mensaje.h"
-#include "mouse_window/pulsables.h"
-#include "mouse_window/teclas.h"
-#include "mouse_window/twips.h"
+#include "core/lectura.h"
+#include "core/reproductor.h"
+#include "window_base/mensaje.h"
+#include "window_base/pulsables.h"
+#include "window_base/teclas.h"
+#include "window_base/twips.h"
 
 namespace tiendal {
 namespace {

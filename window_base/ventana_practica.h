@@ -1,5 +1,5 @@
-#ifndef TIENDAL_MOUSE_WINDOW_VENTANA_PRACTICA_H
-#define TIENDAL_MOUSE_WINDOW_VENTANA_PRACTICA_H
+#ifndef TIENDAL_WINDOW_BASE_VENTANA_PRACTICA_H
+#define TIENDAL_WINDOW_BASE_VENTANA_PRACTICA_H
 
 #include <QMainWindow>
 #include <QString>
@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "audio/reproductor.h"
-#include "audio/sonido.h"
+#include "core/reproductor.h"
+#include "core/sonido.h"
 #include "core/aleatorio.h"
 #include "core/sesion.h"
 #include "core/vista.h"

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "audio/sonido.h"
+#include "core/sonido.h"
 
 namespace tiendal {
 namespace {

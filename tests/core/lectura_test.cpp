@@ -1,4 +1,4 @@
-#include "audio/lectura.h"
+#include "core/lectura.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <tuple>
 
-#include "audio/reproductor.h"
-#include "audio/sonido.h"
+#include "core/reproductor.h"
+#include "core/sonido.h"
 #include "tests/core/vista_falsa.h"
 
 namespace tiendal {
@@ -75,7 +75,7 @@ class BancoLectura final : public Reproductor {
     practica.MaxFilas = static_cast<int>(precios.size());
     cursor = cursorResultado;
   }
-  void Tecla(int codigo) { Form_KeyDown(codigo, practica, vista, cursor, sonido, espera); }
+  void Tecla(int codigo) { AtenderTecla(codigo, practica, vista, cursor, sonido, espera); }
 
   QStringList abiertos;
   QHash<QString, int> durante;  // what to do at the first pass while a sound plays

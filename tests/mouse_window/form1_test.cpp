@@ -19,9 +19,9 @@
 #include <deque>
 #include <memory>
 
-#include "audio/reproductor.h"
+#include "core/reproductor.h"
 #include "core/aleatorio.h"
-#include "mouse_window/twips.h"
+#include "window_base/twips.h"
 #include "tests/mouse_window/jpeg_exif.h"
 
 inline void PrintTo(const QString& texto, std::ostream* os) {

@@ -26,7 +26,7 @@
 
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
-#include "audio/sonido.h"
+#include "core/sonido.h"
 #include "carpeta.h"
 #include "core/aleatorio.h"
 #include "core/numeros.h"
