@@ -3,26 +3,20 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStringList>
 #include <QTextEdit>
 
 #include "core/lectura.h"
 #include "core/numeros.h"
 #include "core/practica.h"
+#include "window_base/ayuda.h"
 #include "window_base/teclas.h"
 
 namespace tiendal {
 namespace {
-
-QString NombrePrecio(int fila) { return QStringLiteral("TBPrecio") + QString::number(fila); }
-
-template <typename T>
-T* Hijo(const QWidget* lienzo, const QString& nombre) {
-  return lienzo->findChild<T*>(nombre, Qt::FindDirectChildrenOnly);
-}
 
 void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion = {}) {
   if (control == nullptr) return;
@@ -35,7 +29,7 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
 Form2::Form2(QString carpetaPrograma, Piezas piezas, Elegidor& elegidor, QWidget* padre)
     : VentanaPractica(
           std::move(carpetaPrograma), std::move(piezas),
-          Diseno{Estante::Oculto, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()},
+          Diseno{nullptr, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()},
           padre),
       elegidor_(elegidor) {
   setObjectName(QStringLiteral("Form2"));
@@ -43,17 +37,9 @@ Form2::Form2(QString carpetaPrograma, Piezas piezas, Elegidor& elegidor, QWidget
 }
 
 QString Form2::TextoAyuda() {
-  return QStringList{
+  return tiendal::TextoAyuda(
       QStringLiteral("Pulse la tecla aplicaciones para ir agregando los productos necesarios a "
-                     "la lista. "),
-      QStringLiteral("A continuación realice las operaciones matemáticas necesarias e introduzca "
-                     "el resultado."),
-      QStringLiteral("Pulse el botón corregir para comprobar si el resultado es correcto, y el "
-                     "botón Nuevo ejercicio para comenzar otra actividad."),
-      QStringLiteral("Pulsando f2 puede escuchar las cifras de la columna seleccionada en el "
-                     "cuadro del resultado, y pulsando F3 escuchará los productos disponibles."),
-  }
-      .join(QStringLiteral("\r\n"));
+                     "la lista. "));
 }
 
 void Form2::NombrarControles() {
@@ -61,33 +47,28 @@ void Form2::NombrarControles() {
   setAccessibleDescription(
       QStringLiteral("Tecla de aplicaciones: elegir un producto. F2: oír una columna de la "
                      "cuenta. F3: oír los productos. Control: callar. F1: ayuda"));
-  const QWidget* lienzo = Lienzo();
-  Nombrar(Hijo<QTextEdit>(lienzo, QStringLiteral("Text2")),
-          QStringLiteral("Instrucciones del ejercicio"));
-  Nombrar(Hijo<QLineEdit>(lienzo, QStringLiteral("TBResultado")), QStringLiteral("Resultado"),
+  Nombrar(ControlInstrucciones(), QStringLiteral("Instrucciones del ejercicio"));
+  Nombrar(ControlResultado(), QStringLiteral("Resultado"),
           QStringLiteral("Escriba aquí el resultado. F2 lee las cifras de la columna en la que "
                          "está el cursor"));
-  Nombrar(Hijo<QWidget>(lienzo, QStringLiteral("LBResultado")), QStringLiteral("Igual"));
-  Nombrar(Hijo<QPushButton>(lienzo, QStringLiteral("CBCorregir")), QStringLiteral("Corregir"),
+  Nombrar(ControlEtiquetaResultado(), QStringLiteral("Igual"));
+  Nombrar(BotonCorregir(), QStringLiteral("Corregir"),
           QStringLiteral("Comprueba la lista y el resultado. Atajo: Alt+C"));
-  Nombrar(Hijo<QPushButton>(lienzo, QStringLiteral("CBNuevo")), QStringLiteral("Nuevo ejercicio"),
+  Nombrar(BotonNuevo(), QStringLiteral("Nuevo ejercicio"),
           QStringLiteral("Empieza otro ejercicio. Atajo: Alt+N"));
-  if (auto* menu = findChild<QMenu*>(QStringLiteral("MnuOpc"))) {
-    Nombrar(menu, QStringLiteral("Opciones"));
-  }
+  Nombrar(MenuOpciones(), QStringLiteral("Opciones"));
   for (int fila = 0; fila < ContarFilas(); ++fila) NombrarFila(fila);
 }
 
 // A row's price box is named after what its label shows, so that the name and the price are
 // read together.
 void Form2::NombrarFila(int fila) {
-  const QWidget* lienzo = Lienzo();
   QString etiqueta = Nombre(fila).trimmed();
   while (etiqueta.endsWith(u':') || etiqueta.endsWith(u'=')) etiqueta.chop(1);
   const QString numero = QString::number(fila + 1);
-  Nombrar(Hijo<QWidget>(lienzo, QStringLiteral("LBNombre") + QString::number(fila)),
+  Nombrar(ControlNombre(fila),
           etiqueta.isEmpty() ? QStringLiteral("Fila %1 vacía").arg(numero) : etiqueta);
-  Nombrar(Hijo<QLineEdit>(lienzo, NombrePrecio(fila)),
+  Nombrar(ControlPrecio(fila),
           etiqueta.isEmpty() ? QStringLiteral("Fila %1 de la lista, sin producto").arg(numero)
                              : QStringLiteral("Fila %1: %2").arg(numero, etiqueta),
           QStringLiteral("Supr quita de la lista el producto de esta fila"));
@@ -108,8 +89,8 @@ void Form2::Form_KeyDown(int codigo) {
     ElegirProducto();
     return;
   }
-  tiendal::Form_KeyDown(codigo, sesion().practica(), *this, CursorResultado(), sonido(),
-                        EsperaProducto::PorPosicion);
+  AtenderTecla(codigo, sesion().practica(), *this, CursorResultado(), sonido(),
+               EsperaProducto::PorPosicion);
 }
 
 void Form2::ElegirProducto() {
@@ -132,14 +113,14 @@ void Form2::ElegirProducto() {
 
   const int elegido = elegidor_.Seleccionado();
   if (elegido < 0 || elegido >= static_cast<int>(huecoElegible_.size()) || EstaCerrada()) return;
-  sesion().AgregarProducto(huecoElegible_[elegido]);
+  sesion().AgregarDelEstante(huecoElegible_[elegido]);
 }
 
-void Form2::TBPrecio_KeyDown(int fila) { sesion().LBNombre_Click(fila); }
+void Form2::TBPrecio_KeyDown(int fila) { sesion().QuitarFila(fila); }
 
 int Form2::FilaDePrecio(const QObject* objeto) const {
   for (int fila = 0; fila < ContarFilas(); ++fila) {
-    if (Hijo<QLineEdit>(Lienzo(), NombrePrecio(fila)) == objeto) return fila;
+    if (ControlPrecio(fila) == objeto) return fila;
   }
   return -1;
 }

@@ -23,9 +23,6 @@ QString Tamano(const QString& ruta) {
   return QStringLiteral("%1x%2").arg(imagen.width()).arg(imagen.height());
 }
 
-// A product's sound: its picture's name with "wav" for the last three characters.
-QString Sonido(const QString& imagen) { return imagen.chopped(3) + QStringLiteral("wav"); }
-
 // The line of the joined prices text that holds position `pos`, without its CR LF.
 QStringView LineaDe(const QString& texto, qsizetype pos, qsizetype& inicio) {
   inicio = pos == 0 ? 0 : texto.lastIndexOf(u'\n', pos - 1) + 1;
@@ -115,7 +112,7 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
                       Tamano(rutas.Imagen(imagenes[k])),
                       FormatoPrecio(precios[i]),
                       FormatoPrecio(preciosEnteros[i]),
-                      QFileInfo(rutas.Sonidos() + u'/' + Sonido(imagenes[k])).isFile()};
+                      QFileInfo(rutas.Sonidos() + u'/' + SonidoProducto(imagenes[k])).isFile()};
     revision.filas.push_back(fila);
   }
 

@@ -11,8 +11,9 @@
 #include <QTextEdit>
 #include <utility>
 
+#include "core/en_curso.h"
 #include "core/lectura.h"
-#include "core/reproductor.h"
+#include "window_base/medidas.h"
 #include "window_base/mensaje.h"
 #include "window_base/pulsables.h"
 #include "window_base/teclas.h"
@@ -21,10 +22,7 @@
 namespace tiendal {
 namespace {
 
-constexpr int kAnchoCliente = 11880;
-constexpr int kAltoCliente = 7800;
-constexpr int kAnchoFila = 2000;
-constexpr int kAltoFila = 495;
+using namespace medidas;
 
 QFont FuenteVentana() {
   QFont fuente;
@@ -58,18 +56,6 @@ QLineEdit* CrearCaja(QWidget* padre, const QString& nombre) {
   return caja;
 }
 
-// A handler's scope; while any is open the window is not deleted.
-class EnCurso final {
- public:
-  explicit EnCurso(int& contador) : contador_(contador) { ++contador_; }
-  ~EnCurso() { --contador_; }
-  EnCurso(const EnCurso&) = delete;
-  EnCurso& operator=(const EnCurso&) = delete;
-
- private:
-  int& contador_;
-};
-
 }  // namespace
 
 VentanaPractica::VentanaPractica(QString carpetaPrograma, Piezas piezas, Diseno diseno,
@@ -80,7 +66,7 @@ VentanaPractica::VentanaPractica(QString carpetaPrograma, Piezas piezas, Diseno 
       reproductor_(std::move(piezas.reproductor)),
       azar_(std::move(piezas.azar)),
       sonido_(*reproductor_, Rutas{carpeta_}.Sonidos()),
-      sesion_(*this, *azar_, carpeta_, diseno_.estante) {
+      sesion_(*this, diseno_.estante, sonido_, *azar_, carpeta_) {
   setWindowTitle(QStringLiteral("Tiendal"));
   setFont(FuenteVentana());
   CrearControles();
@@ -108,44 +94,46 @@ void VentanaPractica::CrearControles() {
   text2_->setTabChangesFocus(true);
   text2_->setContextMenuPolicy(Qt::NoContextMenu);
   text2_->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-  text2_->setGeometry(RectTwips(0, 0, 10000, 720));
+  text2_->setGeometry(RectTwips(0, 0, kAnchoInstrucciones, kAltoInstrucciones));
 
   auto* nombre0 = new EtiquetaPulsable(lienzo_);
   nombre0->setObjectName(NombreIndexado("LBNombre", 0));
   nombre0->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  nombre0->setGeometry(RectTwips(3000, 1100, kAnchoFila, kAltoFila));
+  nombre0->setGeometry(RectTwips(kIzquierdaNombre, ArribaFila(0), kAnchoFila, kAltoFila));
   auto* precio0 = CrearCaja(lienzo_, NombreIndexado("TBPrecio", 0));
   precio0->setReadOnly(true);
   precio0->setFont(FuentePrecio());
-  precio0->setGeometry(RectTwips(5000, 1100, kAnchoFila, kAltoFila));
+  precio0->setGeometry(RectTwips(kIzquierdaPrecio, ArribaFila(0), kAnchoFila, kAltoFila));
   connect(nombre0, &EtiquetaPulsable::pulsada, this, [this, nombre0] { LBNombre_Click(nombre0); });
   filas_.push_back({nombre0, precio0});
 
   lbResultado_ = new EtiquetaPulsable(QStringLiteral("="), lienzo_);
   lbResultado_->setObjectName(QStringLiteral("LBResultado"));
   lbResultado_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lbResultado_->setGeometry(RectTwips(3000, 5000, kAnchoFila, kAltoFila));
+  lbResultado_->setGeometry(
+      RectTwips(kIzquierdaNombre, kArribaResultadoInicial, kAnchoFila, kAltoFila));
   tbResultado_ = CrearCaja(lienzo_, QStringLiteral("TBResultado"));
-  tbResultado_->setGeometry(RectTwips(5000, 5000, kAnchoFila, kAltoFila));
+  tbResultado_->setGeometry(
+      RectTwips(kIzquierdaPrecio, kArribaResultadoInicial, kAnchoFila, kAltoFila));
 
   cbCorregir_ = new QPushButton(QStringLiteral("&Corregir"), lienzo_);
   cbCorregir_->setObjectName(QStringLiteral("CBCorregir"));
-  cbCorregir_->setGeometry(RectTwips(500, 7300, 4000, 500));
+  cbCorregir_->setGeometry(RectTwips(kIzquierdaCorregir, kArribaBotones, kAnchoBoton, kAltoBoton));
   cbCorregir_->setAutoDefault(true);
   // An access key (Alt+C, Alt+N) clicks its button 100 ms after the key is pressed; a message
   // box or the chooser may have opened by then, and the window takes no input while one is.
   connect(cbCorregir_, &QPushButton::clicked, this, [this] {
     if (QApplication::activeModalWidget() == nullptr) {
-      Atender([this] { sesion_.CBCorregir_Click(); });
+      Atender([this] { sesion_.Corregir(); });
     }
   });
 
   cbNuevo_ = new QPushButton(QStringLiteral("&Nuevo ejercicio"), lienzo_);
   cbNuevo_->setObjectName(QStringLiteral("CBNuevo"));
-  cbNuevo_->setGeometry(RectTwips(5500, 7300, 4000, 500));
+  cbNuevo_->setGeometry(RectTwips(kIzquierdaNuevo, kArribaBotones, kAnchoBoton, kAltoBoton));
   cbNuevo_->setAutoDefault(true);
   connect(cbNuevo_, &QPushButton::clicked, this, [this] {
-    if (QApplication::activeModalWidget() == nullptr) Atender([this] { sesion_.CBNuevo_Click(); });
+    if (QApplication::activeModalWidget() == nullptr) Atender([this] { sesion_.NuevoEjercicio(); });
   });
 }
 
@@ -177,8 +165,8 @@ void VentanaPractica::CrearMenu() {
       accion->setChecked(accion == mnuOpcVal_ ? p.ValoresEnteros : p.MostrarResultado);
     });
   };
-  alternar(mnuOpcVal_, &Sesion::MnuOpcVal_Click);
-  alternar(mnuOpcMos_, &Sesion::MnuOpcMos_Click);
+  alternar(mnuOpcVal_, &Sesion::CambiarValoresEnteros);
+  alternar(mnuOpcMos_, &Sesion::CambiarMostrarResultado);
   connect(mnuOpcVer_, &QAction::triggered, this,
           [this] { Atender([this] { emit cambioDeVersionPedido(); }); });
   connect(mnuOpcAyu_, &QAction::triggered, this,
@@ -200,7 +188,7 @@ void VentanaPractica::PonerOrdenInicial(const std::vector<QWidget*>& delante) {
 
 std::optional<QString> VentanaPractica::Cargar() {
   std::optional<QString> fallo;
-  Atender([this, &fallo] { fallo = sesion_.Form_Load(); });
+  Atender([this, &fallo] { fallo = sesion_.Empezar(); });
   return fallo;
 }
 
@@ -218,7 +206,7 @@ void VentanaPractica::Atender(const std::function<void()>& manejador) {
 }
 
 void VentanaPractica::Form_KeyDown(int codigo) {
-  tiendal::Form_KeyDown(codigo, sesion_.practica(), *this, CursorResultado(), sonido_);
+  AtenderTecla(codigo, sesion_.practica(), *this, CursorResultado(), sonido_);
 }
 
 int VentanaPractica::CursorResultado() const {
@@ -258,7 +246,7 @@ void VentanaPractica::Terminar() {
 void VentanaPractica::LBNombre_Click(const EtiquetaPulsable* nombre) {
   for (int fila = 0; fila < ContarFilas(); ++fila) {
     if (filas_[fila].nombre == nombre) {
-      Atender([this, fila] { sesion_.LBNombre_Click(fila); });
+      Atender([this, fila] { sesion_.QuitarFila(fila); });
       return;
     }
   }
@@ -318,15 +306,25 @@ void VentanaPractica::DestruirFila(int fila) {
   filasSobrantes_.push_back(quitada);
 }
 
-void VentanaPractica::MostrarFila(int fila, int arriba, int izquierdaNombre, int izquierdaPrecio) {
-  if (fila < 0 || fila >= ContarFilas()) return;
-  const Fila& f = filas_[fila];
-  f.nombre->move(Pixeles(izquierdaNombre), Pixeles(arriba));
-  f.precio->move(Pixeles(izquierdaPrecio), Pixeles(arriba));
-  for (QWidget* control : {static_cast<QWidget*>(f.nombre), static_cast<QWidget*>(f.precio)}) {
-    control->setEnabled(true);
-    control->show();
+void VentanaPractica::MostrarFilas() {
+  PonerUltimoEnOrden(text2_);
+  for (int fila = 0; fila < ContarFilas(); ++fila) {
+    const Fila& f = filas_[fila];
+    f.nombre->move(Pixeles(kIzquierdaNombre), Pixeles(ArribaFila(fila)));
+    f.precio->move(Pixeles(kIzquierdaPrecio), Pixeles(ArribaFila(fila)));
+    for (QWidget* control : {static_cast<QWidget*>(f.nombre), static_cast<QWidget*>(f.precio)}) {
+      control->setEnabled(true);
+      control->show();
+    }
+    PonerUltimoEnOrden(f.nombre);
+    PonerUltimoEnOrden(f.precio);
   }
+  // The result row takes the place of the row after the last.
+  const int arriba = Pixeles(ArribaFila(ContarFilas()));
+  lbResultado_->move(lbResultado_->x(), arriba);
+  tbResultado_->move(tbResultado_->x(), arriba);
+  PonerUltimoEnOrden(lbResultado_);
+  PonerUltimoEnOrden(tbResultado_);
 }
 
 void VentanaPractica::PonerNombre(int fila, const QString& texto) {
@@ -349,34 +347,22 @@ void VentanaPractica::EnfocarPrecio(int fila) {
   if (fila >= 0 && fila < ContarFilas()) filas_[fila].precio->setFocus(Qt::OtherFocusReason);
 }
 
-void VentanaPractica::PonerArribaResultado(int arriba) {
-  lbResultado_->move(lbResultado_->x(), Pixeles(arriba));
-  tbResultado_->move(tbResultado_->x(), Pixeles(arriba));
-}
-
 void VentanaPractica::PonerResultado(const QString& texto) { tbResultado_->setText(texto); }
 
 QString VentanaPractica::Resultado() const { return tbResultado_->text(); }
 
-QWidget* VentanaPractica::ControlDeOrden(Control control, int fila) const {
-  switch (control) {
-    case Control::Instrucciones:
-      return text2_;
-    case Control::Nombre:
-      return fila >= 0 && fila < ContarFilas() ? filas_[fila].nombre : nullptr;
-    case Control::Precio:
-      return fila >= 0 && fila < ContarFilas() ? filas_[fila].precio : nullptr;
-    case Control::EtiquetaResultado:
-      return lbResultado_;
-    case Control::Resultado:
-      return tbResultado_;
-  }
-  return nullptr;
+QLabel* VentanaPractica::ControlNombre(int fila) const {
+  return fila >= 0 && fila < ContarFilas() ? filas_[fila].nombre : nullptr;
 }
 
+QLineEdit* VentanaPractica::ControlPrecio(int fila) const {
+  return fila >= 0 && fila < ContarFilas() ? filas_[fila].precio : nullptr;
+}
+
+QLabel* VentanaPractica::ControlEtiquetaResultado() const { return lbResultado_; }
+
 // Labels never take the focus, so only the controls that can are chained.
-void VentanaPractica::PonerUltimoEnOrden(Control control, int fila) {
-  QWidget* widget = ControlDeOrden(control, fila);
+void VentanaPractica::PonerUltimoEnOrden(QWidget* widget) {
   if (!widget || widget->focusPolicy() == Qt::NoFocus || widget == ultimoEnOrden_) return;
   if (ultimoEnOrden_) QWidget::setTabOrder(ultimoEnOrden_, widget);
   ultimoEnOrden_ = widget;
@@ -393,14 +379,5 @@ void VentanaPractica::Pitido() {
   emit pitido();
 }
 
-void VentanaPractica::ReproducirSonido(const QString& nombre) { sonido_.ReproducirSonido(nombre); }
-
-void VentanaPractica::PonerTextoHueco(int, const QString&) {}
-void VentanaPractica::CargarImagen(int, const QString&) {}
-int VentanaPractica::AnchoImagen(int) const { return 0; }
-int VentanaPractica::AltoImagen(int) const { return 0; }
-void VentanaPractica::EstirarImagen(int, float, float) {}
-void VentanaPractica::ColocarImagen(int, double, double) {}
-void VentanaPractica::ResaltarHueco(int, bool) {}
 
 }  // namespace tiendal

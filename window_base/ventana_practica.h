@@ -8,13 +8,14 @@
 #include <optional>
 #include <vector>
 
-#include "core/reproductor.h"
-#include "core/sonido.h"
 #include "core/aleatorio.h"
+#include "core/reproductor.h"
 #include "core/sesion.h"
+#include "core/sonido.h"
 #include "core/vista.h"
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -33,8 +34,8 @@ struct Piezas {
 
 // What tells the two main windows apart, as far as this class is concerned.
 struct Diseno {
-  Estante estante = Estante::Visible;
-  QString textoVersion;  // caption of MnuOpcVer, with its "&"
+  VistaEstante* estante = nullptr;  // the window's shelf; none when it keeps it out of sight
+  QString textoVersion;             // caption of MnuOpcVer, with its "&"
   QString ayuda;         // text of the help box
 };
 
@@ -45,7 +46,8 @@ struct Diseno {
 //   - the menu MnuOpc "&Opciones" with MnuOpcVal, MnuOpcMos, MnuOpcVer, MnuOpcAyu (F1) and
 //     MnuOpcSal, routed to the practice;
 //   - one practice (Sesion) and one sound player (Sonido), owned for as long as the window
-//     lives, and every view operation that does not touch the shelf;
+//     lives, and every view operation but the shelf's, which a window with a shelf gives the
+//     practice through its Diseno;
 //   - a key preview: every key press in the window, whichever control has the focus, reaches
 //     Form_KeyDown once, as a virtual key code, before the focused control gets it (which it
 //     still does);
@@ -54,7 +56,8 @@ struct Diseno {
 //
 // A subclass places its own controls on Lienzo() (client-area coordinates), puts them in front
 // of the designed focus order with PonerOrdenInicial(), routes their events through Atender()
-// and overrides the shelf operations (which do nothing here) or Form_KeyDown as it needs.
+// and overrides Form_KeyDown as it needs; it reaches the shared controls through the typed
+// accessors below.
 //
 // Lifecycle: construct, Cargar(), show() when it succeeded. The window ends with close() (also
 // MnuOpcSal, the close box and Alt+F4): it emits cerrada() once and then deletes itself.
@@ -67,7 +70,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   VentanaPractica(const VentanaPractica&) = delete;
   VentanaPractica& operator=(const VentanaPractica&) = delete;
 
-  // Form_Load. On failure, the Spanish message naming the missing or broken file or folder;
+  // The window's load. On failure, the Spanish message naming the missing or broken file or folder;
   // the window is then not to be shown, and nothing has been written.
   std::optional<QString> Cargar();
 
@@ -79,34 +82,21 @@ class VentanaPractica : public QMainWindow, public Vista {
   const Sesion& sesion() const { return sesion_; }
   Sonido& sonido() { return sonido_; }
 
-  // Vista, without the shelf.
   void PonerInstrucciones(const QString& texto) override;
   int ContarFilas() const override;
   void CrearFila() override;
   void DestruirFila(int fila) override;
-  void MostrarFila(int fila, int arriba, int izquierdaNombre, int izquierdaPrecio) override;
+  void MostrarFilas() override;
   void PonerNombre(int fila, const QString& texto) override;
   QString Nombre(int fila) const override;
   void PonerPrecio(int fila, const QString& texto) override;
   QString Precio(int fila) const override;
   void EnfocarPrecio(int fila) override;
-  void PonerArribaResultado(int arriba) override;
   void PonerResultado(const QString& texto) override;
   QString Resultado() const override;
-  void PonerUltimoEnOrden(Control control, int fila) override;
   void MarcarOpcion(Opcion opcion, bool marcada) override;
   void Mensaje(const QString& texto) override;
   void Pitido() override;
-  void ReproducirSonido(const QString& nombre) override;
-
-  // Shelf operations: a window without a shelf has nothing to do for them.
-  void PonerTextoHueco(int hueco, const QString& texto) override;
-  void CargarImagen(int hueco, const QString& ruta) override;
-  int AnchoImagen(int hueco) const override;
-  int AltoImagen(int hueco) const override;
-  void EstirarImagen(int hueco, float ancho, float alto) override;
-  void ColocarImagen(int hueco, double izquierda, double arriba) override;
-  void ResaltarHueco(int hueco, bool resaltado) override;
 
  signals:
   // MnuOpcVer: the program is to close this window and open the other version.
@@ -120,8 +110,18 @@ class VentanaPractica : public QMainWindow, public Vista {
   // The client area, below the menu bar; controls are placed on it in client coordinates.
   QWidget* Lienzo() const { return lienzo_; }
 
+  // The shared controls. A row's controls are null for a row that does not exist.
+  QTextEdit* ControlInstrucciones() const { return text2_; }
+  QLabel* ControlNombre(int fila) const;
+  QLineEdit* ControlPrecio(int fila) const;
+  QLabel* ControlEtiquetaResultado() const;
+  QLineEdit* ControlResultado() const { return tbResultado_; }
+  QPushButton* BotonCorregir() const { return cbCorregir_; }
+  QPushButton* BotonNuevo() const { return cbNuevo_; }
+  QMenu* MenuOpciones() const { return mnuOpc_; }
+
   // Puts `delante` first in the keyboard focus order, then the designed order: Text2, row 0,
-  // LBResultado, TBResultado, CBCorregir, CBNuevo. Later PonerUltimoEnOrden() calls go after.
+  // LBResultado, TBResultado, CBCorregir, CBNuevo. MostrarFilas() puts the list after them.
   void PonerOrdenInicial(const std::vector<QWidget*>& delante);
 
   // Runs one event handler. Every handler goes through here, so that a close asked for while
@@ -148,7 +148,8 @@ class VentanaPractica : public QMainWindow, public Vista {
   void CrearControles();
   void CrearMenu();
   Fila NuevaFila();
-  QWidget* ControlDeOrden(Control control, int fila) const;
+  // Puts a control last in the keyboard focus order; labels never take the focus.
+  void PonerUltimoEnOrden(QWidget* control);
   bool EsPrimeraEntrega(const QObject* objeto) const;
   void Terminar();
 

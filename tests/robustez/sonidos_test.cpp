@@ -11,6 +11,7 @@
 
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
+#include "core/reproductor.h"
 #include "carpeta.h"
 #include "jpeg.h"
 
@@ -78,8 +79,8 @@ void Tecla(QWidget& ventana, Qt::Key tecla) {
 }
 
 double DuracionDelUltimo(VentanaPractica& ventana) {
-  const auto* sdl = dynamic_cast<const ReproductorSdl*>(&ventana.sonido().reproductor());
-  return sdl != nullptr ? sdl->Duracion() : -1.0;
+  const auto* sdl = dynamic_cast<const ReproductorDe<ReproductorSdl>*>(&ventana.sonido().reproductor());
+  return sdl != nullptr ? sdl->jugador().Duracion() : -1.0;
 }
 
 class Sonidos : public ::testing::TestWithParam<CasoSonidos> {

@@ -26,6 +26,7 @@
 
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
+#include "core/reproductor.h"
 #include "core/sonido.h"
 #include "carpeta.h"
 #include "core/aleatorio.h"
@@ -105,7 +106,7 @@ class Tormenta final : public QObject {
   // numbers come from the seed too.
   bool Arrancar() {
     const auto piezas = [this] {
-      return Piezas{std::make_unique<ReproductorSdl>(),
+      return Piezas{std::make_unique<ReproductorDe<ReproductorSdl>>(),
                     std::make_unique<AleatorioReloj>(Azar(0, 86399))};
     };
     auto programa = std::make_unique<Programa>(
