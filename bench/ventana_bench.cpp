@@ -26,8 +26,8 @@
 #include <random>
 
 #include "audio/reproductor_sdl.h"
-#include "core/reproductor.h"
 #include "core/aleatorio.h"
+#include "core/reproductor.h"
 #include "mouse_window/form1.h"
 #include "tests/mouse_window/jpeg_exif.h"
 

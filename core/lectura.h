@@ -16,9 +16,9 @@ inline constexpr int kTeclaF3 = 114;
 
 // How the product reading waits for each product's sound.
 enum class EsperaProducto {
-  HastaParar,   // until the player is stopped (Form1)
-  PorPosicion,  // on the play position, first above zero, then back to zero (Form2);
-                // see Sonido::EsperarPosicion
+  HastaParar,   // until the player is stopped (the window for mouse and keyboard)
+  PorPosicion,  // on the play position, first above zero, then back to zero (the keyboard-only
+                // window); see Sonido::EsperarPosicion
 };
 
 // F2: the figures of one column of the written sum, chosen by the caret in the result box

@@ -14,15 +14,14 @@ class Vista {
  public:
   virtual ~Vista() = default;
 
-  // Text2.
+  // The exercise's instructions.
   virtual void PonerInstrucciones(const QString& texto) = 0;
 
-  // Shopping list rows: LBNombre(r) with TBPrecio(r).
+  // Shopping list rows, each a name and a figure.
   virtual int ContarFilas() const = 0;
   virtual void CrearFila() = 0;  // the row with the next number, looking like row 0
   virtual void DestruirFila(int fila) = 0;
-  // Shows and enables every row, the result row below the last, and takes them in the keyboard
-  // focus order after the instructions, row by row, then the result.
+  // Shows and enables every row; the window sets them out, the result after the last.
   virtual void MostrarFilas() = 0;
   virtual void PonerNombre(int fila, const QString& texto) = 0;
   virtual QString Nombre(int fila) const = 0;
@@ -30,7 +29,7 @@ class Vista {
   virtual QString Precio(int fila) const = 0;
   virtual void EnfocarPrecio(int fila) = 0;
 
-  // Result row: TBResultado.
+  // The figure the pupil types.
   virtual void PonerResultado(const QString& texto) = 0;
   virtual QString Resultado() const = 0;
 
@@ -46,12 +45,12 @@ class VistaEstante {
  public:
   virtual ~VistaEstante() = default;
 
-  // Text1(i), the product's name and price.
+  // The line under a place: the product's name and price.
   virtual void PonerTextoHueco(int hueco, const QString& texto) = 0;
-  // Image1(i): the picture file, fitted to its frame. A file that cannot be decoded shows no
+  // The picture file of a place, fitted to the place. A file that cannot be decoded shows no
   // picture.
   virtual void MostrarImagen(int hueco, const QString& ruta) = 0;
-  // Picture1(i): yellow highlight, or the window's own background colour.
+  // Marks a place whose product is in the list, or takes the mark off.
   virtual void ResaltarHueco(int hueco, bool resaltado) = 0;
 };
 

@@ -29,8 +29,7 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
 Form2::Form2(QString carpetaPrograma, Piezas piezas, Elegidor& elegidor, QWidget* padre)
     : VentanaPractica(
           std::move(carpetaPrograma), std::move(piezas),
-          Diseno{nullptr, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()},
-          padre),
+          Diseno{nullptr, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()}, padre),
       elegidor_(elegidor) {
   setObjectName(QStringLiteral("Form2"));
   NombrarControles();

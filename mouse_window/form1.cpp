@@ -23,10 +23,9 @@ QString NombreControl(const char* control, int hueco) {
 }  // namespace
 
 Form1::Form1(QString carpetaPrograma, Piezas piezas, QWidget* padre)
-    : VentanaPractica(
-          std::move(carpetaPrograma), std::move(piezas),
-          Diseno{this, QStringLiteral("&Versión para sólo teclado"), TextoAyuda()},
-          padre) {
+    : VentanaPractica(std::move(carpetaPrograma), std::move(piezas),
+                      Diseno{this, QStringLiteral("&Versión para sólo teclado"), TextoAyuda()},
+                      padre) {
   setObjectName(QStringLiteral("Form1"));
   std::vector<QWidget*> delante;
   for (int hueco = 0; hueco < kHuecos; ++hueco) {

@@ -379,5 +379,4 @@ void VentanaPractica::Pitido() {
   emit pitido();
 }
 
-
 }  // namespace tiendal

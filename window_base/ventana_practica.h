@@ -36,7 +36,7 @@ struct Piezas {
 struct Diseno {
   VistaEstante* estante = nullptr;  // the window's shelf; none when it keeps it out of sight
   QString textoVersion;             // caption of MnuOpcVer, with its "&"
-  QString ayuda;         // text of the help box
+  QString ayuda;                    // text of the help box
 };
 
 // The part that Form1 and Form2 share: a main window titled "Tiendal", client area 11880 x 7800

@@ -1,5 +1,4 @@
 #include "audio/reproductor_sdl.h"
-#include "core/reproductor.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/reproductor.h"
 #include "core/sonido.h"
 
 namespace tiendal {

@@ -11,8 +11,8 @@
 
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
-#include "core/reproductor.h"
 #include "carpeta.h"
+#include "core/reproductor.h"
 #include "jpeg.h"
 
 namespace tiendal::robustez {
@@ -79,7 +79,8 @@ void Tecla(QWidget& ventana, Qt::Key tecla) {
 }
 
 double DuracionDelUltimo(VentanaPractica& ventana) {
-  const auto* sdl = dynamic_cast<const ReproductorDe<ReproductorSdl>*>(&ventana.sonido().reproductor());
+  const auto* sdl =
+      dynamic_cast<const ReproductorDe<ReproductorSdl>*>(&ventana.sonido().reproductor());
   return sdl != nullptr ? sdl->jugador().Duracion() : -1.0;
 }
 

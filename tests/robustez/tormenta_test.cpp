@@ -26,12 +26,12 @@
 
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
-#include "core/reproductor.h"
-#include "core/sonido.h"
 #include "carpeta.h"
 #include "core/aleatorio.h"
 #include "core/numeros.h"
 #include "core/opciones.h"
+#include "core/reproductor.h"
+#include "core/sonido.h"
 #include "keyboard_window/form2.h"
 #include "mouse_window/form1.h"
 
