@@ -39,10 +39,9 @@ struct Diseno {
   QString ayuda;                    // text of the help box
 };
 
-// The part that Form1 and Form2 share: a main window titled "Tiendal", client area 11880 x 7800
-// twips, Arial 9.75, with
+// The part that Form1 and Form2 share: a main window titled "Tiendal", Arial 9.75, with
 //   - the controls Text2, the list rows LBNombre<r>/TBPrecio<r>, LBResultado, TBResultado,
-//     CBCorregir and CBNuevo at their designed places (object names as written here);
+//     CBCorregir and CBNuevo at their designed places, medidas.h (object names as written here);
 //   - the menu MnuOpc "&Opciones" with MnuOpcVal, MnuOpcMos, MnuOpcVer, MnuOpcAyu (F1) and
 //     MnuOpcSal, routed to the practice;
 //   - one practice (Sesion) and one sound player (Sonido), owned for as long as the window

@@ -1,6 +1,6 @@
 // Switches "Mostrar resultado correcto" over and over in the program folder given, through the
-// practice's own menu handler, which saves the settings file each time. Prints "listo" once the
-// first switch is saved. Runs until it is killed.
+// practice's own switch of that option, which saves the settings file each time. Prints "listo"
+// once the first switch is saved. Runs until it is killed.
 #include <QCoreApplication>
 #include <cstdio>
 
