@@ -2,7 +2,7 @@
 
 #include "audio/reproductor_sdl.h"
 #include "core/aleatorio.h"
-#include "core/reproductor.h"
+#include "core/reproductor_de.h"
 #include "keyboard_window/form2.h"
 #include "mouse_window/form1.h"
 

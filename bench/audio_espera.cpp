@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "audio/reproductor_sdl.h"
-#include "core/reproductor.h"
+#include "core/reproductor_de.h"
 #include "core/sonido.h"
 #include "tono_wav.h"
 

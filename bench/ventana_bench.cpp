@@ -27,7 +27,7 @@
 
 #include "audio/reproductor_sdl.h"
 #include "core/aleatorio.h"
-#include "core/reproductor.h"
+#include "core/reproductor_de.h"
 #include "mouse_window/form1.h"
 #include "tests/mouse_window/jpeg_exif.h"
 

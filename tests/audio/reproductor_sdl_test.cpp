@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/reproductor.h"
+#include "core/reproductor_de.h"
 #include "core/sonido.h"
 
 namespace tiendal {

@@ -12,7 +12,7 @@
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
 #include "carpeta.h"
-#include "core/reproductor.h"
+#include "core/reproductor_de.h"
 #include "jpeg.h"
 
 namespace tiendal::robustez {

@@ -30,7 +30,7 @@
 #include "core/aleatorio.h"
 #include "core/numeros.h"
 #include "core/opciones.h"
-#include "core/reproductor.h"
+#include "core/reproductor_de.h"
 #include "core/sonido.h"
 #include "keyboard_window/form2.h"
 #include "mouse_window/form1.h"
