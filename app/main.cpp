@@ -7,7 +7,7 @@
 #include "app/linea_de_ordenes.h"
 #include "app/programa.h"
 #include "app/ventanas.h"
-#include "mouse_window/mensaje.h"
+#include "window_base/mensaje.h"
 
 namespace {
 

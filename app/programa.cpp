@@ -1,6 +1,6 @@
 #include "app/programa.h"
 
-#include "mouse_window/mensaje.h"
+#include "window_base/mensaje.h"
 
 namespace tiendal {
 namespace {

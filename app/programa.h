@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "mouse_window/ventana_practica.h"
+#include "window_base/ventana_practica.h"
 
 namespace tiendal {
 

@@ -2,6 +2,7 @@
 
 #include "audio/reproductor_sdl.h"
 #include "core/aleatorio.h"
+#include "core/reproductor_de.h"
 #include "keyboard_window/form2.h"
 #include "mouse_window/form1.h"
 
@@ -9,7 +10,7 @@ namespace tiendal {
 namespace {
 
 Piezas PiezasDelPrograma() {
-  return {std::make_unique<ReproductorSdl>(),
+  return {std::make_unique<ReproductorDe<ReproductorSdl>>(),
           std::make_unique<AleatorioReloj>(SegundosDesdeMedianoche())};
 }
 

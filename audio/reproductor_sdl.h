@@ -5,8 +5,6 @@
 #include <chrono>
 #include <memory>
 
-#include "audio/reproductor.h"
-
 namespace tiendal {
 
 // The window's player on SDL's audio subsystem. WAV files are decoded whole and converted to the
@@ -16,19 +14,24 @@ namespace tiendal {
 // device and are heard together. A file that cannot be played, or a machine without a sound
 // device, gives a sound that has ended at once; each such fault is told once on stderr.
 // Create, use and destroy a player on the thread that runs its window's event loop.
-class ReproductorSdl final : public Reproductor {
+//
+// Its four operations are the ones the program asks of a player: Abrir opens a WAV file by its
+// full path and starts it at once, cutting off any sound still playing; Ocupado is false once
+// stopped (never started, ended, stopped or failed); Detener stops; Posicion gives the seconds
+// played, 0 when stopped.
+class ReproductorSdl final {
  public:
   // The device is let go once every player has been quiet for `reposo`, and opened again by the
   // next sound.
   explicit ReproductorSdl(std::chrono::milliseconds reposo = std::chrono::seconds(2));
-  ~ReproductorSdl() override;
+  ~ReproductorSdl();
   ReproductorSdl(const ReproductorSdl&) = delete;
   ReproductorSdl& operator=(const ReproductorSdl&) = delete;
 
-  void Abrir(const QString& ruta) override;
-  bool Ocupado() const override;
-  void Detener() override;
-  double Posicion() const override;
+  void Abrir(const QString& ruta);
+  bool Ocupado() const;
+  void Detener();
+  double Posicion() const;
 
   // Length in seconds of the last sound opened, as converted for the device; 0 when it failed.
   double Duracion() const;

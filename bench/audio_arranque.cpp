@@ -14,7 +14,8 @@
 #include <vector>
 
 #include "audio/reproductor_sdl.h"
-#include "audio/sonido.h"
+#include "core/reproductor_de.h"
+#include "core/sonido.h"
 #include "tono_wav.h"
 
 namespace tiendal {
@@ -62,7 +63,7 @@ void BM_PrimerBloque(benchmark::State& state) {
   const double segundos = static_cast<double>(state.range(0)) / 1000;
   const bool repetido = state.range(1) != 0;
   QTemporaryDir carpeta;
-  ReproductorSdl reproductor;
+  ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.path());
   EscribirTono(carpeta.filePath(QStringLiteral("tono.wav")), segundos);
   sonido.ReproducirSonido(QStringLiteral("tono.wav"));
@@ -108,7 +109,7 @@ void BM_PrimerBloqueDeUnaVentanaNueva(benchmark::State& state) {
     EscribirTono(carpeta.filePath(nombre), 0.7);
     state.ResumeTiming();
     const auto inicio = Reloj::now();
-    auto reproductor = std::make_unique<ReproductorSdl>();
+    auto reproductor = std::make_unique<ReproductorDe<ReproductorSdl>>();
     Sonido sonido(*reproductor, carpeta.path());
     const double t = std::chrono::duration<double>(Reloj::now() - inicio).count() +
                      HastaPrimerBloque(sonido, *reproductor, nombre);

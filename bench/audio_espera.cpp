@@ -12,7 +12,8 @@
 #include <thread>
 
 #include "audio/reproductor_sdl.h"
-#include "audio/sonido.h"
+#include "core/reproductor_de.h"
+#include "core/sonido.h"
 #include "tono_wav.h"
 
 namespace tiendal {
@@ -38,7 +39,7 @@ double Desde(Reloj::time_point inicio) {
 void MedirCpu(benchmark::State& state, double segundos, bool girando) {
   QTemporaryDir carpeta;
   EscribirTono(carpeta.filePath(QStringLiteral("tono.wav")), segundos);
-  ReproductorSdl reproductor;
+  ReproductorDe<ReproductorSdl> reproductor;
   std::function<void()> atender;
   if (girando) atender = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
   Sonido sonido(reproductor, carpeta.path(), atender);
@@ -76,7 +77,7 @@ BENCHMARK(BM_CpuEsperandoGirando1s)->Iterations(1)->Unit(benchmark::kSecond);
 void BM_FinDelSonidoNotado(benchmark::State& state) {
   QTemporaryDir carpeta;
   EscribirTono(carpeta.filePath(QStringLiteral("tono.wav")), 0.2);
-  ReproductorSdl reproductor;
+  ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.path());
   double peor = 0;
   double suma = 0;

@@ -27,6 +27,7 @@
 
 #include "audio/reproductor_sdl.h"
 #include "core/aleatorio.h"
+#include "core/reproductor_de.h"
 #include "mouse_window/form1.h"
 #include "tests/mouse_window/jpeg_exif.h"
 
@@ -144,7 +145,7 @@ struct Carpeta {
 
 std::unique_ptr<tiendal::Form1> Abrir(const QString& carpeta, benchmark::State& estado) {
   auto ventana = std::make_unique<tiendal::Form1>(
-      carpeta, tiendal::Piezas{std::make_unique<tiendal::ReproductorSdl>(),
+      carpeta, tiendal::Piezas{std::make_unique<tiendal::ReproductorDe<tiendal::ReproductorSdl>>(),
                                std::make_unique<tiendal::AleatorioReloj>(1234)});
   if (const auto fallo = ventana->Cargar()) {
     estado.SkipWithError(qPrintable(*fallo));

@@ -25,6 +25,10 @@ QString TextoEstante(const QString& producto, float precio) {
   return producto + QStringLiteral("  ") + FormatoPrecio(precio);
 }
 
+QString SonidoProducto(const QString& imagen) {
+  return imagen.left(std::max<qsizetype>(imagen.size() - 3, 0)) + QStringLiteral("wav");
+}
+
 namespace {
 
 // Decoded into a buffer with room for one more line end, which the last line may need.

@@ -17,6 +17,9 @@ QString NombreProducto(const QString& imagen);
 
 // The line under a shelf picture: the name, two spaces, then the price in the price format.
 QString TextoEstante(const QString& producto, float precio);
+// The sound that names a product: its picture's file name with "wav" for the last three
+// characters.
+QString SonidoProducto(const QString& imagen);
 
 // Reads the prices file and joins its lines, each followed by CR LF. A line ends at CR LF, LF
 // or CR. Bytes are Windows-1252, unless they form valid UTF-8 with some non-ASCII character (or

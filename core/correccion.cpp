@@ -4,11 +4,12 @@
 
 #include "core/numeros.h"
 #include "core/sesion.h"
+#include "core/sonido.h"
 #include "core/vista.h"
 
 namespace tiendal {
 
-void Sesion::CBCorregir_Click() {
+void Sesion::Corregir() {
   const int productos = p_.NumFilas - p_.PrimeraFilaProducto();
   QString faltan;
   float esperado = 0.0f;
@@ -51,7 +52,7 @@ void Sesion::CBCorregir_Click() {
       return;
   }
   if (!faltan.isEmpty()) {
-    vista_.ReproducirSonido(QStringLiteral("error.wav"));
+    sonido_.ReproducirSonido(QStringLiteral("error.wav"));
     vista_.Mensaje(faltan);
     return;
   }
@@ -62,11 +63,11 @@ void Sesion::CBCorregir_Click() {
   const float tecleado = RedondearCentesimas(LeerCifra(vista_.Resultado()));
   const float diferencia = std::fabs(esperado - tecleado);
   if (std::isfinite(esperado) && diferencia <= 0.001f) {
-    vista_.ReproducirSonido(QStringLiteral("Aplauso.wav"));
+    sonido_.ReproducirSonido(QStringLiteral("Aplauso.wav"));
     vista_.Mensaje(QStringLiteral("Respuesta correcta: ") + FormatoPrecio(esperado));
     return;
   }
-  vista_.ReproducirSonido(QStringLiteral("error.wav"));
+  sonido_.ReproducirSonido(QStringLiteral("error.wav"));
   QString mensaje = QStringLiteral("respuesta incorrecta. ");
   // A total beyond single precision has no figure worth showing.
   if (p_.MostrarResultado && std::isfinite(esperado)) {
@@ -115,7 +116,7 @@ void Sesion::CorregirTipo5() {
                            "disponible.");
   mensaje += QStringLiteral("\r\n");
   vista_.Mensaje(mensaje);
-  if (!(cuentaBien && alcanza)) vista_.ReproducirSonido(QStringLiteral("error.wav"));
+  if (!(cuentaBien && alcanza)) sonido_.ReproducirSonido(QStringLiteral("error.wav"));
 }
 
 }  // namespace tiendal

@@ -3,6 +3,7 @@
 #include "core/aleatorio.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
+#include "core/sonido.h"
 #include "core/vista.h"
 
 namespace tiendal {
@@ -28,17 +29,12 @@ constexpr Tipo kTipos[] = {
      u"tipo5.wav", 6},
 };
 
-constexpr int kArribaLista = 1100;
-constexpr int kAltoFila = 500;
-constexpr int kIzquierdaNombre = 3000;
-constexpr int kIzquierdaPrecio = 5000;
-
 }  // namespace
 
-void Sesion::NuevoEjercicio() {
+void Sesion::SortearEjercicio() {
   p_.TipoEjercicio = Sortear(5, 1);
   const Tipo& tipo = kTipos[p_.TipoEjercicio - 1];
-  vista_.ReproducirSonido(QString::fromUtf16(tipo.sonido));
+  sonido_.ReproducirSonido(QString::fromUtf16(tipo.sonido));
   vista_.PonerInstrucciones(QString::fromUtf16(tipo.instrucciones));
   p_.MaxFilas = tipo.maxFilas;
   if (p_.TipoEjercicio == 2 || p_.TipoEjercicio == 5) p_.NumFilas = 1;
@@ -48,17 +44,11 @@ void Sesion::NuevoEjercicio() {
   while (vista_.ContarFilas() > p_.MaxFilas) vista_.DestruirFila(vista_.ContarFilas() - 1);
   while (vista_.ContarFilas() < p_.MaxFilas) vista_.CrearFila();
 
-  vista_.PonerUltimoEnOrden(Control::Instrucciones);
+  vista_.MostrarFilas();
   for (int fila = 0; fila < p_.MaxFilas; ++fila) {
-    vista_.MostrarFila(fila, kArribaLista + kAltoFila * fila, kIzquierdaNombre, kIzquierdaPrecio);
     vista_.PonerNombre(fila, QString());
-    vista_.PonerUltimoEnOrden(Control::Nombre, fila);
     vista_.PonerPrecio(fila, QStringLiteral("0"));
-    vista_.PonerUltimoEnOrden(Control::Precio, fila);
   }
-  vista_.PonerArribaResultado(kArribaLista + kAltoFila * p_.MaxFilas);
-  vista_.PonerUltimoEnOrden(Control::EtiquetaResultado);
-  vista_.PonerUltimoEnOrden(Control::Resultado);
 
   if (p_.TipoEjercicio == 2) vista_.PonerNombre(0, QStringLiteral("Billete entregado:"));
   if (p_.TipoEjercicio == 5) {

@@ -59,30 +59,11 @@ void Sesion::ElegirProductos() {
     while (yaEsta(k)) k = Sortear(n, 1);
     p_.ProductoHueco[hueco] = k;
   }
-  if (estante_ == Estante::Oculto) return;
+  if (!estante_) return;
 
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
-    vista_.CargarImagen(hueco, rutas_.Imagen(p_.ImagenDeHueco(hueco)));
-    vista_.PonerTextoHueco(hueco, TextoEstante(p_.NombreDeHueco(hueco), p_.PrecioDeHueco(hueco)));
-  }
-  AjustarImagenes();
-}
-
-void Sesion::AjustarImagenes() {
-  constexpr float kAlto = 960.0f;
-  constexpr double kAnchoMarco = 2000.0;
-  for (int hueco = 0; hueco < kHuecos; ++hueco) {
-    const int ancho = vista_.AnchoImagen(hueco);
-    const int alto = vista_.AltoImagen(hueco);
-    if (ancho <= 0 || alto <= 0) {
-      // A picture that could not be read stays empty; its name and price still show.
-      vista_.EstirarImagen(hueco, 0.0f, 0.0f);
-      vista_.ColocarImagen(hueco, kAnchoMarco / 2, 0.0);
-      continue;
-    }
-    const double proporcion = static_cast<double>(ancho) / alto;
-    vista_.EstirarImagen(hueco, static_cast<float>(proporcion * kAlto), kAlto);
-    vista_.ColocarImagen(hueco, (kAnchoMarco - vista_.AnchoImagen(hueco)) / 2, 0.0);
+    estante_->MostrarImagen(hueco, rutas_.Imagen(p_.ImagenDeHueco(hueco)));
+    estante_->PonerTextoHueco(hueco, TextoEstante(p_.NombreDeHueco(hueco), p_.PrecioDeHueco(hueco)));
   }
 }
 

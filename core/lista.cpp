@@ -19,11 +19,7 @@ QString Billete(float precio) {
 
 }  // namespace
 
-void Sesion::Picture1_Click(int hueco) { AgregarProducto(hueco); }
-
-void Sesion::Text1_Click(int hueco) { Picture1_Click(hueco); }
-
-void Sesion::AgregarProducto(int hueco) {
+void Sesion::AgregarDelEstante(int hueco) {
   if (hueco < 0 || hueco >= kHuecos || p_.TipoEjercicio == 0) return;
   const float precio = p_.PrecioDeHueco(hueco);
 
@@ -63,7 +59,7 @@ void Sesion::AgregarProducto(int hueco) {
   vista_.EnfocarPrecio(fila);
   p_.NumFilas = fila + 1;
   p_.EnLista[hueco] = true;
-  if (estante_ == Estante::Visible) vista_.ResaltarHueco(hueco, true);
+  if (estante_) estante_->ResaltarHueco(hueco, true);
 
   if (p_.TipoEjercicio == 2) vista_.PonerPrecio(0, Billete(precio));
   if (p_.TipoEjercicio == 4 && p_.NumFilas == 1) {
@@ -73,7 +69,7 @@ void Sesion::AgregarProducto(int hueco) {
   }
 }
 
-void Sesion::LBNombre_Click(int fila) {
+void Sesion::QuitarFila(int fila) {
   if (fila < 0 || fila >= p_.MaxFilas) return;
   if (p_.TipoEjercicio == 2 && fila == 0) {
     vista_.Pitido();
@@ -91,7 +87,7 @@ void Sesion::LBNombre_Click(int fila) {
     vista_.Pitido();
     return;
   }
-  if (estante_ == Estante::Visible) vista_.ResaltarHueco(hueco, false);
+  if (estante_) estante_->ResaltarHueco(hueco, false);
   p_.EnLista[hueco] = false;
   --p_.NumFilas;
   p_.HuecoFila[fila] = kVacio;

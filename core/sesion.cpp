@@ -4,32 +4,33 @@
 
 #include "core/aleatorio.h"
 #include "core/opciones.h"
+#include "core/sonido.h"
 #include "core/vista.h"
 
 namespace tiendal {
 
-Sesion::Sesion(Vista& vista, Aleatorio& azar, Rutas rutas, Estante estante)
-    : vista_(vista), azar_(azar), rutas_(std::move(rutas)), estante_(estante) {}
+Sesion::Sesion(Vista& vista, VistaEstante* estante, Sonido& sonido, Aleatorio& azar, Rutas rutas)
+    : vista_(vista), estante_(estante), sonido_(sonido), azar_(azar), rutas_(std::move(rutas)) {}
 
-std::optional<QString> Sesion::Form_Load() {
+std::optional<QString> Sesion::Empezar() {
   p_.MostrarResultado = true;
   p_.ValoresEnteros = false;
   LeerOpciones();
   if (auto fallo = ExplorarCatalogo()) return fallo;
   if (auto fallo = CargarPrecios()) return fallo;
-  NuevoEjercicio();
+  SortearEjercicio();
   return std::nullopt;
 }
 
-void Sesion::CBNuevo_Click() {
+void Sesion::NuevoEjercicio() {
   vista_.PonerResultado(QString());
   p_.NumFilas = 0;
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
     p_.EnLista[hueco] = false;
-    if (estante_ == Estante::Visible) vista_.ResaltarHueco(hueco, false);
+    if (estante_) estante_->ResaltarHueco(hueco, false);
   }
   p_.HuecoFila = Practica::VaciarFilas();
-  NuevoEjercicio();
+  SortearEjercicio();
 }
 
 void Sesion::LeerOpciones() {
@@ -46,19 +47,19 @@ void Sesion::GuardarOpciones() {
   EscribirArchivoOpciones(rutas_.Ini(), {p_.ValoresEnteros, p_.MostrarResultado});
 }
 
-void Sesion::MnuOpcVal_Click() {
+void Sesion::CambiarValoresEnteros() {
   p_.ValoresEnteros = !p_.ValoresEnteros;
   vista_.MarcarOpcion(Opcion::ValoresEnteros, p_.ValoresEnteros);
   // Should the prices file have gone since start-up, the prices read then stay.
   CargarPrecios();
-  CBNuevo_Click();
+  NuevoEjercicio();
   GuardarOpciones();
 }
 
-void Sesion::MnuOpcMos_Click() {
+void Sesion::CambiarMostrarResultado() {
   p_.MostrarResultado = !p_.MostrarResultado;
   vista_.MarcarOpcion(Opcion::MostrarResultado, p_.MostrarResultado);
-  CBNuevo_Click();
+  NuevoEjercicio();
   GuardarOpciones();
 }
 

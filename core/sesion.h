@@ -10,40 +10,42 @@
 namespace tiendal {
 
 class Aleatorio;
+class Sonido;
 class Vista;
-
-// Whether the window shows the shelf (Form1) or keeps it out of sight (Form2).
-enum class Estante { Visible, Oculto };
+class VistaEstante;
 
 // One main window's practice: its record and the exercise rules that act on it. The window
-// calls these operations from its event handlers and is reached back only through `Vista`.
+// maps its controls' events onto these operations and is reached back only through `Vista`
+// (and `VistaEstante`, when it shows the shelf); sounds go to its `Sonido`.
 class Sesion final {
  public:
-  Sesion(Vista& vista, Aleatorio& azar, Rutas rutas, Estante estante = Estante::Visible);
+  // `estante` is null for a window that keeps the shelf out of sight.
+  Sesion(Vista& vista, VistaEstante* estante, Sonido& sonido, Aleatorio& azar, Rutas rutas);
   Sesion(const Sesion&) = delete;
   Sesion& operator=(const Sesion&) = delete;
 
-  // Window load: options, catalogue, prices, first exercise. On failure, a Spanish message that
-  // names the missing or broken file or folder; nothing is shown then.
-  std::optional<QString> Form_Load();
+  // The window's start: options, catalogue, prices, first exercise. On failure, a Spanish
+  // message that names the missing or broken file or folder; nothing is shown then.
+  std::optional<QString> Empezar();
 
-  void CBNuevo_Click();
-  void Picture1_Click(int hueco);
-  void Text1_Click(int hueco);
-  void AgregarProducto(int hueco);
-  void LBNombre_Click(int fila);
-  void CBCorregir_Click();
-  void MnuOpcVal_Click();
-  void MnuOpcMos_Click();
+  // Empties the list and the result and draws another exercise.
+  void NuevoEjercicio();
+  // Puts the product of a shelf slot in the next free row, when the exercise allows it.
+  void AgregarDelEstante(int hueco);
+  // Takes the product of a row off the list; the rows below move up.
+  void QuitarFila(int fila);
+  void Corregir();
+  void CambiarValoresEnteros();
+  void CambiarMostrarResultado();
 
-  // Steps of the above, open to the windows' tests and the data checker.
+  // Steps of the above.
   void LeerOpciones();
   void GuardarOpciones();
   std::optional<QString> ExplorarCatalogo();
   std::optional<QString> CargarPrecios();
   void ElegirProductos();
-  void AjustarImagenes();
-  void NuevoEjercicio();
+  // Draws the type and the shelf and sets out the list's rows, the list left as it stands.
+  void SortearEjercicio();
 
   Practica& practica() { return p_; }
   const Practica& practica() const { return p_; }
@@ -55,9 +57,10 @@ class Sesion final {
   void CorregirTipo5();
 
   Vista& vista_;
+  VistaEstante* estante_;
+  Sonido& sonido_;
   Aleatorio& azar_;
   Rutas rutas_;
-  Estante estante_;
   Practica p_;
 };
 

@@ -9,16 +9,14 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/lectura.h"
+#include "window_base/twips.h"
+
 namespace tiendal {
 namespace {
 
-constexpr int kTeclaIntro = 13;
-
-constexpr int Px(int twips) { return twips / 15; }
-
-QRect Rect(int izquierda, int arriba, int ancho, int alto) {
-  return {Px(izquierda), Px(arriba), Px(ancho), Px(alto)};
-}
+// The list and its label: 266 pixels wide.
+constexpr int kAnchoLista = 3990;
 
 QFont Arial(double puntos) {
   QFont fuente(QStringLiteral("Arial"));
@@ -40,7 +38,7 @@ Dialog::Dialog(QWidget* dueno, std::function<void()> pitido)
   setObjectName(QStringLiteral("Dialog"));
   setWindowTitle(QStringLiteral("Elige un producto"));
   setFont(Arial(12));
-  setFixedSize(Px(6030), Px(4020));
+  setFixedSize(Pixeles(6030), Pixeles(4020));
   setModal(true);
   // Hidden between uses; it must never be what keeps the program alive.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -49,7 +47,7 @@ Dialog::Dialog(QWidget* dueno, std::function<void()> pitido)
       QStringLiteral("Elija con las flechas el producto que quiere añadir a la lista"));
 
   Label1_->setObjectName(QStringLiteral("Label1"));
-  Label1_->setGeometry(Rect(500, 500, 4000, 330));
+  Label1_->setGeometry(RectTwips(500, 500, kAnchoLista, 330));
   Label1_->setBuddy(List1_);
   Label1_->setAccessibleName(QStringLiteral("Productos"));
 
@@ -61,7 +59,8 @@ Dialog::Dialog(QWidget* dueno, std::function<void()> pitido)
   List1_->setUniformItemSizes(true);
   // One text line high: the selected line shows, the arrow keys bring up the others.
   const int unaLinea = List1_->fontMetrics().height() + 2 * List1_->frameWidth() + 2;
-  List1_->setGeometry(Px(500), Px(830), Px(4000), std::max(Px(330), unaLinea));
+  const QRect lista = RectTwips(500, 830, kAnchoLista, 330);
+  List1_->setGeometry(lista.x(), lista.y(), lista.width(), std::max(lista.height(), unaLinea));
   List1_->setAccessibleName(QStringLiteral("Productos"));
   List1_->setAccessibleDescription(
       QStringLiteral("Productos que puede añadir a la lista, con su precio. Use las flechas "
@@ -70,7 +69,7 @@ Dialog::Dialog(QWidget* dueno, std::function<void()> pitido)
   List1_->viewport()->installEventFilter(this);
 
   OKButton_->setObjectName(QStringLiteral("OKButton"));
-  OKButton_->setGeometry(Rect(500, 3500, 1215, 375));
+  OKButton_->setGeometry(RectTwips(500, 3500, 1215, 375));
   OKButton_->setFont(Arial(9.75));
   OKButton_->setDefault(true);
   OKButton_->setAccessibleName(QStringLiteral("Aceptar"));
@@ -78,7 +77,7 @@ Dialog::Dialog(QWidget* dueno, std::function<void()> pitido)
       QStringLiteral("Añade a la lista el producto elegido. Atajo: Alt+A o Intro"));
 
   CancelButton_->setObjectName(QStringLiteral("CancelButton"));
-  CancelButton_->setGeometry(Rect(3285, 3500, 1215, 375));
+  CancelButton_->setGeometry(RectTwips(3285, 3500, 1215, 375));
   CancelButton_->setFont(Arial(9.75));
   CancelButton_->setAccessibleName(QStringLiteral("Cancelar"));
   CancelButton_->setAccessibleDescription(
@@ -129,14 +128,14 @@ void Dialog::CancelButton_Click() {
 }
 
 bool Dialog::List1_KeyDown(int codigo, Qt::KeyboardModifiers /*shift*/) {
-  if (codigo == kTeclaIntro && IndiceElegido() >= 0) {
+  if (codigo == kTeclaEnter && IndiceElegido() >= 0) {
     OKButton_Click();
     return true;
   }
   return false;
 }
 
-void Dialog::List1_DblClick() { List1_KeyDown(kTeclaIntro, Qt::NoModifier); }
+void Dialog::List1_DblClick() { List1_KeyDown(kTeclaEnter, Qt::NoModifier); }
 
 void Dialog::reject() { CancelButton_Click(); }
 
@@ -150,7 +149,7 @@ bool Dialog::eventFilter(QObject* objeto, QEvent* evento) {
   if (objeto == List1_ && evento->type() == QEvent::KeyPress) {
     const auto* tecla = static_cast<QKeyEvent*>(evento);
     const bool intro = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
-    if (intro && List1_KeyDown(kTeclaIntro, tecla->modifiers())) return true;
+    if (intro && List1_KeyDown(kTeclaEnter, tecla->modifiers())) return true;
   }
   if (objeto == List1_->viewport() && evento->type() == QEvent::MouseButtonDblClick) {
     // Once the list has taken the click, the line under the pointer is selected.

@@ -3,26 +3,20 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStringList>
 #include <QTextEdit>
 
-#include "audio/lectura.h"
+#include "core/lectura.h"
 #include "core/numeros.h"
 #include "core/practica.h"
-#include "mouse_window/teclas.h"
+#include "window_base/ayuda.h"
+#include "window_base/teclas.h"
 
 namespace tiendal {
 namespace {
-
-QString NombrePrecio(int fila) { return QStringLiteral("TBPrecio") + QString::number(fila); }
-
-template <typename T>
-T* Hijo(const QWidget* lienzo, const QString& nombre) {
-  return lienzo->findChild<T*>(nombre, Qt::FindDirectChildrenOnly);
-}
 
 void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion = {}) {
   if (control == nullptr) return;
@@ -35,30 +29,19 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
 Form2::Form2(Rutas rutas, Piezas piezas, Elegidor& elegidor, QWidget* padre)
     : VentanaPractica(
           std::move(rutas), std::move(piezas),
-          Diseno{Estante::Oculto, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()},
-          padre),
+          Diseno{nullptr, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()}, padre),
       elegidor_(elegidor) {
   setObjectName(QStringLiteral("Form2"));
   NombrarControles();
   // A read-only box shows no caret: its border in the highlight colour shows the focus.
-  if (auto* instrucciones = Hijo<QTextEdit>(Lienzo(), QStringLiteral("Text2"))) {
-    instrucciones->setStyleSheet(
-        QStringLiteral("QTextEdit:focus { border: 2px solid palette(highlight); }"));
-  }
+  ControlInstrucciones()->setStyleSheet(
+      QStringLiteral("QTextEdit:focus { border: 2px solid palette(highlight); }"));
 }
 
 QString Form2::TextoAyuda() {
-  return QStringList{
+  return tiendal::TextoAyuda(
       QStringLiteral("Pulse la tecla aplicaciones para ir agregando los productos necesarios a "
-                     "la lista. "),
-      QStringLiteral("A continuación realice las operaciones matemáticas necesarias e introduzca "
-                     "el resultado."),
-      QStringLiteral("Pulse el botón corregir para comprobar si el resultado es correcto, y el "
-                     "botón Nuevo ejercicio para comenzar otra actividad."),
-      QStringLiteral("Pulsando f2 puede escuchar las cifras de la columna seleccionada en el "
-                     "cuadro del resultado, y pulsando F3 escuchará los productos disponibles."),
-  }
-      .join(QStringLiteral("\r\n"));
+                     "la lista. "));
 }
 
 void Form2::NombrarControles() {
@@ -66,24 +49,21 @@ void Form2::NombrarControles() {
   setAccessibleDescription(
       QStringLiteral("Tecla de aplicaciones: elegir un producto. F2: oír una columna de la "
                      "cuenta. F3: oír los productos. Control: callar. F1: ayuda"));
-  const QWidget* lienzo = Lienzo();
-  Nombrar(Hijo<QLineEdit>(lienzo, QStringLiteral("TBResultado")), QStringLiteral("Resultado"),
+  Nombrar(ControlResultado(), QStringLiteral("Resultado"),
           QStringLiteral("Escriba aquí el resultado. F2 lee las cifras de la columna en la que "
                          "está el cursor"));
-  Nombrar(Hijo<QWidget>(lienzo, QStringLiteral("LBResultado")), QStringLiteral("Igual"));
-  Nombrar(Hijo<QPushButton>(lienzo, QStringLiteral("CBCorregir")), QStringLiteral("Corregir"),
+  Nombrar(ControlEtiquetaResultado(), QStringLiteral("Igual"));
+  Nombrar(BotonCorregir(), QStringLiteral("Corregir"),
           QStringLiteral("Comprueba la lista y el resultado. Atajo: Alt+C"));
-  Nombrar(Hijo<QPushButton>(lienzo, QStringLiteral("CBNuevo")), QStringLiteral("Nuevo ejercicio"),
+  Nombrar(BotonNuevo(), QStringLiteral("Nuevo ejercicio"),
           QStringLiteral("Empieza otro ejercicio. Atajo: Alt+N"));
-  if (auto* menu = findChild<QMenu*>(QStringLiteral("MnuOpc"))) {
-    Nombrar(menu, QStringLiteral("Opciones"));
-  }
+  Nombrar(MenuOpciones(), QStringLiteral("Opciones"));
   for (int fila = 0; fila < ContarFilas(); ++fila) DescribirFila(fila);
 }
 
 // The rows are named by the window they belong to; here they learn what Delete does.
 void Form2::DescribirFila(int fila) {
-  if (auto* precio = Hijo<QLineEdit>(Lienzo(), NombrePrecio(fila))) {
+  if (auto* precio = ControlPrecio(fila)) {
     precio->setAccessibleDescription(
         QStringLiteral("Supr quita de la lista el producto de esta fila"));
   }
@@ -99,8 +79,8 @@ void Form2::Form_KeyDown(int codigo) {
     ElegirProducto();
     return;
   }
-  tiendal::Form_KeyDown(codigo, sesion().practica(), *this, CursorResultado(), sonido(),
-                        EsperaProducto::PorPosicion);
+  AtenderTecla(codigo, sesion().practica(), *this, CursorResultado(), sonido(),
+               EsperaProducto::PorPosicion);
 }
 
 void Form2::ElegirProducto() {
@@ -123,14 +103,14 @@ void Form2::ElegirProducto() {
 
   const int elegido = elegidor_.Seleccionado();
   if (elegido < 0 || elegido >= static_cast<int>(huecoElegible_.size()) || EstaCerrada()) return;
-  sesion().AgregarProducto(huecoElegible_[elegido]);
+  sesion().AgregarDelEstante(huecoElegible_[elegido]);
 }
 
-void Form2::TBPrecio_KeyDown(int fila) { sesion().LBNombre_Click(fila); }
+void Form2::TBPrecio_KeyDown(int fila) { sesion().QuitarFila(fila); }
 
 int Form2::FilaDePrecio(const QObject* objeto) const {
   for (int fila = 0; fila < ContarFilas(); ++fila) {
-    if (Hijo<QLineEdit>(Lienzo(), NombrePrecio(fila)) == objeto) return fila;
+    if (ControlPrecio(fila) == objeto) return fila;
   }
   return -1;
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "keyboard_window/elegidor.h"
-#include "mouse_window/ventana_practica.h"
+#include "window_base/ventana_practica.h"
 
 namespace tiendal {
 

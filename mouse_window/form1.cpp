@@ -3,15 +3,17 @@
 #include <QPalette>
 #include <cmath>
 
-#include "mouse_window/medidas.h"
-#include "mouse_window/pulsables.h"
-#include "mouse_window/twips.h"
+#include "window_base/ayuda.h"
+#include "window_base/encaje.h"
+#include "window_base/medidas.h"
+#include "window_base/pulsables.h"
+#include "window_base/twips.h"
 
 namespace tiendal {
 namespace {
 
-constexpr int kIzquierdaEstante = 10000;
-constexpr int kAltoMarco = 1300;
+using namespace medidas;
+
 const QColor kAmarillo(255, 255, 0);
 
 QString NombreControl(const char* control, int hueco) {
@@ -30,10 +32,9 @@ void NombrarHueco(QWidget* marco, QWidget* texto, int hueco, const QString& prod
 }  // namespace
 
 Form1::Form1(Rutas rutas, Piezas piezas, QWidget* padre)
-    : VentanaPractica(
-          std::move(rutas), std::move(piezas),
-          Diseno{Estante::Visible, QStringLiteral("&Versión para sólo teclado"), TextoAyuda()},
-          padre) {
+    : VentanaPractica(std::move(rutas), std::move(piezas),
+                      Diseno{this, QStringLiteral("&Versión para sólo teclado"), TextoAyuda()},
+                      padre) {
   setObjectName(QStringLiteral("Form1"));
   std::vector<QWidget*> delante;
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
@@ -45,18 +46,10 @@ Form1::Form1(Rutas rutas, Piezas piezas, QWidget* padre)
 }
 
 QString Form1::TextoAyuda() {
-  return QStringList{
+  return tiendal::TextoAyuda(
       QStringLiteral("Use el ratón para ir agregando los productos necesarios a la lista. "),
-      QStringLiteral("A continuación realice las operaciones matemáticas necesarias e introduzca "
-                     "el resultado."),
-      QStringLiteral("Pulse el botón corregir para comprobar si el resultado es correcto, y el "
-                     "botón Nuevo ejercicio para comenzar otra actividad."),
-      QStringLiteral("Pulsando f2 puede escuchar las cifras de la columna seleccionada en el "
-                     "cuadro del resultado, y pulsando F3 escuchará los productos disponibles."),
-      QStringLiteral("Si desea utilizar sólo el teclado, elija la opción correspondiente en el "
-                     "menú de opciones."),
-  }
-      .join(QStringLiteral("\r\n"));
+      {QStringLiteral("Si desea utilizar sólo el teclado, elija la opción correspondiente en el "
+                      "menú de opciones.")});
 }
 
 Form1::Hueco Form1::CrearHueco(int numero) {
@@ -70,20 +63,20 @@ Form1::Hueco Form1::CrearHueco(int numero) {
   // The picture lies under the text line, as a picture lies under the boxes of its frame.
   auto* imagen = new ImagenEstante(marco, fotos_);
   imagen->setObjectName(NombreControl("Image1", numero));
-  imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, 940));
+  imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, kAltoZonaImagen));
 
   auto* texto = new CajaPulsable(marco);
   texto->setObjectName(NombreControl("Text1", numero));
   texto->setReadOnly(true);
   texto->setContextMenuPolicy(Qt::NoContextMenu);
-  texto->setGeometry(RectTwips(0, 940, kAnchoMarco, 360));
+  texto->setGeometry(RectTwips(0, kAltoZonaImagen, kAnchoMarco, kAltoTextoHueco));
 
   NombrarHueco(marco, texto, numero, QString());
 
   connect(marco, &MarcoPulsable::pulsado, this,
-          [this, numero] { Atender([this, numero] { sesion().Picture1_Click(numero); }); });
+          [this, numero] { Atender([this, numero] { sesion().AgregarDelEstante(numero); }); });
   connect(texto, &CajaPulsable::pulsada, this,
-          [this, numero] { Atender([this, numero] { sesion().Text1_Click(numero); }); });
+          [this, numero] { Atender([this, numero] { sesion().AgregarDelEstante(numero); }); });
   return {marco, imagen, texto};
 }
 
@@ -93,19 +86,12 @@ void Form1::PonerTextoHueco(int hueco, const QString& texto) {
   NombrarHueco(huecos_[hueco].marco, huecos_[hueco].texto, hueco, texto);
 }
 
-void Form1::CargarImagen(int hueco, const QString& ruta) { huecos_[hueco].imagen->Cargar(ruta); }
-
-int Form1::AnchoImagen(int hueco) const { return Twips(huecos_[hueco].imagen->width()); }
-
-int Form1::AltoImagen(int hueco) const { return Twips(huecos_[hueco].imagen->height()); }
-
-void Form1::EstirarImagen(int hueco, float ancho, float alto) {
-  huecos_[hueco].imagen->Estirar(QSize(Pixeles(ancho), Pixeles(alto)));
-}
-
-void Form1::ColocarImagen(int hueco, double izquierda, double arriba) {
+void Form1::MostrarImagen(int hueco, const QString& ruta) {
   ImagenEstante* imagen = huecos_[hueco].imagen;
-  imagen->move(Pixeles(izquierda), Pixeles(arriba));
+  imagen->Cargar(ruta);
+  const QRect encaje = EncajarImagen(imagen->size());
+  imagen->Estirar(encaje.size());
+  imagen->move(encaje.topLeft());
   imagen->show();
 }
 

@@ -4,8 +4,9 @@
 #include <array>
 
 #include "core/practica.h"
+#include "core/vista.h"
 #include "mouse_window/imagen_estante.h"
-#include "mouse_window/ventana_practica.h"
+#include "window_base/ventana_practica.h"
 
 namespace tiendal {
 
@@ -16,7 +17,7 @@ class MarcoPulsable;
 // Picture1_<k> down the right side, each with its picture Image1_<k> and its text line
 // Text1_<k>. A click on a frame or on its text line adds the product; a click on the picture
 // itself does nothing.
-class Form1 final : public VentanaPractica {
+class Form1 final : public VentanaPractica, public VistaEstante {
   Q_OBJECT
 
  public:
@@ -26,11 +27,8 @@ class Form1 final : public VentanaPractica {
   static QString TextoAyuda();
 
   void PonerTextoHueco(int hueco, const QString& texto) override;
-  void CargarImagen(int hueco, const QString& ruta) override;
-  int AnchoImagen(int hueco) const override;
-  int AltoImagen(int hueco) const override;
-  void EstirarImagen(int hueco, float ancho, float alto) override;
-  void ColocarImagen(int hueco, double izquierda, double arriba) override;
+  // Loads the picture and fits it in its frame (EncajarImagen).
+  void MostrarImagen(int hueco, const QString& ruta) override;
   void ResaltarHueco(int hueco, bool resaltado) override;
 
   AlmacenFotos& fotos() { return fotos_; }

@@ -11,8 +11,8 @@
 #include "core/numeros.h"
 #include "core/practica.h"
 #include "core/rutas.h"
-#include "mouse_window/medidas.h"
-#include "mouse_window/twips.h"
+#include "window_base/medidas.h"
+#include "window_base/twips.h"
 
 namespace tiendal {
 
@@ -26,9 +26,6 @@ QString Tamano(const QString& ruta) {
   if (imagen.isNull() || imagen.height() == 0) return QStringLiteral("ilegible");
   return QStringLiteral("%1x%2").arg(imagen.width()).arg(imagen.height());
 }
-
-// A product's sound: its picture's name with "wav" for the last three characters.
-QString Sonido(const QString& imagen) { return imagen.chopped(3) + QStringLiteral("wav"); }
 
 // The line of the joined prices text that holds position `pos`, without its CR LF.
 QStringView LineaDe(const QString& texto, qsizetype pos, qsizetype& inicio) {
@@ -116,8 +113,8 @@ void AvisarPrecios(const QStringList& productos, const QString& texto,
 // The text line under a shelf picture, in the window's font, with whole values off and on.
 void AvisarAnchos(const QStringList& productos, const std::vector<float>& precios,
                   const std::vector<float>& preciosEnteros, QStringList& avisos) {
-  const QFontMetricsF medida(FuenteVentana());
-  const int marco = Pixeles(kAnchoMarco);
+  const QFontMetricsF medida(medidas::FuenteVentana());
+  const int marco = Pixeles(medidas::kAnchoMarco);
   for (qsizetype k = 0; k < productos.size(); ++k) {
     const auto i = static_cast<size_t>(k);
     for (const float precio : {precios[i], preciosEnteros[i]}) {
@@ -180,7 +177,7 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
                       Tamano(rutas.Imagen(imagenes[k])),
                       FormatoPrecio(precios[i]),
                       FormatoPrecio(preciosEnteros[i]),
-                      QFileInfo(rutas.Sonidos() + u'/' + Sonido(imagenes[k])).isFile()};
+                      QFileInfo(rutas.Sonidos() + u'/' + SonidoProducto(imagenes[k])).isFile()};
     revision.filas.push_back(fila);
   }
 

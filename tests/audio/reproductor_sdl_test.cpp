@@ -9,7 +9,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "audio/sonido.h"
+#include "core/reproductor_de.h"
+#include "core/sonido.h"
 
 namespace tiendal {
 namespace {
@@ -117,12 +118,12 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   const Wav corto = GenerarWav(GetParam(), 0.05);
   const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), largo.bytes);
   const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), corto.bytes);
-  ReproductorSdl reproductor;
+  ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.path());
 
   reproductor.Abrir(rutaLarga);
   EXPECT_TRUE(reproductor.Ocupado());
-  EXPECT_NEAR(reproductor.Duracion(), largo.segundos, 0.002);
+  EXPECT_NEAR(reproductor.jugador().Duracion(), largo.segundos, 0.002);
   // The device's thread moves the position; the sound ends within a second whatever happens.
   while (reproductor.Ocupado() && !(reproductor.Posicion() > 0)) QThread::msleep(1);
   const double primera = reproductor.Posicion();
@@ -132,7 +133,7 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
 
   reproductor.Abrir(rutaCorta);
   EXPECT_TRUE(reproductor.Ocupado());
-  EXPECT_NEAR(reproductor.Duracion(), corto.segundos, 0.002);
+  EXPECT_NEAR(reproductor.jugador().Duracion(), corto.segundos, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());
   EXPECT_FALSE(reproductor.Ocupado());
   EXPECT_EQ(reproductor.Posicion(), 0.0);
@@ -180,7 +181,7 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
   avisos = 0;
   const QtMessageHandler anterior = qInstallMessageHandler(ContarAviso);
   {
-    ReproductorSdl reproductor;
+    ReproductorDe<ReproductorSdl> reproductor;
     Sonido sonido(reproductor, carpeta.path());
     reproductor.Abrir(Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0).bytes));
     for (int vez = 0; vez < 3; ++vez) {

@@ -24,10 +24,10 @@ TEST_P(CorregirTest, DaElVeredictoConSuSonido) {
   b.p().MostrarResultado = c.mostrar;
   b.Ejercicio(c.tipo);                  // type 5 money: a quarter of the shelf
   if (c.tipo == 4) b.azar.Poner(0.25);  // 3 units
-  for (int h : c.huecos) b.sesion.Picture1_Click(h);
+  for (int h : c.huecos) b.sesion.AgregarDelEstante(h);
   b.vista.eventos.clear();
   b.vista.resultado = QString::fromUtf16(c.tecleado);
-  b.sesion.CBCorregir_Click();
+  b.sesion.Corregir();
   EXPECT_EQ(b.vista.eventos, c.eventos);
   EXPECT_EQ(b.vista.resultado, QString::fromUtf16(c.tecleado));  // nothing is cleared
 }
@@ -71,8 +71,8 @@ TEST(Corregir, Tipo5SinDineroYPreciosCeroNoSeCuelga) {
   b.Estante({0, 0, 0, 0, 0, 0});
   b.p().ValoresEnteros = true;  // money floor(0) + 1 = 1 with every price 0
   b.Ejercicio(5, {0.0});
-  for (int h : {0, 1, 2, 3, 4}) b.sesion.Picture1_Click(h);
-  b.sesion.CBCorregir_Click();
+  for (int h : {0, 1, 2, 3, 4}) b.sesion.AgregarDelEstante(h);
+  b.sesion.Corregir();
   EXPECT_TRUE(b.vista.eventos.first().contains(QStringLiteral("lista es correcto. ")));
 }
 

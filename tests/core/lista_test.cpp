@@ -35,12 +35,12 @@ TEST_P(ListaTest, AgregaYQuitaSegunElTipo) {
   for (const QString& paso : QString::fromLatin1(c.pasos).split(u' ', Qt::SkipEmptyParts)) {
     const int n = paso.mid(1).toInt();
     if (paso[0] == u'+') {
-      b.sesion.Picture1_Click(n);
+      b.sesion.AgregarDelEstante(n);
       if (b.p().HuecoFila[b.p().NumFilas - 1] == n) {
         EXPECT_EQ(b.vista.enfocada, b.p().NumFilas - (c.tipo == 4 ? 2 : 1));
       }
     } else {
-      b.sesion.LBNombre_Click(n);
+      b.sesion.QuitarFila(n);
     }
   }
   QStringList filas;
@@ -86,7 +86,7 @@ TEST(Agregar, ElBilleteDelTipo2CubreElPrecio) {
     Banco b;
     b.Estante({precio, 1, 1, 1, 1, 1});
     b.Ejercicio(2);
-    b.sesion.Picture1_Click(0);
+    b.sesion.AgregarDelEstante(0);
     EXPECT_EQ(b.vista.filas[0].precio.toStdString(), billete);
   }
 }
@@ -95,7 +95,7 @@ TEST(NuevoEjercicio, BorraLaListaYLosResaltados) {
   Banco b;
   b.Estante({1, 2, 3, 4, 5, 6});
   b.Ejercicio(1);
-  for (int h : {0, 1}) b.sesion.Picture1_Click(h);
+  for (int h : {0, 1}) b.sesion.AgregarDelEstante(h);
   b.vista.resultado = QStringLiteral("3");
   b.Ejercicio(2);
   EXPECT_EQ(b.vista.resaltado, (std::array<bool, 6>{}));

@@ -43,7 +43,7 @@ TEST(Opciones, ValoresEnterosReleeLosPreciosYEmpiezaOtroEjercicio) {
   b.Estante({0, 0, 0, 0, 0, 0});
   b.Guion(1, {1, 2, 3, 4, 5, 6});
   b.vista.resultado = QStringLiteral("12");
-  b.sesion.MnuOpcVal_Click();
+  b.sesion.CambiarValoresEnteros();
   EXPECT_EQ(b.p().Precios, (std::vector<float>{2, 1, 3, 1, 1, 1}));
   EXPECT_EQ(b.vista.textosHueco[0], QStringLiteral("a  2"));
   EXPECT_TRUE(b.vista.resultado.isEmpty());

@@ -1,7 +1,7 @@
 #ifndef TIENDAL_TESTS_CORE_VISTA_FALSA_H
 #define TIENDAL_TESTS_CORE_VISTA_FALSA_H
 
-#include <QHash>
+#include <QFileInfo>
 #include <QStringList>
 #include <deque>
 #include <map>
@@ -10,7 +10,9 @@
 
 #include "core/aleatorio.h"
 #include "core/practica.h"
+#include "core/reproductor.h"
 #include "core/sesion.h"
+#include "core/sonido.h"
 #include "core/vista.h"
 
 inline void PrintTo(const QString& texto, std::ostream* os) {
@@ -34,45 +36,28 @@ class AleatorioGuion final : public Aleatorio {
   std::deque<double> guion_;
 };
 
-// A window that only remembers: the list rows, texts, marks, and the ordered log of messages,
-// sounds and beeps.
-class VistaFalsa : public Vista {
+// A window with a shelf, and its player, that only remember: the list rows, texts, marks, and the
+// ordered log of messages, sounds and beeps. Every sound ends at once.
+class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
  public:
   struct Fila {
     QString nombre, precio;
-    int arriba = -1;
   };
   std::vector<Fila> filas{Fila{}};
   QString instrucciones, resultado;
-  int arribaResultado = -1;
+  int filasMostradas = -1;  // rows when MostrarFilas() was last called
   std::array<QString, kHuecos> textosHueco;
+  std::array<QString, kHuecos> imagenes;
   std::array<bool, kHuecos> resaltado{};
   std::map<Opcion, bool> marcas;
-  QStringList orden;    // focus order as it was last put
   QStringList eventos;  // "sonido tipo1.wav", "mensaje ...", "pitido", "destruir 5"
   int enfocada = -1;
-  // Picture sizes in twips by file name; missing ones read as 0 x 0.
-  QHash<QString, std::pair<int, int>> tamanos;
-  std::array<std::pair<int, int>, kHuecos> imagen{};
-  std::array<std::pair<double, double>, kHuecos> posicion{};
 
   QStringList Mensajes() const { return eventos.filter(QStringLiteral("mensaje ")); }
 
   void PonerInstrucciones(const QString& t) override { instrucciones = t; }
   void PonerTextoHueco(int h, const QString& t) override { textosHueco[h] = t; }
-  void CargarImagen(int h, const QString& ruta) override {
-    imagen[h] = tamanos.value(ruta.section(u'/', -1), {0, 0});
-  }
-  int AnchoImagen(int h) const override { return imagen[h].first; }
-  int AltoImagen(int h) const override { return imagen[h].second; }
-  void EstirarImagen(int h, float ancho, float alto) override {
-    // Whole pixels of 15 twips, as a window sets them.
-    imagen[h] = {static_cast<int>(std::lround(ancho / 15)) * 15,
-                 static_cast<int>(std::lround(alto / 15)) * 15};
-  }
-  void ColocarImagen(int h, double izquierda, double arriba) override {
-    posicion[h] = {izquierda, arriba};
-  }
+  void MostrarImagen(int h, const QString& ruta) override { imagenes[h] = ruta; }
   void ResaltarHueco(int h, bool r) override { resaltado[h] = r; }
   int ContarFilas() const override { return static_cast<int>(filas.size()); }
   void CrearFila() override { filas.push_back(filas[0]); }
@@ -80,37 +65,35 @@ class VistaFalsa : public Vista {
     eventos << QStringLiteral("destruir %1").arg(f);
     filas.erase(filas.begin() + f);
   }
-  void MostrarFila(int f, int arriba, int, int) override { filas[f].arriba = arriba; }
+  void MostrarFilas() override { filasMostradas = ContarFilas(); }
   void PonerNombre(int f, const QString& t) override { filas[f].nombre = t; }
   QString Nombre(int f) const override { return filas[f].nombre; }
   void PonerPrecio(int f, const QString& t) override { filas[f].precio = t; }
   QString Precio(int f) const override { return filas[f].precio; }
   void EnfocarPrecio(int f) override { enfocada = f; }
-  void PonerArribaResultado(int a) override { arribaResultado = a; }
   void PonerResultado(const QString& t) override { resultado = t; }
   QString Resultado() const override { return resultado; }
-  void PonerUltimoEnOrden(Control c, int f) override {
-    static const char* nombres[] = {"Text2", "LBNombre", "TBPrecio", "LBResultado", "TBResultado"};
-    QString nombre = QString::fromLatin1(nombres[static_cast<int>(c)]);
-    if (c == Control::Nombre || c == Control::Precio) nombre += QString::number(f);
-    orden.removeAll(nombre);
-    orden << nombre;
-  }
   void MarcarOpcion(Opcion o, bool m) override { marcas[o] = m; }
   void Mensaje(const QString& t) override { eventos << QStringLiteral("mensaje ") + t; }
   void Pitido() override { eventos << QStringLiteral("pitido"); }
-  void ReproducirSonido(const QString& n) override { eventos << QStringLiteral("sonido ") + n; }
+
+  void Abrir(const QString& ruta) override {
+    eventos << QStringLiteral("sonido ") + QFileInfo(ruta).fileName();
+  }
+  bool Ocupado() const override { return false; }
+  void Detener() override {}
+  double Posicion() const override { return 0.0; }
 };
 
 // A practice with a catalogue given in code, and exercises drawn to order.
 struct Banco {
   VistaFalsa vista;
   AleatorioGuion azar;
+  Sonido sonido;
   Sesion sesion;
 
-  explicit Banco(const QString& carpeta = QStringLiteral("/nonexistent"),
-                 Estante estante = Estante::Visible)
-      : sesion(vista, azar, carpeta, estante) {}
+  explicit Banco(const QString& carpeta = QStringLiteral("/nonexistent"))
+      : sonido(vista, Rutas{carpeta}.Sonidos()), sesion(vista, &vista, sonido, azar, carpeta) {}
 
   Practica& p() { return sesion.practica(); }
 
@@ -137,7 +120,7 @@ struct Banco {
   void Ejercicio(int tipo, std::vector<double> mas = {}) {
     if (tipo == 5 && mas.empty()) mas = {0.0};
     Guion(tipo, {1, 2, 3, 4, 5, 6}, std::move(mas));
-    sesion.CBNuevo_Click();
+    sesion.NuevoEjercicio();
     vista.eventos.clear();
   }
 

@@ -231,7 +231,7 @@ TEST_F(Form2Prueba, SuprEnElPrecioDeUnaFilaHaceLoMismoQueUnClicEnSuNombre) {
   auto tecla = Abrir();
   auto clic = Abrir();
   for (Form2* ventana : {tecla.get(), clic.get()})
-    for (int hueco = 0; hueco < 3; ++hueco) ventana->sesion().AgregarProducto(hueco);
+    for (int hueco = 0; hueco < 3; ++hueco) ventana->sesion().AgregarDelEstante(hueco);
   QSignalSpy pitidosTecla(tecla.get(), &VentanaPractica::pitido);
   QSignalSpy pitidosClic(clic.get(), &VentanaPractica::pitido);
   // The middle row, then a row left empty (a beep), then the first.

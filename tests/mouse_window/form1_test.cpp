@@ -19,10 +19,10 @@
 #include <deque>
 #include <memory>
 
-#include "audio/reproductor.h"
 #include "core/aleatorio.h"
-#include "mouse_window/twips.h"
+#include "core/reproductor.h"
 #include "tests/mouse_window/jpeg_exif.h"
+#include "window_base/twips.h"
 
 inline void PrintTo(const QString& texto, std::ostream* os) {
   *os << '"' << texto.toStdString() << '"';

@@ -7,6 +7,7 @@
 #include "mouse_window/almacen_fotos.h"
 #include "mouse_window/imagen_estante.h"
 #include "tests/mouse_window/jpeg_exif.h"
+#include "window_base/encaje.h"
 
 namespace tiendal {
 namespace {
@@ -45,6 +46,15 @@ INSTANTIATE_TEST_SUITE_P(Exif, ImagenTest,
                                            Orientacion{3, QSize(60, 40), QPoint(50, 20)},
                                            Orientacion{6, QSize(40, 60), QPoint(20, 10)},
                                            Orientacion{8, QSize(40, 60), QPoint(20, 50)}));
+
+// 64 pixels high, as wide as the proportions say once set in whole pixels, centred across the
+// 2000-twip frame; a wide picture is cut by the frame, an unreadable one is left empty.
+TEST(EncajarImagen, CentraYRecortaPorLaProporcion) {
+  EXPECT_EQ(EncajarImagen(QSize(400, 100)), QRect(-61, 0, 256, 64));
+  EXPECT_EQ(EncajarImagen(QSize(20, 100)), QRect(60, 0, 13, 64));  // 192 twips, 13 pixels
+  EXPECT_EQ(EncajarImagen(QSize(100, 100)), QRect(35, 0, 64, 64));
+  EXPECT_EQ(EncajarImagen(QSize(0, 0)), QRect(67, 0, 0, 0));
+}
 
 // Red on the left, blue on the right: the picture as EscribirJpeg stores it, once upright.
 void ComprobarColores(const QImage& imagen, QSize tamano) {

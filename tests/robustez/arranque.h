@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/programa.h"
-#include "mouse_window/ventana_practica.h"
+#include "window_base/ventana_practica.h"
 
 inline void PrintTo(const QString& texto, std::ostream* os) {
   *os << '"' << texto.toStdString() << '"';

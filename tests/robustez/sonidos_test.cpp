@@ -12,6 +12,7 @@
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
 #include "carpeta.h"
+#include "core/reproductor_de.h"
 #include "jpeg.h"
 
 namespace tiendal::robustez {
@@ -78,8 +79,9 @@ void Tecla(QWidget& ventana, Qt::Key tecla) {
 }
 
 double DuracionDelUltimo(VentanaPractica& ventana) {
-  const auto* sdl = dynamic_cast<const ReproductorSdl*>(&ventana.sonido().reproductor());
-  return sdl != nullptr ? sdl->Duracion() : -1.0;
+  const auto* sdl =
+      dynamic_cast<const ReproductorDe<ReproductorSdl>*>(&ventana.sonido().reproductor());
+  return sdl != nullptr ? sdl->jugador().Duracion() : -1.0;
 }
 
 class Sonidos : public ::testing::TestWithParam<CasoSonidos> {

@@ -26,11 +26,12 @@
 
 #include "arranque.h"
 #include "audio/reproductor_sdl.h"
-#include "audio/sonido.h"
 #include "carpeta.h"
 #include "core/aleatorio.h"
 #include "core/numeros.h"
 #include "core/opciones.h"
+#include "core/reproductor_de.h"
+#include "core/sonido.h"
 #include "keyboard_window/form2.h"
 #include "mouse_window/form1.h"
 
@@ -105,7 +106,7 @@ class Tormenta final : public QObject {
   // numbers come from the seed too.
   bool Arrancar() {
     const auto piezas = [this] {
-      return Piezas{std::make_unique<ReproductorSdl>(),
+      return Piezas{std::make_unique<ReproductorDe<ReproductorSdl>>(),
                     std::make_unique<AleatorioReloj>(Azar(0, 86399))};
     };
     auto programa = std::make_unique<Programa>(

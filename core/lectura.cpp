@@ -1,0 +1,103 @@
+#include "core/lectura.h"
+
+#include <algorithm>
+
+#include "core/catalogo.h"
+#include "core/practica.h"
+#include "core/sonido.h"
+#include "core/vista.h"
+
+namespace tiendal {
+namespace {
+
+const QString kWav = QStringLiteral(".wav");
+
+// The character of `texto` in column `columna` counted from its right end; a column left of the
+// text reads as a zero.
+QString CaracterDeColumna(const QString& texto, qsizetype columna) {
+  if (texto.size() <= columna) return QStringLiteral("0");
+  return texto.mid(texto.size() - 1 - columna, 1);
+}
+
+QString SonidoDeCaracter(const QString& caracter) {
+  const QChar c = caracter.at(0);
+  if (c >= u'0' && c <= u'9') return caracter + kWav;
+  return QStringLiteral("coma.wav");
+}
+
+// The product sound of a shelf place; empty while the place holds no catalogue product.
+QString SonidoDeHueco(const Practica& practica, int hueco) {
+  const int producto = practica.ProductoHueco[hueco];
+  if (producto < 1 || producto > practica.Imagenes.size()) return {};
+  return SonidoProducto(practica.ImagenDeHueco(hueco));
+}
+
+}  // namespace
+
+void LeerColumna(const Practica& practica, const Vista& vista, int cursorResultado,
+                 Sonido& sonido) {
+  const QString resultado = vista.Resultado();
+  const qsizetype cursor = std::clamp<qsizetype>(cursorResultado, 0, resultado.size());
+  const qsizetype columna = resultado.size() - cursor;
+  const int filas = practica.MaxFilas;
+  for (int fila = 0; fila <= filas; ++fila) {
+    // A new exercise run during a wait may have taken rows away: those read as empty rows.
+    QString texto = QStringLiteral("0");
+    if (fila == filas) {
+      texto = vista.Resultado();
+    } else if (fila < vista.ContarFilas()) {
+      texto = vista.Precio(fila);
+    }
+
+    if (practica.TipoEjercicio == 4 && fila == 1) {
+      sonido.ReproducirSonido(texto + kWav);
+    } else if (practica.TipoEjercicio != 5 || fila != 0) {
+      sonido.ReproducirSonido(SonidoDeCaracter(CaracterDeColumna(texto, columna)));
+    }
+    sonido.EsperarSonido();
+    if (sonido.Cerrado()) return;
+
+    if (fila == filas - 1) {
+      sonido.ReproducirSonido(QStringLiteral("igual.wav"));
+      sonido.EsperarSonido();
+      if (sonido.Cerrado()) return;
+    }
+  }
+}
+
+void LeerProductos(Practica& practica, Sonido& sonido, EsperaProducto espera) {
+  sonido.ReproducirSonido(QStringLiteral("lista.wav"));
+  sonido.EsperarSonido();
+  if (sonido.Cerrado()) return;
+  practica.DetenerLectura = false;
+
+  const auto detener = [&practica] { return practica.DetenerLectura; };
+  for (int hueco = 0; hueco < kHuecos; ++hueco) {
+    const QString nombre = SonidoDeHueco(practica, hueco);
+    if (nombre.isEmpty()) continue;
+    sonido.ReproducirSonido(nombre);
+    const bool parada = espera == EsperaProducto::PorPosicion ? sonido.EsperarPosicion(detener)
+                                                              : sonido.EsperarSonido(detener);
+    if (parada || sonido.Cerrado()) return;
+  }
+}
+
+bool AtenderTecla(int codigo, Practica& practica, const Vista& vista, int cursorResultado,
+                  Sonido& sonido, EsperaProducto espera) {
+  switch (codigo) {
+    case kTeclaF3:
+      LeerProductos(practica, sonido, espera);
+      return true;
+    case kTeclaCtrl:
+      sonido.DetenerSonido();
+      practica.DetenerLectura = true;
+      return true;
+    case kTeclaF2:
+      LeerColumna(practica, vista, cursorResultado, sonido);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace tiendal

@@ -1,0 +1,17 @@
+#include "window_base/mensaje.h"
+
+#include <QMessageBox>
+
+namespace tiendal {
+
+void MostrarMensaje(QWidget* padre, const QString& texto) {
+  QMessageBox caja(padre);
+  caja.setWindowTitle(QStringLiteral("Tiendal"));
+  caja.setIcon(QMessageBox::NoIcon);
+  caja.setTextFormat(Qt::PlainText);
+  caja.setText(texto);
+  caja.setStandardButtons(QMessageBox::Ok);
+  caja.exec();
+}
+
+}  // namespace tiendal

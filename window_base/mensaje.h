@@ -1,0 +1,16 @@
+#ifndef TIENDAL_WINDOW_BASE_MENSAJE_H
+#define TIENDAL_WINDOW_BASE_MENSAJE_H
+
+#include <QString>
+
+class QWidget;
+
+namespace tiendal {
+
+// The program's message box: title "Tiendal", the text as plain text (never taken for rich
+// text), one OK button and no icon. Returns once the pupil has closed it.
+void MostrarMensaje(QWidget* padre, const QString& texto);
+
+}  // namespace tiendal
+
+#endif

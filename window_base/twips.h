@@ -1,0 +1,27 @@
+#ifndef TIENDAL_WINDOW_BASE_TWIPS_H
+#define TIENDAL_WINDOW_BASE_TWIPS_H
+
+#include <QRect>
+#include <cmath>
+
+namespace tiendal {
+
+// The windows are designed in twips: 15 to a logical pixel. Qt scales logical pixels on
+// high-DPI screens.
+inline constexpr int kTwipsPorPixel = 15;
+
+inline int Pixeles(double twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); }
+
+inline int Twips(int pixeles) { return pixeles * kTwipsPorPixel; }
+
+// A rectangle given in twips. Both edges are rounded, so that controls that touch in twips
+// touch on the screen, without gaps or overlaps.
+inline QRect RectTwips(int izquierda, int arriba, int ancho, int alto) {
+  const int x = Pixeles(izquierda);
+  const int y = Pixeles(arriba);
+  return {x, y, Pixeles(izquierda + ancho) - x, Pixeles(arriba + alto) - y};
+}
+
+}  // namespace tiendal
+
+#endif
