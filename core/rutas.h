@@ -3,16 +3,19 @@
 
 #include <QString>
 
+#include "core/entradas.h"
+
 namespace tiendal {
 
-// Where the program's files lie, all under the program's own folder.
+// Where the program's files lie, all under the program's own folder. A name spelt in another
+// Unicode form on disk is found all the same.
 struct Rutas {
   QString programa;
 
-  QString Imagenes() const { return programa + QStringLiteral("/imágenes"); }
+  QString Imagenes() const { return EntradaDe(programa, QStringLiteral("imágenes")); }
   QString Imagen(const QString& archivo) const { return Imagenes() + u'/' + archivo; }
-  QString Precios() const { return programa + QStringLiteral("/precios.txt"); }
-  QString Sonidos() const { return programa + QStringLiteral("/Sonidos"); }
+  QString Precios() const { return EntradaDe(programa, QStringLiteral("precios.txt")); }
+  QString Sonidos() const { return EntradaDe(programa, QStringLiteral("Sonidos")); }
   QString Ini() const { return programa + QStringLiteral("/Tiendal.ini"); }
 };
 

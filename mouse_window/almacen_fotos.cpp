@@ -14,12 +14,11 @@ namespace {
 // A picture decoded ahead is kept under its file alone, whatever its size.
 QString Clave(const QString& ruta, QSize pixeles) {
   const QFileInfo archivo(ruta);
-  QString clave = QStringLiteral("%1|%2|%3|")
-                      .arg(ruta)
-                      .arg(archivo.lastModified().toMSecsSinceEpoch())
-                      .arg(archivo.size());
+  // Joined, not formatted: a folder name may hold "%1".
+  QString clave = ruta + u'|' + QString::number(archivo.lastModified().toMSecsSinceEpoch()) +
+                  u'|' + QString::number(archivo.size()) + u'|';
   if (pixeles.isValid())
-    clave += QStringLiteral("%1x%2").arg(pixeles.width()).arg(pixeles.height());
+    clave += QString::number(pixeles.width()) + u'x' + QString::number(pixeles.height());
   return clave;
 }
 
@@ -139,10 +138,7 @@ void AlmacenFotos::Hacer(const QString& clave, Trabajo& trabajo) {
   } else {
     const CabeceraFoto cabecera = LeerCabeceraFoto(trabajo.ruta);
     if (!cabecera.derecha.isEmpty()) {
-      const double proporcion =
-          static_cast<double>(cabecera.derecha.width()) / cabecera.derecha.height();
-      const QSize pixeles(std::max(1, static_cast<int>(std::lround(proporcion * trabajo.alto))),
-                          trabajo.alto);
+      const QSize pixeles(AnchoProporcional(cabecera.derecha, trabajo.alto), trabajo.alto);
       imagen = LeerFotoReducida(trabajo.ruta, cabecera, pixeles);
     }
   }

@@ -21,6 +21,9 @@ class Form1 final : public VentanaPractica {
 
  public:
   Form1(QString carpetaPrograma, Piezas piezas, QWidget* padre = nullptr);
+  // The shelf goes first: its pictures hold the picture store, a member that the window's own
+  // children would otherwise outlive.
+  ~Form1() override;
 
   // The help box: five paragraphs joined by CR LF.
   static QString TextoAyuda();
