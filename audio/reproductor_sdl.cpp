@@ -258,7 +258,8 @@ void ReproductorSdl::Estado::ConvertirResto(std::shared_ptr<const WavDecodificad
   SDL_LockAudioDevice(dispositivo);
   const std::uint64_t estaVez = generacion;
   SDL_UnlockAudioDevice(dispositivo);
-  auto tarea = [this, wav = std::move(wav), estaVez, ruta](bool esperar) -> MemoriaSonidos::Muestras {
+  auto tarea = [this, wav = std::move(wav), estaVez,
+                ruta](bool esperar) -> MemoriaSonidos::Muestras {
     // Not before the first part has reached the device: the audio thread goes first.
     for (auto vista = arrancada.load(); esperar && vista < estaVez; vista = arrancada.load()) {
       arrancada.wait(vista);
@@ -271,9 +272,10 @@ void ReproductorSdl::Estado::ConvertirResto(std::shared_ptr<const WavDecodificad
         enteras = std::make_shared<const std::vector<Uint8>>(std::move(convertidas));
       }
     } catch (const std::bad_alloc&) {
-      AvisarUnaVez(QStringLiteral("memoria ") + ruta, QStringLiteral("Tiendal: no hay memoria para «%1» entero; sonará su "
-                                        "comienzo.")
-                             .arg(ruta));
+      AvisarUnaVez(QStringLiteral("memoria ") + ruta,
+                   QStringLiteral("Tiendal: no hay memoria para «%1» entero; sonará su "
+                                  "comienzo.")
+                       .arg(ruta));
     }
     // Whole or not, the sound is complete from here on: it never waits for a rest that failed.
     SDL_LockAudioDevice(dispositivo);

@@ -12,8 +12,8 @@ QString EntradaDe(const QString& carpeta, const QString& nombre, Qt::CaseSensiti
   const QString exacta = carpeta + u'/' + nombre;
   if (QFileInfo::exists(exacta)) return exacta;
   const QString buscado = nombre.normalized(QString::NormalizationForm_C);
-  const QStringList entradas =
-      QDir(carpeta).entryList(tipos | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+  const QStringList entradas = QDir(carpeta).entryList(
+      tipos | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
   for (const QString& entrada : entradas) {
     if (entrada.normalized(QString::NormalizationForm_C).compare(buscado, mayusculas) == 0) {
       return carpeta + u'/' + entrada;

@@ -15,8 +15,8 @@ namespace {
 QString Clave(const QString& ruta, QSize pixeles) {
   const QFileInfo archivo(ruta);
   // Joined, not formatted: a folder name may hold "%1".
-  QString clave = ruta + u'|' + QString::number(archivo.lastModified().toMSecsSinceEpoch()) +
-                  u'|' + QString::number(archivo.size()) + u'|';
+  QString clave = ruta + u'|' + QString::number(archivo.lastModified().toMSecsSinceEpoch()) + u'|' +
+                  QString::number(archivo.size()) + u'|';
   if (pixeles.isValid())
     clave += QString::number(pixeles.width()) + u'x' + QString::number(pixeles.height());
   return clave;

@@ -138,7 +138,8 @@ TEST_P(PreciosDeTest, DaLoMismoQueLaDefinicionDirecta) {
 INSTANTIATE_TEST_SUITE_P(Catalogos, PreciosDeTest,
                          ::testing::Values(Sorteo{"Pequenos", 300, 1, 12, 3, 10},
                                            Sorteo{"Grande", 1, 9000, 9000, 7, 3000},
-                                           Sorteo{"GrandeSinMemoria", 1, 9000, 9000, 7, 3000, true}),
+                                           Sorteo{"GrandeSinMemoria", 1, 9000, 9000, 7, 3000,
+                                                  true}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(ListarImagenes, TomaJpgEnCualquierCaja) {
@@ -168,7 +169,8 @@ TEST(EntradaDe, EncuentraElNombreEnOtraFormaUnicode) {
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes")), raiz + nfd(u"imágenes"));
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("plátano.wav"), Qt::CaseInsensitive, QDir::Files),
             raiz + nfd(u"PLÁTANO.wav"));
-  EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("plátano.wav")), raiz + QStringLiteral("plátano.wav"));
+  EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("plátano.wav")),
+            raiz + QStringLiteral("plátano.wav"));
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes"), Qt::CaseSensitive, QDir::Files),
             raiz + QStringLiteral("imágenes"));
 }

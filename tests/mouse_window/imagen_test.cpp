@@ -28,7 +28,8 @@ TEST_P(ImagenTest, PictureIsSizedAndShownUpright) {
   if (o.exifCorto) {
     QFile archivo(dir.filePath(QStringLiteral("foto.jpg")));
     ASSERT_TRUE(archivo.open(QIODevice::ReadWrite));
-    const QByteArray bytes = archivo.readAll().insert(2, QByteArray("\xFF\xE1\x00\x04", 4) + QByteArray("Exif\0\0", 6));
+    const QByteArray bytes =
+        archivo.readAll().insert(2, QByteArray("\xFF\xE1\x00\x04", 4) + QByteArray("Exif\0\0", 6));
     archivo.seek(0);
     archivo.write(bytes);
   }
