@@ -16,7 +16,7 @@ struct Orientacion {
   int exif;
   QSize derecha;  // the upright size of a 60 x 40 picture
   QPoint rojo;    // a point of the stored left half, once upright
-  bool exifCorto = false;  // an EXIF segment shorter than its own header comes first
+  int exifCorto = 0;  // 1: an EXIF segment shorter than its own header comes first
 };
 
 class ImagenTest : public ::testing::TestWithParam<Orientacion> {};
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Exif, ImagenTest,
                                            Orientacion{3, QSize(60, 40), QPoint(50, 20)},
                                            Orientacion{6, QSize(40, 60), QPoint(20, 10)},
                                            Orientacion{8, QSize(40, 60), QPoint(20, 50)},
-                                           Orientacion{1, QSize(60, 40), QPoint(10, 20), true}));
+                                           Orientacion{1, QSize(60, 40), QPoint(10, 20), 1}));
 
 // Red on the left, blue on the right: the picture as EscribirJpeg stores it, once upright.
 void ComprobarColores(const QImage& imagen, QSize tamano) {
