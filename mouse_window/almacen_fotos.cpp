@@ -31,7 +31,7 @@ QString Clave(const QString& ruta, QSize pixeles) {
 qsizetype Kib(const QImage& imagen) { return imagen.sizeInBytes() / 1024 + 1; }
 
 // The pool hands a task to a worker under Qt's own lock, which ThreadSanitizer cannot see in an
-// uninstrumented Qt: under it, the task is marked as made before it runs.
+// uninstrumented Qt: in that build the task is marked as made before it runs.
 #if defined(__SANITIZE_THREAD__)
 char entrega;
 void Entregar() { __tsan_release(&entrega); }
