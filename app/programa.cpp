@@ -1,5 +1,7 @@
 #include "app/programa.h"
 
+#include <QDebug>
+
 #include "window_base/mensaje.h"
 
 namespace tiendal {
@@ -28,6 +30,10 @@ bool Programa::Abrir(Version version) {
   if (!ventana) return false;
   if (const auto fallo = ventana->Cargar()) {
     ventana.reset();  // stops its sound before the message
+    // Also for a teacher who started the program from a terminal or a script: one line.
+    QString linea = QStringLiteral("Tiendal: ") + *fallo;
+    linea.replace(u'\r', u' ').replace(u'\n', u' ');
+    qWarning().noquote() << linea;
     MostrarMensaje(nullptr, *fallo);
     return false;
   }

@@ -16,7 +16,9 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <exception>
 #include <future>
+#include <new>
 #include <vector>
 
 #include "audio/memoria_sonidos.h"
@@ -106,8 +108,8 @@ struct ReproductorSdl::Estado {
   void Mezclar(Uint8* salida, std::size_t bytes);
   void Despertar() { QCoreApplication::postEvent(&despertador, new QEvent(QEvent::User)); }
   void Empezar(MemoriaSonidos::Muestras nuevas, bool completas);
-  void ConvertirResto(std::shared_ptr<const WavDecodificado> wav, const QString& clave,
-                      MemoriaSonidos::Huella huella);
+  void ConvertirResto(std::shared_ptr<const WavDecodificado> wav, const QString& ruta,
+                      const QString& clave, MemoriaSonidos::Huella huella);
   void RecogerConversiones(bool esperar);
 
   bool sdlIniciado = false;
@@ -251,21 +253,31 @@ void ReproductorSdl::Estado::Empezar(MemoriaSonidos::Muestras nuevas, bool enter
 }
 
 void ReproductorSdl::Estado::ConvertirResto(std::shared_ptr<const WavDecodificado> wav,
-                                            const QString& clave, MemoriaSonidos::Huella huella) {
+                                            const QString& ruta, const QString& clave,
+                                            MemoriaSonidos::Huella huella) {
   SDL_LockAudioDevice(dispositivo);
   const std::uint64_t estaVez = generacion;
   SDL_UnlockAudioDevice(dispositivo);
-  auto tarea = [this, wav = std::move(wav), estaVez]() -> MemoriaSonidos::Muestras {
+  auto tarea = [this, wav = std::move(wav), estaVez,
+                ruta](bool esperar) -> MemoriaSonidos::Muestras {
     // Not before the first part has reached the device: the audio thread goes first.
-    for (auto vista = arrancada.load(); vista < estaVez; vista = arrancada.load()) {
+    for (auto vista = arrancada.load(); esperar && vista < estaVez; vista = arrancada.load()) {
       arrancada.wait(vista);
     }
     std::vector<Uint8> convertidas;
     QString fallo;
     MemoriaSonidos::Muestras enteras;
-    if (ConvertirWav(*wav, wav->bytes, formato, convertidas, fallo)) {
-      enteras = std::make_shared<const std::vector<Uint8>>(std::move(convertidas));
+    try {
+      if (ConvertirWav(*wav, wav->bytes, formato, convertidas, fallo)) {
+        enteras = std::make_shared<const std::vector<Uint8>>(std::move(convertidas));
+      }
+    } catch (const std::bad_alloc&) {
+      AvisarUnaVez(QStringLiteral("memoria ") + ruta,
+                   QStringLiteral("Tiendal: no hay memoria para «%1» entero; sonará su "
+                                  "comienzo.")
+                       .arg(ruta));
     }
+    // Whole or not, the sound is complete from here on: it never waits for a rest that failed.
     SDL_LockAudioDevice(dispositivo);
     if (generacion == estaVez) {
       // Same samples as the first part up to where it was cut, so the sound goes on seamlessly.
@@ -275,7 +287,17 @@ void ReproductorSdl::Estado::ConvertirResto(std::shared_ptr<const WavDecodificad
     SDL_UnlockAudioDevice(dispositivo);
     return enteras;
   };
-  conversiones.push_back({clave, huella, std::async(std::launch::async, std::move(tarea))});
+  std::future<MemoriaSonidos::Muestras> resto;
+  try {
+    resto = std::async(std::launch::async, tarea, true);
+  } catch (const std::exception&) {
+    // No thread to be had (or no memory for one): the rest is converted here and now, inside
+    // the event handler that asked for the sound, rather than an exception thrown out of it.
+    std::promise<MemoriaSonidos::Muestras> aqui;
+    aqui.set_value(tarea(false));
+    resto = aqui.get_future();
+  }
+  conversiones.push_back({clave, huella, std::move(resto)});
 }
 
 void ReproductorSdl::Estado::RecogerConversiones(bool esperar) {
@@ -347,7 +369,7 @@ void ReproductorSdl::Abrir(const QString& ruta) {
   auto nuevas = std::make_shared<const std::vector<Uint8>>(std::move(convertidas));
   if (enteras) Estado::Memoria().Guardar(clave, huella, nuevas);
   e.Empezar(std::move(nuevas), enteras);
-  if (!enteras) e.ConvertirResto(wav, clave, huella);
+  if (!enteras) e.ConvertirResto(wav, ruta, clave, huella);
 }
 
 bool ReproductorSdl::Ocupado() const { return estado_->ocupado.load(); }

@@ -6,6 +6,7 @@
 // (those near the root, where failure links lead) get a dense row of children.
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <span>
 #include <string_view>
@@ -213,14 +214,23 @@ std::vector<qsizetype> BuscarNombres(std::span<const std::u16string_view> nombre
   }
   const size_t mitad = nombres.size() / 2;
   std::vector<qsizetype> segunda;
-  std::thread hilo;
+  std::exception_ptr falloSegunda;  // out of memory there is thrown here, as with one thread
+  std::jthread hilo;
   try {
-    hilo = std::thread([&] { segunda = Automata(nombres.subspan(mitad)).Buscar(texto); });
+    hilo = std::jthread([&] {
+      try {
+        segunda = Automata(nombres.subspan(mitad)).Buscar(texto);
+      } catch (...) {
+        falloSegunda = std::current_exception();
+      }
+    });
   } catch (const std::system_error&) {
     return Automata(nombres).Buscar(texto);
   }
+  // Should this half throw, the other thread is joined on the way out.
   auto primera = Automata(nombres.first(mitad)).Buscar(texto);
   hilo.join();
+  if (falloSegunda) std::rethrow_exception(falloSegunda);
   primera.insert(primera.end(), segunda.begin(), segunda.end());
   return primera;
 }

@@ -21,16 +21,13 @@ std::optional<QString> Sesion::ExplorarCatalogo() {
     return QStringLiteral(
                "La carpeta de imágenes «%1» tiene %2 imágenes .jpg y hacen falta al "
                "menos seis.")
-        .arg(carpeta)
-        .arg(imagenes.size());
+        .arg(carpeta, QString::number(imagenes.size()));
   }
   if (imagenes.size() > kMaxProductos) {
     return QStringLiteral(
                "La carpeta de imágenes «%1» tiene %2 imágenes .jpg y el programa admite "
                "como mucho %3.")
-        .arg(carpeta)
-        .arg(imagenes.size())
-        .arg(kMaxProductos);
+        .arg(carpeta, QString::number(imagenes.size()), QString::number(kMaxProductos));
   }
   p_.Imagenes = imagenes;
   p_.Productos.clear();

@@ -4,11 +4,14 @@
 #include <QString>
 #include <utility>
 
+#include "core/entradas.h"
+
 namespace tiendal {
 
 // Where the program's files lie: the data (pictures, prices, sounds) under one folder, and the
 // settings file under another, which is the same folder unless the program chose the user's
-// own configuration folder (installed data, or a data folder that cannot be written).
+// own configuration folder (installed data, or a data folder that cannot be written). A name
+// spelt in another Unicode form on disk is found all the same.
 struct Rutas {
   // A folder alone is a portable copy: everything, settings file included, in that folder.
   Rutas(QString datos) : programa(datos), opciones(std::move(datos)) {}
@@ -18,10 +21,10 @@ struct Rutas {
   QString programa;  // the data folder
   QString opciones;  // the folder of Tiendal.ini
 
-  QString Imagenes() const { return programa + QStringLiteral("/imágenes"); }
+  QString Imagenes() const { return EntradaDe(programa, QStringLiteral("imágenes")); }
   QString Imagen(const QString& archivo) const { return Imagenes() + u'/' + archivo; }
-  QString Precios() const { return programa + QStringLiteral("/precios.txt"); }
-  QString Sonidos() const { return programa + QStringLiteral("/Sonidos"); }
+  QString Precios() const { return EntradaDe(programa, QStringLiteral("precios.txt")); }
+  QString Sonidos() const { return EntradaDe(programa, QStringLiteral("Sonidos")); }
   QString Ini() const { return opciones + QStringLiteral("/Tiendal.ini"); }
 };
 

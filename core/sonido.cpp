@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/en_curso.h"
+#include "core/entradas.h"
 #include "core/reproductor.h"
 
 namespace tiendal {
@@ -18,14 +19,8 @@ Sonido::Sonido(Reproductor& reproductor, QString carpetaSonidos,
       atenderEventos_(std::move(atenderEventos)) {}
 
 QString Sonido::Ruta(const QString& nombre) const {
-  const QString exacta = carpeta_ + u'/' + nombre;
-  if (QFileInfo::exists(exacta)) return exacta;
-  // Recordings copied from a system that ignores letter case.
-  const QStringList archivos = QDir(carpeta_).entryList(QDir::Files, QDir::Name);
-  for (const QString& archivo : archivos) {
-    if (archivo.compare(nombre, Qt::CaseInsensitive) == 0) return carpeta_ + u'/' + archivo;
-  }
-  return exacta;
+  // Recordings copied from a system that ignores letter case, or that spells accents apart.
+  return EntradaDe(carpeta_, nombre, Qt::CaseInsensitive, QDir::Files);
 }
 
 void Sonido::ReproducirSonido(const QString& nombre) {

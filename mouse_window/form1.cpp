@@ -45,6 +45,10 @@ Form1::Form1(Rutas rutas, Piezas piezas, QWidget* padre)
   PonerOrdenInicial(delante);
 }
 
+Form1::~Form1() {
+  for (const Hueco& hueco : huecos_) delete hueco.marco;
+}
+
 QString Form1::TextoAyuda() {
   return tiendal::TextoAyuda(
       QStringLiteral("Use el ratón para ir agregando los productos necesarios a la lista. "),
@@ -101,8 +105,8 @@ void Form1::showEvent(QShowEvent* evento) {
   anticipadas_ = true;
   // The shelf's places have asked for their pictures by now: their children are shown first.
   QStringList rutas;
-  for (const QString& imagen : sesion().practica().Imagenes)
-    rutas << sesion().rutas().Imagen(imagen);
+  const QString carpeta = sesion().rutas().Imagenes();  // looked up once for the catalogue
+  for (const QString& imagen : sesion().practica().Imagenes) rutas << carpeta + u'/' + imagen;
   fotos_.Anticipar(rutas, static_cast<int>(std::lround(Pixeles(kAltoMarco) * devicePixelRatioF())));
 }
 

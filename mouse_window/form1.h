@@ -22,6 +22,9 @@ class Form1 final : public VentanaPractica, public VistaEstante {
 
  public:
   Form1(Rutas rutas, Piezas piezas, QWidget* padre = nullptr);
+  // The shelf goes first: its pictures hold the picture store, a member that the window's own
+  // children would otherwise outlive.
+  ~Form1() override;
 
   // The help box: five paragraphs joined by CR LF.
   static QString TextoAyuda();

@@ -1,6 +1,8 @@
 #ifndef TIENDAL_MOUSE_WINDOW_FOTO_H
 #define TIENDAL_MOUSE_WINDOW_FOTO_H
 
+#include <QByteArray>
+#include <QIODevice>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QSize>
@@ -15,6 +17,8 @@ struct CabeceraFoto {
   QImageIOHandler::Transformations giro = QImageIOHandler::TransformationNone;
 };
 
+// A picture that cannot be read or decoded is told once per file and run on standard error
+// (`Tiendal: no se puede leer la imagen «…»: …`); its place stays empty.
 CabeceraFoto LeerCabeceraFoto(const QString& ruta);
 
 // The picture upright at `tamano` pixels, decoding no more than that needs: the file's EXIF
@@ -22,6 +26,17 @@ CabeceraFoto LeerCabeceraFoto(const QString& ruta);
 // write it), otherwise the picture itself scaled while it is decoded. Null when it cannot be
 // decoded.
 QImage LeerFotoReducida(const QString& ruta, const CabeceraFoto& cabecera, QSize tamano);
+
+// The same readings from an open file or buffer, telling nothing.
+CabeceraFoto LeerCabeceraFoto(QIODevice& archivo);
+QImage LeerFotoReducida(QIODevice& archivo, const CabeceraFoto& cabecera, QSize tamano);
+
+// The JPEG thumbnail that the EXIF block among the first bytes of a JPEG file holds, if any.
+QByteArray MiniaturaExif(const QByteArray& inicio);
+
+// The width of a picture of these proportions at `alto` pixels high: at least 1, and never
+// more than a widget can be wide, however long and thin the picture.
+int AnchoProporcional(QSize derecha, int alto);
 
 }  // namespace tiendal
 

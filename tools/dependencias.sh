@@ -6,7 +6,7 @@
 #                                    tools, and the es_ES locale
 set -euo pipefail
 
-paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libgl-dev fonts-liberation)
+paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libgl-dev fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
   paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
   # The menu entry, AppStream data and licences are validated; the Debian package is built and

@@ -53,8 +53,7 @@ std::optional<std::vector<Producto>> LeerTabla(const QString& ruta, QString& err
       error = QStringLiteral(
                   "%1:%2: se esperaba nombre, emoji, copias y giro separados por "
                   "tabuladores")
-                  .arg(ruta)
-                  .arg(numero);
+                  .arg(ruta, QString::number(numero));
       return std::nullopt;
     }
     productos.push_back(p);

@@ -11,6 +11,7 @@
 
 #include "core/reproductor_de.h"
 #include "core/sonido.h"
+#include "tests/memoria_agotada.h"
 
 namespace tiendal {
 namespace {
@@ -159,6 +160,20 @@ INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones, testing::Values(
   Formato{"MsAdpcmEstereo", 0x0002, 4, 8000, 2}
 ), [](const auto& dato) { return std::string(dato.param.nombre); });
 // clang-format on
+
+// No memory left for the rest of a long sound, converted on another thread: its first part
+// plays, and then the sound ends rather than waiting for the rest for ever.
+TEST_F(ConCarpeta, SinMemoriaParaElRestoSuenaSuComienzo) {
+  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0).bytes);
+  ReproductorDe<ReproductorSdl> reproductor;
+  Sonido sonido(reproductor, carpeta.path());
+  AgotarMemoriaEnOtroHilo(64 * 1024);
+  reproductor.Abrir(largo);
+  EXPECT_FALSE(sonido.EsperarSonido());
+  EXPECT_TRUE(MemoriaAgotada());
+  reproductor.Abrir(largo);  // gathers the failed conversion, and plays
+  EXPECT_TRUE(reproductor.Ocupado());
+}
 
 struct CasoFallo {
   const char* nombre;

@@ -6,9 +6,13 @@
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
+#include <new>
 #include <random>
+#include <thread>
 
+#include "core/entradas.h"
 #include "core/numeros.h"
+#include "tests/memoria_agotada.h"
 
 namespace tiendal {
 namespace {
@@ -84,6 +88,7 @@ struct Sorteo {
   int minimoNombres, maximoNombres;
   int silabas;  // at most, in a name
   int lineas;   // at most, in the text
+  bool sinMemoria = false;  // the search's second thread runs out of memory
 };
 
 class PreciosDeTest : public ::testing::TestWithParam<Sorteo> {};
@@ -116,15 +121,25 @@ TEST_P(PreciosDeTest, DaLoMismoQueLaDefinicionDirecta) {
     if (s.minimoNombres > 4096) {  // enough different names for the search in two halves
       ASSERT_GE(QSet<QString>(productos.begin(), productos.end()).size(), 4096);
     }
+    if (s.sinMemoria) {
+      if (std::thread::hardware_concurrency() < 2) GTEST_SKIP() << "one thread only";
+      AgotarMemoriaEnOtroHilo(4096);
+      EXPECT_THROW(PreciosDe(productos, texto, false), std::bad_alloc);
+      EXPECT_TRUE(MemoriaAgotada());
+      continue;
+    }
     ASSERT_EQ(PreciosDe(productos, texto, false), PreciosDeReferencia(productos, texto))
         << texto.left(2000).toStdString() << " / " << productos.join(u',').left(2000).toStdString();
   }
 }
 
-// Small ones, many times; and a catalogue large enough to be searched in two halves at once.
+// Small ones, many times; a catalogue large enough to be searched in two halves at once; and
+// the same with no memory left for the second half, which is thrown as with one thread.
 INSTANTIATE_TEST_SUITE_P(Catalogos, PreciosDeTest,
                          ::testing::Values(Sorteo{"Pequenos", 300, 1, 12, 3, 10},
-                                           Sorteo{"Grande", 1, 9000, 9000, 7, 3000}),
+                                           Sorteo{"Grande", 1, 9000, 9000, 7, 3000},
+                                           Sorteo{"GrandeSinMemoria", 1, 9000, 9000, 7, 3000,
+                                                  true}),
                          [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(ListarImagenes, TomaJpgEnCualquierCaja) {
@@ -138,6 +153,26 @@ TEST(ListarImagenes, TomaJpgEnCualquierCaja) {
   imagenes.sort();
   EXPECT_EQ(imagenes, (QStringList{"LECHE.JPG", "pan.jpg", "uvas.Jpg"}));
   EXPECT_EQ(NombreProducto(QStringLiteral("uvas.Jpg")), QStringLiteral("uvas"));
+}
+
+// Names written in decomposed Unicode (a folder copied from a Mac) are found; letter case is
+// passed over only when asked; a name that is nowhere gives the exact path.
+TEST(EntradaDe, EncuentraElNombreEnOtraFormaUnicode) {
+  QTemporaryDir dir;
+  const auto nfd = [](const char16_t* nombre) {
+    return QString::fromUtf16(nombre).normalized(QString::NormalizationForm_D);
+  };
+  ASSERT_TRUE(QDir(dir.path()).mkdir(nfd(u"imágenes")));
+  QFile sonido(dir.filePath(nfd(u"PLÁTANO.wav")));
+  ASSERT_TRUE(sonido.open(QIODevice::WriteOnly));
+  const QString raiz = dir.path() + u'/';
+  EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes")), raiz + nfd(u"imágenes"));
+  EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("plátano.wav"), Qt::CaseInsensitive, QDir::Files),
+            raiz + nfd(u"PLÁTANO.wav"));
+  EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("plátano.wav")),
+            raiz + QStringLiteral("plátano.wav"));
+  EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes"), Qt::CaseSensitive, QDir::Files),
+            raiz + QStringLiteral("imágenes"));
 }
 
 }  // namespace

@@ -314,6 +314,21 @@ TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
   EXPECT_TRUE(ventana.isNull());
 }
 
+// The shelf's pictures hold the window's picture store: it is still there while they go.
+TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
+  Abrir(1);
+  AlmacenFotos& fotos = Ventana().fotos();
+  const QString ruta = carpeta_.Imagenes() + QStringLiteral("/pan.jpg");
+  bool tomada = false;
+  QObject::connect(Control(QStringLiteral("Image1_0")), &QObject::destroyed, [&] {
+    const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
+    fotos.Encargar(ruta, cabecera, QSize(9, 6));
+    tomada = !fotos.Tomar(ruta, cabecera, QSize(9, 6)).isNull();
+  });
+  prueba_.ventana.reset();
+  EXPECT_TRUE(tomada);
+}
+
 TEST_F(Form1Test, TwoWindowsKeepTheirOwnState) {
   CarpetaPrograma otraCarpeta;
   Abrir(1);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@ struct Orientacion {
   int exif;
   QSize derecha;  // the upright size of a 60 x 40 picture
   QPoint rojo;    // a point of the stored left half, once upright
+  int exifCorto = 0;  // 1: an EXIF segment shorter than its own header comes first
 };
 
 class ImagenTest : public ::testing::TestWithParam<Orientacion> {};
@@ -24,6 +26,14 @@ TEST_P(ImagenTest, PictureIsSizedAndShownUpright) {
   const Orientacion& o = GetParam();
   QTemporaryDir dir;
   EscribirJpeg(dir.filePath(QStringLiteral("foto.jpg")), 60, 40, o.exif);
+  if (o.exifCorto) {
+    QFile archivo(dir.filePath(QStringLiteral("foto.jpg")));
+    ASSERT_TRUE(archivo.open(QIODevice::ReadWrite));
+    const QByteArray bytes =
+        archivo.readAll().insert(2, QByteArray("\xFF\xE1\x00\x04", 4) + QByteArray("Exif\0\0", 6));
+    archivo.seek(0);
+    archivo.write(bytes);
+  }
   AlmacenFotos almacen(1024);
   QWidget marco;
   marco.resize(200, 200);
@@ -45,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Exif, ImagenTest,
                          ::testing::Values(Orientacion{1, QSize(60, 40), QPoint(10, 20)},
                                            Orientacion{3, QSize(60, 40), QPoint(50, 20)},
                                            Orientacion{6, QSize(40, 60), QPoint(20, 10)},
-                                           Orientacion{8, QSize(40, 60), QPoint(20, 50)}));
+                                           Orientacion{8, QSize(40, 60), QPoint(20, 50)},
+                                           Orientacion{1, QSize(60, 40), QPoint(10, 20), 1}));
 
 // 64 pixels high, as wide as the proportions say once set in whole pixels, centred across the
 // 2000-twip frame; a wide picture is cut by the frame, an unreadable one is left empty.
@@ -63,6 +74,21 @@ void ComprobarColores(const QImage& imagen, QSize tamano) {
   const QRgb derecha = imagen.pixel(tamano.width() * 3 / 4, tamano.height() / 2);
   EXPECT_TRUE(qRed(izquierda) > 200 && qBlue(izquierda) < 80);
   EXPECT_TRUE(qBlue(derecha) > 200 && qRed(derecha) < 80);
+}
+
+// A camera's thumbnail is what the shelf decodes when it is large enough and of the picture's
+// shape; a smaller one is passed over.
+TEST(Miniatura, SeUsaSiBastaYTieneLaForma) {
+  QImage roja(120, 80, QImage::Format_RGB32), azul(60, 40, QImage::Format_RGB32);
+  roja.fill(Qt::red);
+  azul.fill(Qt::blue);
+  QByteArray bytes = JpegConExif(roja, 1, azul);
+  QBuffer archivo(&bytes);
+  archivo.open(QIODevice::ReadOnly);
+  const CabeceraFoto cabecera = LeerCabeceraFoto(archivo);
+  EXPECT_EQ(cabecera.derecha, QSize(120, 80));
+  EXPECT_GT(qBlue(LeerFotoReducida(archivo, cabecera, QSize(60, 40)).pixel(30, 20)), 200);
+  EXPECT_GT(qRed(LeerFotoReducida(archivo, cabecera, QSize(90, 60)).pixel(45, 30)), 200);
 }
 
 enum class Camino { Directo, Encargado, Anticipado };

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMutex>
 #include <QTest>
 #include <QTextEdit>
 
@@ -27,6 +28,29 @@ Contestador::Contestador() {
   temporizador_.start(1);
 }
 
+namespace {
+
+// What the program tells on standard error, from any of its threads, kept for the tests and
+// passed on.
+QMutex mutexAvisos;
+QStringList avisos;
+QtMessageHandler anterior = nullptr;
+
+void Anotar(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+  if (texto.startsWith(QStringLiteral("Tiendal: "))) {
+    const QMutexLocker cerrojo(&mutexAvisos);
+    avisos << texto;
+  }
+  if (anterior != nullptr) anterior(tipo, contexto, texto);
+}
+
+}  // namespace
+
+QStringList Arranque::Avisos() const {
+  const QMutexLocker cerrojo(&mutexAvisos);
+  return avisos.mid(primerAviso);
+}
+
 Arranque::~Arranque() {
   if (VentanaPractica* ventana = Ventana()) ventana->close();
   Vaciar();
@@ -35,7 +59,15 @@ Arranque::~Arranque() {
 }
 
 std::unique_ptr<Arranque> Arrancar(const QString& carpeta) {
+  [[maybe_unused]] static const bool anotando = [] {
+    anterior = qInstallMessageHandler(Anotar);
+    return true;
+  }();
   auto arranque = std::make_unique<Arranque>();
+  {
+    const QMutexLocker cerrojo(&mutexAvisos);
+    arranque->primerAviso = avisos.size();
+  }
   Contestador contestador;
   arranque->programa = std::make_unique<Programa>(FabricaDelPrograma(carpeta));
   arranque->iniciado = arranque->programa->Iniciar();
@@ -91,6 +123,7 @@ void ComprobarParadaOrdenada(const Arranque& arranque, const QString& nombrado) 
   EXPECT_EQ(caja.icono, QMessageBox::NoIcon);
   EXPECT_EQ(caja.botones, 1);
   EXPECT_TRUE(caja.texto.contains(nombrado)) << caja.texto.toStdString();
+  EXPECT_EQ(arranque.Avisos(), QStringList{QStringLiteral("Tiendal: ") + caja.texto});
 }
 
 int HuecoDe(const Practica& practica, const QString& nombre) {

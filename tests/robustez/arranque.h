@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <memory>
 #include <ostream>
@@ -44,6 +45,10 @@ struct Arranque {
   bool iniciado = false;
   std::vector<Contestador::Caja> cajas;
   std::unique_ptr<Programa> programa;
+  qsizetype primerAviso = 0;
+
+  // The lines the program has written on standard error since its start ("Tiendal: …").
+  QStringList Avisos() const;
 
   VentanaPractica* Ventana() const { return programa ? programa->Ventana() : nullptr; }
   ~Arranque();
@@ -59,7 +64,8 @@ void Vaciar();
 void ComprobarVentanaEntera(const Arranque& arranque);
 
 // The start stopped in order: exactly one message box titled "Tiendal", with one OK button and
-// no icon, whose text holds `nombrado` (the file or folder at fault); no window is left open.
+// no icon, whose text holds `nombrado` (the file or folder at fault), and the same text on
+// standard error; no window is left open.
 void ComprobarParadaOrdenada(const Arranque& arranque, const QString& nombrado);
 
 // The shelf slot that shows the product of that name, -1 when it is not on the shelf.

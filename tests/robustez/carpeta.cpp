@@ -50,7 +50,9 @@ QByteArray Wav(int milisegundos) {
   return b;
 }
 
-Carpeta::Carpeta() {
+// Named with a "%1" inside, as a teacher may name a folder: no message may take it for a
+// place to fill in.
+Carpeta::Carpeta() : dir_(QDir::tempPath() + QStringLiteral("/Tienda%1B-XXXXXX")) {
   if (!dir_.isValid()) qFatal("no se pudo crear una carpeta temporal");
 }
 

@@ -17,7 +17,7 @@ struct CasoImagen {
   const char* nombre;
   std::function<QByteArray()> bytes;
   QSize propio;  // the upright size the window takes; empty when the file cannot be read
-  bool pintada;  // whether any pixels come out of it
+  bool pintada;  // whether any pixels come out of it; if not, standard error names the file
 };
 
 QByteArray Roja() { return JpegQt({64, 48}, Qt::red); }
@@ -39,6 +39,8 @@ const CasoImagen kImagenes[] = {
     {"ExifGiradaALaIzquierda", [] { return Exif(8); }, {48, 64}, true},
     {"ExifBocaAbajo", [] { return Exif(3); }, {64, 48}, true},
     {"ExifOrientacionFueraDeRango", [] { return Exif(9); }, {64, 48}, true},
+    // An EXIF segment shorter than its own "Exif" header, before the real one.
+    {"ExifMasCortoQueSuCabecera", [] { return Exif(1).insert(2, QByteArray("\xFF\xE1\x00\x04", 4) + QByteArray("Exif\0\0", 6)); }, {64, 48}, true},
     {"UnPixel", [] { return JpegQt({1, 1}, Qt::red); }, {1, 1}, true},
     {"MuyAncha", [] { return JpegQt({400, 10}, Qt::red); }, {400, 10}, true},
     {"MuyAlta", [] { return JpegQt({10, 400}, Qt::red); }, {10, 400}, true},
@@ -87,6 +89,9 @@ TEST_P(Imagen, SeMuestraOQuedaVaciaConSuNombreYPrecio) {
   ASSERT_NE(imagen, nullptr);
   EXPECT_EQ(imagen->TamanoPropio(), caso.propio.isEmpty() ? QSize(0, 0) : caso.propio);
   EXPECT_EQ(Pintada(imagen), caso.pintada);
+  const QString aviso = QStringLiteral("Tiendal: no se puede leer la imagen «%1».")
+                            .arg(carpeta.Ruta(QStringLiteral("imágenes/raro.jpg")));
+  EXPECT_EQ(arranque->Avisos(), caso.pintada ? QStringList() : QStringList{aviso});
   if (caso.propio.isEmpty()) {
     EXPECT_EQ(imagen->size(), QSize(0, 0));
   } else {

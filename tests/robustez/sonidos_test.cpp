@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <functional>
@@ -66,6 +67,16 @@ const CasoSonidos kSonidos[] = {
          const QByteArray bytes = c.Leer(ruta);
          c.Borrar(ruta);
          c.Escribir(ruta.toUpper().replace(QStringLiteral("SONIDOS/"), QStringLiteral("Sonidos/")), bytes);
+       });
+     }, true},
+    // A folder copied from a Mac: "imágenes" and the sounds' names in decomposed Unicode.
+    {"NombresDescompuestos", [](const Carpeta& c) {
+       const auto nfd = [](const QString& nombre) { return nombre.normalized(QString::NormalizationForm_D); };
+       QDir(c.Ruta()).rename(QStringLiteral("imágenes"), nfd(QStringLiteral("imágenes")));
+       CadaSonido([&](const QString& ruta) {
+         const QByteArray bytes = c.Leer(ruta);
+         c.Borrar(ruta);
+         c.Escribir(nfd(ruta), bytes);
        });
      }, true},
 };
