@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TIENDAL_AUDIO_MEMORIA_SONIDOS_H
 #define TIENDAL_AUDIO_MEMORIA_SONIDOS_H
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From ReproducirSonido to the first buffer of the sound handed to the device: the file read,
 // decoded and converted (or found converted already), then the audio thread's next callback.
 #include <SDL.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a reading's wait costs: CPU while a sound plays, and how soon the end of a sound is seen.
 #include <SDL.h>
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CargarPrecios at the largest catalogue: 32767 products and a prices file of 32767 lines.
 #include <benchmark/benchmark.h>
 #include <malloc.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's figures. Run under Xvfb for the xcb figures:
 //   xvfb-run -s "-screen 0 1280x800x24" build/.../bin/ventana_bench
 // Arranque: process start to the first exercise painted (ventana_medida, bundled data), one

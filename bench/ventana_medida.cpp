@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as `tiendal` runs it, instrumented from outside its own code:
 //   ventana_medida arranque            prints the CLOCK_MONOTONIC time (ns) at which Form1 has
 //                                      first been painted with its first exercise, the peak

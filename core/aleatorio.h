@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TIENDAL_CORE_ALEATORIO_H
 #define TIENDAL_CORE_ALEATORIO_H
 

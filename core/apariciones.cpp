@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // First occurrence of every product name in the prices text, in one pass over the text: an
 // Aho-Corasick automaton over the names. Catalogues reach 32767 names and some 350,000 trie
 // nodes, so a node takes 16 bytes and what only some nodes need lies beside them: names are

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Under AddressSanitizer every block above 128 KiB is a fresh mmap, unmapped again when freed.
 // The name search builds a 256 KiB table for each input, so each input cost dozens of page
 // faults and a TLB shootdown: about 4 ms, a hundred inputs a second. Here the last large block

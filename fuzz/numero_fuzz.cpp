@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number reading on any text, read from the bytes both as UTF-16 and as Latin-1, against a
 // plain reading done character by character. Also the price format of whatever comes out.
 #include <locale.h>

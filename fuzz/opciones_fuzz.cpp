@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file from its bytes, from both starting values of the options, against the
 // plain reading; and what the program writes reads back as what it wrote.
 #include <QByteArray>

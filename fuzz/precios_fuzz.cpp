@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The prices file from its bytes: lines joined, names looked for, prices read. The names are a
 // fixed list of traps plus the names the file itself gives (each line up to its "|", and those
 // less their first character, so that names overlap). Every first occurrence and every price

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TIENDAL_KEYBOARD_WINDOW_FORM2_H
 #define TIENDAL_KEYBOARD_WINDOW_FORM2_H
 

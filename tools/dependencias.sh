@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tiendal developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running or testing Tiendal needs and that this
 # machine lacks. Quiet and quick when everything is already there.
 #   tools/dependencias.sh            packages to build and run the program

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tiendal developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the product pictures of tools/productos.tsv into CARPETA/imágenes (data/ of this
 # repository by default), building the drawing tool tiendal-imagenes first in build/dev (or in
 # the build folder named by TIENDAL_CONSTRUCCION).

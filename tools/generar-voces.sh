@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Tiendal developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Gives a data folder its sounds: rewrites the fixed ones (task announcements, digits, "coma",
 # "igual", "lista", the error tone and the applause) and speaks the name of every product that
 # has a picture but no sound yet. The same input always gives the same files.

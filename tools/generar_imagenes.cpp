@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tiendal-imagenes TABLA CARPETA: draws every product of the table as a colour JPEG on a white
 // background, from the glyphs of the Noto Color Emoji font, into CARPETA/<name>.jpg.
 

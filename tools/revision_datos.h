@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TIENDAL_TOOLS_REVISION_DATOS_H
 #define TIENDAL_TOOLS_REVISION_DATOS_H
 

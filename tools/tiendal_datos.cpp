@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tiendal-datos CARPETA: shows what Tiendal would make of a data folder (see README.md).
 
 #include <QCommandLineParser>

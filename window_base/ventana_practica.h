@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #ifndef TIENDAL_WINDOW_BASE_VENTANA_PRACTICA_H
 #define TIENDAL_WINDOW_BASE_VENTANA_PRACTICA_H
 

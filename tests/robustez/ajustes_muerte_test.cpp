@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program killed while it saves its settings never leaves them lost: the file holds the
 // options from before the save or after it, never half of it.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files as they may be found: the start reads what it can, writes nothing, and the
 // first switch of an option replaces the file with two valid lines. A file that cannot be
 // written is passed over in silence.

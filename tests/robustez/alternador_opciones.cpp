@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switches "Mostrar resultado correcto" over and over in the program folder given, through the
 // practice's own switch of that option, which saves the settings file each time. Prints "listo"
 // once the first switch is saved. Runs until it is killed.

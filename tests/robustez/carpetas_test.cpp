@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program folders the start cannot work with: it stops with one message naming what is wrong.
 #include <gtest/gtest.h>
 

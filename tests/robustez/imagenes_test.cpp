@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Odd pictures on the shelf: each is shown as it should be or left empty, with its name and
 // price beside it; the window comes up whole either way.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Broken prices files: the program starts on every one of them and reads the prices as its
 // rule gives them; no price comes out infinite or not a number.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sounds that are missing or broken, played by the real SDL player on the dummy driver: each
 // counts as a sound that ended at once, so the readings go on and nothing waits for ever. The
 // pupil is told nothing; the player notes each fault once on standard error.

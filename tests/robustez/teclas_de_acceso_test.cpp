@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Found by the storm: an access key clicks its button 100 ms after it is pressed (Qt animates
 // the press), so Alt+N followed at once by the Applications key started a new exercise under
 // the open chooser, whose lines then named the products of the old shelf; Enter added whatever

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seeded storm of pupil actions on both windows, with the real SDL player on the dummy
 // driver and sounds a few milliseconds long, so that many actions land inside readings. Each
 // action runs from the event loop, so that it can land inside a reading that waits for a sound,
