@@ -119,7 +119,7 @@ probar() {
     -j "$(nproc)" >"$1" 2>&1
 }
 # The first test that failed, as ctest names it.
-primer_fallo() { sed -n 's/^ *[0-9]* - \(.*\) (.*)$/\1/p' "$1" | head -n 1; }
+primer_fallo() { sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' "$1" | head -n 1; }
 
 registro="$copia/registros"
 mkdir -p "$registro"
