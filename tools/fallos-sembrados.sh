@@ -120,8 +120,10 @@ probar() {
   nice ctest --test-dir "$build" -E '^tormenta' --stop-on-failure --repeat until-pass:2 \
     --timeout 300 -j "$(nproc)" >"$1" 2>&1
 }
-# The first test that failed, as ctest names it.
-primer_fallo() { sed -n 's/^[[:space:]]*[0-9]* - \(.*\) (.*)$/\1/p' "$1" | head -n 1; }
+# The first test that failed, as ctest names it (not one it skipped or did not run).
+primer_fallo() {
+  sed -n '/tests FAILED:/,$s/^[[:space:]]*[0-9]* - \([^ ]*\).* (.*)$/\1/p' "$1" | head -n 1
+}
 
 registro="$copia/registros"
 mkdir -p "$registro"
