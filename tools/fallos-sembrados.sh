@@ -4,11 +4,13 @@
 #
 # Plants each fault of tools/fallos-sembrados.txt, one at a time, in a scratch copy of the work
 # tree, builds it, runs the test suite and says whether the suite caught the fault.
-#   tools/fallos-sembrados.sh [--lista] [ID...]
-# With IDs, only those faults. --lista prints the faults and ends.
+#   tools/fallos-sembrados.sh [--lista | --aplican] [ID...]
+# With IDs, only those faults. --lista prints the faults and ends; --aplican only says whether
+# each fault still finds its lines in the work tree (after code has moved), without building.
 # The copy lies in $TIENDAL_FALLOS_COPIA (${TMPDIR:-/tmp}/tiendal-fallos by default) and is kept
 # between runs, so that the next run builds only what changed. The suite is the one ./test runs,
-# under LC_ALL=C only and without the storm, which has no planted faults of its own to catch.
+# under LC_ALL=C only and without the storm: a fault that only the storm would catch counts as
+# missed.
 # Warnings are not errors in the copy: a fault is caught by a test, not by the compiler. A fault
 # that does not build at all counts as caught, shown as "no compila", and is better replaced.
 # Ends with status 1 when a fault is missed or no longer applies to the code.
@@ -59,7 +61,7 @@ elif orden == "lista":
         print(f"{f['id']:<28} {f['archivo']:<34} {f['que']}")
 elif orden == "archivo":
     print(next(f["archivo"] for f in fallos if f["id"] == sys.argv[3]))
-elif orden == "plantar":
+elif orden in ("plantar", "aplica"):
     fallo = next((f for f in fallos if f["id"] == sys.argv[3]), None)
     if fallo is None:
         sys.exit(f"no hay ningún fallo {sys.argv[3]}")
@@ -75,10 +77,11 @@ elif orden == "plantar":
     if len(sitios) != 1:
         print(f"no aplica: las líneas buscadas están {len(sitios)} veces en {fallo['archivo']}")
         sys.exit(2)
-    i = sitios[0]
-    sangria = re.match(r"\s*", lineas[i])[0]
-    lineas[i:i + n] = [sangria + l if l.strip() else "" for l in fallo["poner"]]
-    open(ruta, "w", encoding="utf-8").write("\n".join(lineas))
+    if orden == "plantar":
+        i = sitios[0]
+        sangria = re.match(r"\s*", lineas[i])[0]
+        lineas[i:i + n] = [sangria + l if l.strip() else "" for l in fallo["poner"]]
+        open(ruta, "w", encoding="utf-8").write("\n".join(lineas))
 PYTHON
 }
 
@@ -86,8 +89,18 @@ if [[ "${1:-}" == "--lista" ]]; then
   plantador lista
   exit 0
 fi
+if [[ "${1:-}" == "--aplican" ]]; then
+  shift
+  if (($# > 0)); then ids=("$@"); else mapfile -t ids < <(plantador ids); fi
+  fallan=0
+  for id in "${ids[@]}"; do
+    salida=$(plantador aplica "$id" "$raiz") || { fallan=1; printf '%-28s %s\n' "$id" "$salida"; }
+  done
+  ((fallan == 0)) && echo "Los ${#ids[@]} fallos encuentran sus líneas."
+  exit $fallan
+fi
 if [[ "${1:-}" == -* ]]; then
-  sed -n '5,16s/^# \{0,1\}//p' "$0"
+  sed -n '5,18s/^# \{0,1\}//p' "$0"
   exit 0
 fi
 if (($# > 0)); then ids=("$@"); else mapfile -t ids < <(plantador ids); fi
@@ -139,6 +152,10 @@ if ! probar "$registro/base-pruebas.log"; then
   exit 2
 fi
 
+# Should the run be cut short, the file with a fault planted in it is put back.
+archivo=
+trap '[[ -n "$archivo" ]] && cp "$raiz/$archivo" "$copia/$archivo"' EXIT
+
 atrapados=0
 escapados=()
 no_compilan=()
@@ -163,6 +180,7 @@ for id in "${ids[@]}"; do
     atrapados=$((atrapados + 1))
   fi
   cp "$raiz/$archivo" "$copia/$archivo"  # a fresh time stamp: the next build takes it again
+  archivo=
   printf '%-28s %s (%d s)\n' "$id" "$resultado" $((SECONDS - inicio))
 done
 
