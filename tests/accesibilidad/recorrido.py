@@ -70,15 +70,26 @@ def Esperar(condicion, que):
 
 
 def ServidorX():
-    lectura, escritura = os.pipe()
-    Empezar(["Xvfb", "-displayfd", str(escritura), "-screen", "0", "1280x800x24",
-             "-nolisten", "tcp"], pass_fds=(escritura,), stderr=subprocess.DEVNULL)
-    os.close(escritura)
-    with os.fdopen(lectura) as numero:
-        pantalla = numero.readline().strip()
-    if not pantalla:
-        raise RuntimeError("Xvfb no ha dado una pantalla")
-    return ":" + pantalla
+    # -noreset: the server would otherwise reset, refusing connections for a moment, each time
+    # its last client leaves, as the check below and the accessibility daemons do. A server that
+    # does not answer that check is replaced.
+    for _ in range(3):
+        lectura, escritura = os.pipe()
+        servidor = Empezar(["Xvfb", "-displayfd", str(escritura), "-screen", "0", "1280x800x24",
+                            "-nolisten", "tcp", "-noreset"],
+                           pass_fds=(escritura,), stderr=subprocess.DEVNULL)
+        os.close(escritura)
+        with os.fdopen(lectura) as numero:
+            pantalla = numero.readline().strip()
+        if pantalla:
+            prueba = subprocess.run(["xdotool", "getdisplaygeometry"], timeout=10,
+                                    env=dict(os.environ, DISPLAY=":" + pantalla),
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if prueba.returncode == 0:
+                return ":" + pantalla
+        os.killpg(servidor.pid, signal.SIGTERM)
+        servidor.wait(5)
+    raise RuntimeError("Xvfb no ha dado una pantalla que responda")
 
 
 def Tecla(*teclas):

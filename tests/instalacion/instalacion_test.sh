@@ -75,7 +75,7 @@ kill -0 "$programa" 2>/dev/null && { echo "el programa no terminó" >&2; kill "$
 wait "$programa"
 FIN
 cambiar() {
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24' bash "$tmp/cambiar.sh" "$@"
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' bash "$tmp/cambiar.sh" "$@"
 }
 
 # The installed data: the options go to ~/.config/tiendal.
