@@ -24,10 +24,9 @@ QStringList Argumentos(int argc, char* argv[]) {
 QIcon IconoInstalado(const QString& carpetaPrograma) {
   QIcon icono;
   for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
-    const QString png = QStringLiteral("%1/../share/icons/hicolor/%2x%2/apps/%3.png")
-                            .arg(carpetaPrograma)
-                            .arg(lado)
-                            .arg(QStringLiteral(TIENDAL_ID));
+    const QString tamano = QString::number(lado);
+    const QString png = carpetaPrograma + QStringLiteral("/../share/icons/hicolor/") + tamano +
+                        u'x' + tamano + QStringLiteral("/apps/" TIENDAL_ID ".png");
     if (QFileInfo::exists(png)) icono.addFile(png, QSize(lado, lado));
   }
   return icono;
