@@ -23,12 +23,10 @@
 
 #include "core/aleatorio.h"
 #include "core/reproductor.h"
+#include "tests/comun/azar_guion.h"
+#include "tests/comun/imprimir.h"
 #include "tests/mouse_window/jpeg_exif.h"
 #include "window_base/twips.h"
-
-inline void PrintTo(const QString& texto, std::ostream* os) {
-  *os << '"' << texto.toStdString() << '"';
-}
 
 namespace tiendal {
 namespace {
@@ -56,27 +54,6 @@ class ReproductorGrabador final : public Reproductor {
 };
 
 constexpr int kProductos = 8;
-
-// Draws from a script; once it runs out, they step through the eighths so a shelf can be chosen.
-class AleatorioGuion final : public Aleatorio {
- public:
-  double Siguiente() override {
-    if (guion_.empty()) return ((sobrantes_++ % kProductos) + 0.5) / kProductos;
-    const double r = guion_.front();
-    guion_.pop_front();
-    return r;
-  }
-  // An exercise of `tipo` with catalogue places 0..5 on the shelf and, for type 5, middling money.
-  void Ejercicio(int tipo) {
-    guion_.push_back((tipo - 0.5) / 5);
-    for (int p = 0; p < 6; ++p) guion_.push_back((p + 0.5) / kProductos);
-    if (tipo == 5) guion_.push_back(0.5);
-  }
-
- private:
-  std::deque<double> guion_;
-  int sobrantes_ = 0;
-};
 
 // A program folder with eight pictures, the prices file and no settings file.
 class CarpetaPrograma {
@@ -120,7 +97,9 @@ struct VentanaDePrueba {
 VentanaDePrueba CrearForm1(const QString& carpeta, int tipo) {
   auto reproductor = std::make_unique<ReproductorGrabador>();
   auto azar = std::make_unique<AleatorioGuion>();
-  azar->Ejercicio(tipo);
+  // Past the script, the draws step through the eighths so that a shelf can be chosen.
+  azar->despues = [n = 0]() mutable { return ((n++ % kProductos) + 0.5) / kProductos; };
+  azar->Ejercicio(tipo, {0, 1, 2, 3, 4, 5}, kProductos);
   VentanaDePrueba prueba{nullptr, reproductor.get(), azar.get()};
   prueba.ventana =
       std::make_unique<Form1>(carpeta, Piezas{std::move(reproductor), std::move(azar)});
@@ -228,7 +207,7 @@ TEST_F(Form1Test, TypedAnswerIsCorrectedAndNewExerciseClearsEverything) {
   }
   EXPECT_EQ(prueba_.reproductor->abiertos.last(), QStringLiteral("Aplauso.wav"));
 
-  prueba_.azar->Ejercicio(1);
+  prueba_.azar->Ejercicio(1, {0, 1, 2, 3, 4, 5}, kProductos);
   Pulsar(QStringLiteral("CBNuevo"));
   EXPECT_EQ(P().NumFilas, 0);
   EXPECT_EQ(Ventana().Resultado(), QString());
@@ -240,7 +219,7 @@ class Form1FilasTest : public Form1Test,
 
 TEST_P(Form1FilasTest, RowsAndResultRowFollowTheNewType) {
   Abrir(GetParam().first);
-  prueba_.azar->Ejercicio(GetParam().second);
+  prueba_.azar->Ejercicio(GetParam().second, {0, 1, 2, 3, 4, 5}, kProductos);
   Pulsar(QStringLiteral("CBNuevo"));
   const int filas = P().MaxFilas;
   ASSERT_EQ(Ventana().ContarFilas(), filas);

@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
-#include <array>
 
 namespace tiendal::robustez {
 
@@ -16,15 +15,8 @@ namespace tiendal::robustez {
 QImage DosMitades(QSize tamano, QColor color);
 
 // That picture as a JPEG written by Qt, or as a PNG (to be saved under a .jpg name).
-QByteArray JpegQt(QSize tamano, QColor color, bool progresivo = false, bool gris = false);
+QByteArray JpegQt(QSize tamano, QColor color);
 QByteArray Png(QSize tamano, QColor color);
-
-// A JPEG written by Qt of a busy pattern, whose pixel data is long enough to be cut short.
-QByteArray JpegRuido(QSize tamano);
-
-// A baseline CMYK JPEG of one flat colour, marked with an Adobe segment as Photoshop writes it,
-// written byte by byte: Qt 6.4 can read CMYK JPEGs but has no way to write one.
-QByteArray JpegCmyk(QSize tamano, const std::array<int, 4>& tinta);
 
 // The same JPEG with the size in its frame header replaced: the data then falls short of it.
 QByteArray ConTamanoDeCabecera(const QByteArray& jpeg, QSize tamano);

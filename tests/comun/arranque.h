@@ -14,11 +14,9 @@
 #include <vector>
 
 #include "app/programa.h"
+#include "tests/comun/imprimir.h"
 #include "window_base/ventana_practica.h"
 
-inline void PrintTo(const QString& texto, std::ostream* os) {
-  *os << '"' << texto.toStdString() << '"';
-}
 
 namespace tiendal::robustez {
 
@@ -45,6 +43,7 @@ class Contestador final {
 // players and clock-seeded random numbers. The message boxes of the start are answered.
 struct Arranque {
   bool iniciado = false;
+  int estado = 0;  // the exit status, when run to its end
   std::vector<Contestador::Caja> cajas;
   std::unique_ptr<Programa> programa;
   qsizetype primerAviso = 0;
@@ -55,7 +54,12 @@ struct Arranque {
   VentanaPractica* Ventana() const { return programa ? programa->Ventana() : nullptr; }
   ~Arranque();
 };
-std::unique_ptr<Arranque> Arrancar(const QString& carpeta);
+// With `hastaElFinal`, runs the program to its end as the executable does, for its exit status.
+std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = false);
+
+// A key as the keyboard sends it: to the control that has the focus in the window, made active
+// first (the offscreen platform has no window manager to do it).
+void Tecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
 
 // Handles pending events, deferred deletes included.
 void Vaciar();

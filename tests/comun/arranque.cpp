@@ -60,7 +60,7 @@ Arranque::~Arranque() {
   Vaciar();
 }
 
-std::unique_ptr<Arranque> Arrancar(const QString& carpeta) {
+std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
   [[maybe_unused]] static const bool anotando = [] {
     anterior = qInstallMessageHandler(Anotar);
     return true;
@@ -72,10 +72,20 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta) {
   }
   Contestador contestador;
   arranque->programa = std::make_unique<Programa>(FabricaDelPrograma(carpeta));
-  arranque->iniciado = arranque->programa->Iniciar();
+  if (hastaElFinal) {
+    arranque->estado = Ejecutar(*arranque->programa);
+  } else {
+    arranque->iniciado = arranque->programa->Iniciar();
+  }
   QApplication::processEvents();
   arranque->cajas = contestador.cajas;
   return arranque;
+}
+
+void Tecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod) {
+  if (QApplication::activeWindow() != &ventana) QApplication::setActiveWindow(&ventana);
+  QWidget* foco = QApplication::focusWidget();
+  QTest::keyClick(foco != nullptr && foco->window() == &ventana ? foco : &ventana, tecla, mod);
 }
 
 void Vaciar() {
