@@ -17,7 +17,7 @@
 #include "core/numeros.h"
 #include "mouse_window/form1.h"
 
-namespace tiendal::robustez {
+namespace tiendal {
 
 Contestador::Contestador() {
   QObject::connect(&temporizador_, &QTimer::timeout, [this] {
@@ -28,6 +28,12 @@ Contestador::Contestador() {
     caja->buttons().first()->click();
   });
   temporizador_.start(1);
+}
+
+QStringList Contestador::Textos() const {
+  QStringList textos;
+  for (const Caja& caja : cajas) textos << caja.texto;
+  return textos;
 }
 
 namespace {
@@ -146,4 +152,4 @@ int HuecoDe(const Practica& practica, const QString& nombre) {
   return -1;
 }
 
-}  // namespace tiendal::robustez
+}  // namespace tiendal

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef TIENDAL_ROBUSTEZ_ARRANQUE_H
-#define TIENDAL_ROBUSTEZ_ARRANQUE_H
+#ifndef TIENDAL_TESTS_COMUN_ARRANQUE_H
+#define TIENDAL_TESTS_COMUN_ARRANQUE_H
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 #include "window_base/ventana_practica.h"
 
 
-namespace tiendal::robustez {
+namespace tiendal {
 
 // Every message box that opens while it lives is noted and answered with its first button.
 class Contestador final {
@@ -34,6 +34,7 @@ class Contestador final {
   Contestador& operator=(const Contestador&) = delete;
 
   std::vector<Caja> cajas;
+  QStringList Textos() const;
 
  private:
   QTimer temporizador_;
@@ -83,6 +84,6 @@ std::string NombreDelCaso(const ::testing::TestParamInfo<Caso>& caso) {
   return caso.param.nombre;
 }
 
-}  // namespace tiendal::robustez
+}  // namespace tiendal
 
 #endif

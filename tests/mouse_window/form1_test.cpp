@@ -4,98 +4,37 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <memory>
 
 #include "core/aleatorio.h"
-#include "core/reproductor.h"
+#include "tests/comun/arranque.h"
 #include "tests/comun/azar_guion.h"
+#include "tests/comun/carpeta.h"
 #include "tests/comun/imprimir.h"
-#include "tests/mouse_window/jpeg_exif.h"
+#include "tests/comun/reproductor_falso.h"
 #include "window_base/twips.h"
 
 namespace tiendal {
 namespace {
 
-// Remembers the file names it was given; a sound ends at once unless `sinFin` is set.
-class ReproductorGrabador final : public Reproductor {
- public:
-  void Abrir(const QString& ruta) override {
-    abiertos.append(QFileInfo(ruta).fileName());
-    sonando_ = sinFin;
-  }
-  bool Ocupado() const override { return sonando_; }
-  void Detener() override {
-    sonando_ = false;
-    ++detenciones;
-  }
-  double Posicion() const override { return sonando_ ? 0.5 : 0.0; }
-
-  QStringList abiertos;
-  int detenciones = 0;
-  bool sinFin = false;
-
- private:
-  bool sonando_ = false;
-};
-
 constexpr int kProductos = 8;
-
-// A program folder with eight pictures, the prices file and no settings file.
-class CarpetaPrograma {
- public:
-  CarpetaPrograma() {
-    QDir(Ruta()).mkdir(QStringLiteral("imágenes"));
-    const char16_t* nombres[kProductos] = {u"pan",   u"leche",  u"queso",   u"piña",
-                                           u"arroz", u"huevos", u"manzana", u"tomate"};
-    QStringEncoder windows1252("windows-1252");
-    QByteArray precios;
-    for (int i = 0; i < kProductos; ++i) {
-      const QString nombre = QString::fromUtf16(nombres[i]);
-      EscribirJpeg(Imagenes() + u'/' + nombre + QStringLiteral(".jpg"), 60, 40);
-      precios += QByteArray(windows1252(nombre)) + '|' + QByteArray::number(i + 1.25) + "\r\n";
-    }
-    Escribir(QStringLiteral("precios.txt"), precios);
-  }
-  QString Ruta() const { return dir_.path(); }
-  QString Imagenes() const { return Ruta() + QStringLiteral("/imágenes"); }
-  void Escribir(const QString& nombre, const QByteArray& contenido) const {
-    QFile archivo(Ruta() + u'/' + nombre);
-    archivo.open(QIODevice::WriteOnly);
-    archivo.write(contenido);
-  }
-  QByteArray Ini() const {
-    QFile archivo(Ruta() + QStringLiteral("/Tiendal.ini"));
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-  }
-
- private:
-  QTemporaryDir dir_;
-};
 
 // A Form1 on a folder with its fakes kept at hand.
 struct VentanaDePrueba {
   std::unique_ptr<Form1> ventana;
-  ReproductorGrabador* reproductor = nullptr;
+  ReproductorFalso* reproductor = nullptr;
   AleatorioGuion* azar = nullptr;
 };
 
 VentanaDePrueba CrearForm1(const QString& carpeta, int tipo) {
-  auto reproductor = std::make_unique<ReproductorGrabador>();
+  auto reproductor = std::make_unique<ReproductorFalso>();
   auto azar = std::make_unique<AleatorioGuion>();
   // Past the script, the draws step through the eighths so that a shelf can be chosen.
   azar->despues = [n = 0]() mutable { return ((n++ % kProductos) + 0.5) / kProductos; };
@@ -115,29 +54,11 @@ VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
   return prueba;
 }
 
-// Records every message box shown while it lives ("title|text") and answers it at once.
-class Contestador final {
- public:
-  Contestador() {
-    QObject::connect(&temporizador_, &QTimer::timeout, [this] {
-      auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!caja || !caja->isVisible()) return;
-      cajas.append(caja->windowTitle() + u'|' + caja->text());
-      caja->buttons().isEmpty() ? caja->done(0) : caja->buttons().first()->click();
-    });
-    temporizador_.start(1);
-  }
-
-  QStringList cajas;
-
- private:
-  QTimer temporizador_;
-};
-
 QString Nombrado(const char* base, int i) { return QLatin1String(base) + QString::number(i); }
 
 class Form1Test : public ::testing::Test {
  protected:
+  Form1Test() { carpeta_.Llenar(); }
   void Abrir(int tipo) { prueba_ = AbrirForm1(carpeta_.Ruta(), tipo); }
   Form1& Ventana() { return *prueba_.ventana; }
   const Practica& P() { return Ventana().sesion().practica(); }
@@ -162,7 +83,7 @@ class Form1Test : public ::testing::Test {
   }
   QStringList SonidosTrasElTipo() const { return prueba_.reproductor->abiertos.mid(1); }
 
-  CarpetaPrograma carpeta_;
+  Carpeta carpeta_;
   VentanaDePrueba prueba_;
 };
 
@@ -188,8 +109,8 @@ TEST_F(Form1Test, ClicksOnShelfAndRowsChangeTheListAndItsHighlights) {
   EXPECT_EQ(pitidos.count(), 1);
   Contestador contestador;
   Pulsar(QStringLiteral("Text1_4"), QPoint(3, 3));
-  EXPECT_EQ(contestador.cajas,
-            QStringList{"Tiendal|Sólo se puede añadir una unidad de cada producto a la lista"});
+  EXPECT_EQ(contestador.Textos(),
+            QStringList{"Sólo se puede añadir una unidad de cada producto a la lista"});
   EXPECT_EQ(P().NumFilas, 1);
 }
 
@@ -202,8 +123,8 @@ TEST_F(Form1Test, TypedAnswerIsCorrectedAndNewExerciseClearsEverything) {
   {
     Contestador contestador;
     Pulsar(QStringLiteral("CBCorregir"));
-    ASSERT_EQ(contestador.cajas.size(), 1);
-    EXPECT_TRUE(contestador.cajas[0].startsWith(QStringLiteral("Tiendal|Respuesta correcta: ")));
+    ASSERT_EQ(contestador.cajas.size(), 1u);
+    EXPECT_TRUE(contestador.cajas[0].texto.startsWith(QStringLiteral("Respuesta correcta: ")));
   }
   EXPECT_EQ(prueba_.reproductor->abiertos.last(), QStringLiteral("Aplauso.wav"));
 
@@ -243,8 +164,7 @@ TEST_F(Form1Test, HelpComesFromTheMenuAndFromF1) {
   Contestador contestador;
   QTest::keyClick(Enfocar(QStringLiteral("TBResultado")), Qt::Key_F1);
   Item("MnuOpcAyu")->trigger();
-  const QString ayuda = QStringLiteral("Tiendal|") + Form1::TextoAyuda();
-  EXPECT_EQ(contestador.cajas, (QStringList{ayuda, ayuda}));
+  EXPECT_EQ(contestador.Textos(), (QStringList{Form1::TextoAyuda(), Form1::TextoAyuda()}));
 }
 
 TEST_F(Form1Test, F2ReadsTheResultColumnOnceAndTypesNothing) {
@@ -280,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(Controles, Form1FocoTest,
 TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
   Abrir(1);
   QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
-  prueba_.reproductor->sinFin = true;
+  prueba_.reproductor->sinFin = QStringLiteral("*");
   QPointer<Form1> ventana = prueba_.ventana.release();
   bool vivaTrasCerrar = false;
   QTimer::singleShot(0, [&] {
@@ -299,7 +219,7 @@ TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
 TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
   Abrir(1);
   AlmacenFotos& fotos = Ventana().fotos();
-  const QString ruta = carpeta_.Imagenes() + QStringLiteral("/pan.jpg");
+  const QString ruta = carpeta_.Ruta(QStringLiteral("imágenes/pan.jpg"));
   bool tomada = false;
   QObject::connect(Control(QStringLiteral("Image1_0")), &QObject::destroyed, [&] {
     const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
@@ -311,7 +231,8 @@ TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
 }
 
 TEST_F(Form1Test, TwoWindowsKeepTheirOwnState) {
-  CarpetaPrograma otraCarpeta;
+  Carpeta otraCarpeta;
+  otraCarpeta.Llenar();
   Abrir(1);
   VentanaDePrueba otra = AbrirForm1(otraCarpeta.Ruta(), 4);
   QTest::mouseClick(otra.ventana->findChild<QWidget*>(QStringLiteral("Picture1_0")), Qt::LeftButton,
@@ -322,8 +243,8 @@ TEST_F(Form1Test, TwoWindowsKeepTheirOwnState) {
   EXPECT_FALSE(Resaltado(0));
   EXPECT_TRUE(Item("MnuOpcMos")->isChecked());
   EXPECT_EQ(prueba_.reproductor->abiertos, QStringList{"tipo1.wav"});
-  EXPECT_EQ(carpeta_.Ini(), QByteArray());
-  EXPECT_EQ(otraCarpeta.Ini(), QByteArray(" 0 \r\n 0 \r\n"));
+  EXPECT_EQ(carpeta_.Leer(QStringLiteral("Tiendal.ini")), QByteArray());
+  EXPECT_EQ(otraCarpeta.Leer(QStringLiteral("Tiendal.ini")), QByteArray(" 0 \r\n 0 \r\n"));
 }
 
 }  // namespace

@@ -8,9 +8,8 @@
 
 #include "arranque.h"
 #include "carpeta.h"
-#include "jpeg.h"
 #include "mouse_window/imagen_estante.h"
-#include "tests/mouse_window/jpeg_exif.h"
+#include "tests/comun/jpeg.h"
 
 namespace tiendal::robustez {
 namespace {
