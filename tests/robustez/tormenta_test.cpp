@@ -100,7 +100,9 @@ class Tormenta final : public QObject {
   VentanaPractica* Ventana() const {
     return programas_.empty() ? nullptr : programas_.back()->Ventana();
   }
-  int Azar(int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(azar_); }
+  int Azar(int desde, auto hasta) {
+    return std::uniform_int_distribution<int>(desde, static_cast<int>(hasta))(azar_);
+  }
   void Sortear(const std::vector<Opcion>& opciones) {
     std::vector<int> pesos;
     for (const Opcion& o : opciones) pesos.push_back(o.peso);
@@ -216,12 +218,16 @@ class Tormenta final : public QObject {
         {8, [&] { Escribir(ventana); }},
         {15,
          [&] {
-           const auto& [codigo, mod] = kTeclasRaras[Azar(0, static_cast<int>(std::size(kTeclasRaras)) - 1)];
+           const auto& [codigo, mod] = kTeclasRaras[Azar(0, std::size(kTeclasRaras) - 1)];
            Tecla(ventana, codigo, mod);
          }},
-        {leer ? 1 : 0, tecla(Qt::Key_F2)},
-        {leer ? 1 : 0, tecla(Qt::Key_F3)},
-        {leer ? 1 : 0, tecla(Qt::Key_F2, Qt::ShiftModifier)},
+        // F2, F3 or Shift+F2: the readings.
+        {leer ? 3 : 0,
+         [&] {
+           const int k = Azar(0, 2);
+           Tecla(ventana, k == 1 ? Qt::Key_F3 : Qt::Key_F2,
+                 k == 2 ? Qt::ShiftModifier : Qt::NoModifier);
+         }},
         {5, tecla(Qt::Key_Control)},
         {form1 ? 1 : 8, tecla(Qt::Key_Menu)},
         {form1 ? 1 : 4, tecla(Qt::Key_Delete)},
@@ -248,12 +254,7 @@ class Tormenta final : public QObject {
 
   // An action on the open message box or chooser; weight 1 in 10 leaves it open for a step.
   void Contestar(QWidget& modal) {
-    const auto hecha = [this](std::function<void()> hacer) {
-      return [this, hacer] {
-        ++hechas_;
-        hacer();
-      };
-    };
+    ++hechas_;
     if (auto* caja = qobject_cast<QMessageBox*>(&modal)) {
       if (caja->windowTitle() != QStringLiteral("Tiendal") || caja->buttons().size() != 1 ||
           caja->icon() != QMessageBox::NoIcon) {
@@ -261,11 +262,11 @@ class Tormenta final : public QObject {
       }
       QAbstractButton* aceptar = caja->buttons().value(0);
       return Sortear({{1, [] {}},
-                      {4, hecha([aceptar] { aceptar->click(); })},
-                      {2, hecha([caja] { QTest::keyClick(caja, Qt::Key_Return); })},
-                      {1, hecha([caja] { QTest::keyClick(caja, Qt::Key_Escape); })},
-                      {1, hecha([aceptar] { QTest::keyClick(aceptar, Qt::Key_Space); })},
-                      {1, hecha([caja] { caja->close(); })}});
+                      {4, [aceptar] { aceptar->click(); }},
+                      {2, [caja] { QTest::keyClick(caja, Qt::Key_Return); }},
+                      {1, [caja] { QTest::keyClick(caja, Qt::Key_Escape); }},
+                      {1, [aceptar] { QTest::keyClick(aceptar, Qt::Key_Space); }},
+                      {1, [caja] { caja->close(); }}});
     }
 
     auto* lista = modal.findChild<QListWidget*>(QStringLiteral("List1"));
@@ -286,28 +287,25 @@ class Tormenta final : public QObject {
     }
     for (int i = 0; i < lista->count(); ++i) lineas << lista->item(i)->text();
     if (lineas != esperadas) Fallo(QStringLiteral("el elegidor ofrece «%1»").arg(lineas.join(u'|')));
-    const auto boton = [&modal](const char* nombre) {
-      return [&modal, nombre] {
-        QTest::mouseClick(modal.findChild<QPushButton*>(QLatin1String(nombre)), Qt::LeftButton);
+    const auto tecla = [lista](Qt::Key codigo, int veces = 1) {
+      return [lista, codigo, veces] {
+        for (int i = 0; i < veces; ++i) QTest::keyClick(lista, codigo);
       };
     };
     Sortear({{1, [] {}},
-             {2, hecha([lista] { QTest::keyClick(lista, Qt::Key_Return); })},
-             {2, hecha([this, lista] {
-                for (int i = Azar(1, 5); i > 0; --i) QTest::keyClick(lista, Qt::Key_Down);
-                QTest::keyClick(lista, Qt::Key_Return);
-              })},
-             {1, hecha([lista] { QTest::keyClick(lista, Qt::Key_Escape); })},
-             {1, hecha(boton("OKButton"))},
-             {1, hecha(boton("CancelButton"))},
-             {1, hecha([lista] {
+             {2, tecla(Qt::Key_Return)},
+             {2, [&] { tecla(Qt::Key_Down, Azar(1, 5))(), tecla(Qt::Key_Return)(); }},
+             {1, tecla(Qt::Key_Escape)},
+             {1, [&] { ClicDentro(modal.findChild<QWidget*>(QStringLiteral("OKButton"))); }},
+             {1, [&] { ClicDentro(modal.findChild<QWidget*>(QStringLiteral("CancelButton"))); }},
+             {1, [lista] {
                 if (QListWidgetItem* linea = lista->currentItem()) {
                   QTest::mouseDClick(lista->viewport(), Qt::LeftButton, {},
                                      lista->visualItemRect(linea).center());
                 }
-              })},
-             {1, hecha([&modal] { QTest::keyClick(&modal, Qt::Key_A, Qt::AltModifier); })},
-             {1, hecha([&modal] { modal.close(); })}});
+              }},
+             {1, [&modal] { QTest::keyClick(&modal, Qt::Key_A, Qt::AltModifier); }},
+             {1, [&modal] { modal.close(); }}});
   }
 
   void Comprobar() {
