@@ -33,7 +33,7 @@ struct VentanaDePrueba {
   AleatorioGuion* azar = nullptr;
 };
 
-VentanaDePrueba CrearForm1(const QString& carpeta, int tipo) {
+VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
   auto reproductor = std::make_unique<ReproductorFalso>();
   auto azar = std::make_unique<AleatorioGuion>();
   // Past the script, the draws step through the eighths so that a shelf can be chosen.
@@ -42,11 +42,6 @@ VentanaDePrueba CrearForm1(const QString& carpeta, int tipo) {
   VentanaDePrueba prueba{nullptr, reproductor.get(), azar.get()};
   prueba.ventana =
       std::make_unique<Form1>(carpeta, Piezas{std::move(reproductor), std::move(azar)});
-  return prueba;
-}
-
-VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
-  VentanaDePrueba prueba = CrearForm1(carpeta, tipo);
   if (const auto fallo = prueba.ventana->Cargar()) qFatal("%s", qPrintable(*fallo));
   prueba.ventana->show();
   QApplication::setActiveWindow(prueba.ventana.get());
