@@ -62,13 +62,21 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = f
 // first (the offscreen platform has no window manager to do it).
 void Tecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
 
+// The object name of a control of a row or a slot: "LBNombre2", "Picture1_4".
+inline QString Nombrado(const char* control, int indice) {
+  return QLatin1String(control) + QString::number(indice);
+}
+
 // Handles pending events, deferred deletes included.
 void Vaciar();
 
-// The start went on without a word and the window is up and whole: shown, every control of the
-// exercise filled in (the shelf's six text lines in Form1, the instructions, the rows of the
-// list), and it paints.
+// The start went on without a word and the window is up and whole: shown, with its
+// instructions, showing its record as it is, and it paints.
 void ComprobarVentanaEntera(const Arranque& arranque);
+
+// What the window shows that disagrees with its practice record, or the record with its own
+// rules (rows without gaps, the flags of the listed slots, the rows each type has...).
+QStringList Incoherencias(VentanaPractica& ventana);
 
 // The start stopped in order: exactly one message box titled "Tiendal", with one OK button and
 // no icon, whose text holds `nombrado` (the file or folder at fault), and the same text on

@@ -49,8 +49,6 @@ VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
   return prueba;
 }
 
-QString Nombrado(const char* base, int i) { return QLatin1String(base) + QString::number(i); }
-
 class Form1Test : public ::testing::Test {
  protected:
   Form1Test() { carpeta_.Llenar(); }
