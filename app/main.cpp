@@ -66,15 +66,6 @@ int main(int argc, char* argv[]) {
   }
 
   tiendal::Programa programa(tiendal::FabricaDelPrograma(std::get<tiendal::Rutas>(datos)));
-  QObject::connect(&programa, &tiendal::Programa::terminado, &aplicacion,
-                   [](int estado) { QCoreApplication::exit(estado); });
-  if (!programa.Iniciar(ordenes.teclado ? tiendal::Version::SoloTeclado
-                                        : tiendal::Version::RatonYTeclado)) {
-    return 1;
-  }
-  const int estado = QApplication::exec();
-  // The closed window still waits for its deferred deletion: its sound player goes now, while
-  // the application is still there.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  return estado;
+  return tiendal::Ejecutar(programa, ordenes.teclado ? tiendal::Version::SoloTeclado
+                                                      : tiendal::Version::RatonYTeclado);
 }

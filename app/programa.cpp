@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/programa.h"
 
+#include <QApplication>
 #include <QDebug>
 
 #include "window_base/mensaje.h"
@@ -63,6 +64,17 @@ void Programa::VentanaCerrada() {
   if (cambiando_) return;
   ventana_ = nullptr;
   emit terminado(0);
+}
+
+int Ejecutar(Programa& programa, Version version) {
+  QObject::connect(&programa, &Programa::terminado, &programa,
+                   [](int estado) { QCoreApplication::exit(estado); });
+  if (!programa.Iniciar(version)) return 1;
+  const int estado = QApplication::exec();
+  // The closed window still waits for its deferred deletion: its sound player goes now, while
+  // the application is still there.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return estado;
 }
 
 }  // namespace tiendal

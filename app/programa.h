@@ -59,6 +59,10 @@ class Programa final : public QObject {
   bool cambiando_ = false;
 };
 
+// Starts the program and runs it until it ends; returns its exit status: 1 when the first
+// window cannot be loaded, else the status it ended with.
+int Ejecutar(Programa& programa, Version version = Version::RatonYTeclado);
+
 }  // namespace tiendal
 
 #endif

@@ -31,7 +31,7 @@
 #include "core/aleatorio.h"
 #include "core/reproductor_de.h"
 #include "mouse_window/form1.h"
-#include "tests/mouse_window/jpeg_exif.h"
+#include "tests/comun/jpeg.h"
 
 namespace {
 

@@ -16,27 +16,10 @@
 #include "core/sesion.h"
 #include "core/sonido.h"
 #include "core/vista.h"
-
-inline void PrintTo(const QString& texto, std::ostream* os) {
-  *os << '"' << texto.toStdString() << '"';
-}
+#include "tests/comun/azar_guion.h"
+#include "tests/comun/imprimir.h"
 
 namespace tiendal {
-
-// Draws taken from a script, in order; a test that runs out of them fails loudly.
-class AleatorioGuion final : public Aleatorio {
- public:
-  void Poner(double r) { guion_.push_back(r); }
-  double Siguiente() override {
-    if (guion_.empty()) throw std::runtime_error("guion de azar agotado");
-    const double r = guion_.front();
-    guion_.pop_front();
-    return r;
-  }
-
- private:
-  std::deque<double> guion_;
-};
 
 // A window with a shelf, and its player, that only remember: the list rows, texts, marks, and the
 // ordered log of messages, sounds and beeps. Every sound ends at once.

@@ -4,131 +4,44 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QStringEncoder>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <memory>
 
 #include "core/aleatorio.h"
-#include "core/reproductor.h"
-#include "tests/mouse_window/jpeg_exif.h"
+#include "tests/comun/arranque.h"
+#include "tests/comun/azar_guion.h"
+#include "tests/comun/carpeta.h"
+#include "tests/comun/imprimir.h"
+#include "tests/comun/reproductor_falso.h"
 #include "window_base/twips.h"
-
-inline void PrintTo(const QString& texto, std::ostream* os) {
-  *os << '"' << texto.toStdString() << '"';
-}
 
 namespace tiendal {
 namespace {
 
-// Remembers the file names it was given; a sound ends at once unless `sinFin` is set.
-class ReproductorGrabador final : public Reproductor {
- public:
-  void Abrir(const QString& ruta) override {
-    abiertos.append(QFileInfo(ruta).fileName());
-    sonando_ = sinFin;
-  }
-  bool Ocupado() const override { return sonando_; }
-  void Detener() override {
-    sonando_ = false;
-    ++detenciones;
-  }
-  double Posicion() const override { return sonando_ ? 0.5 : 0.0; }
-
-  QStringList abiertos;
-  int detenciones = 0;
-  bool sinFin = false;
-
- private:
-  bool sonando_ = false;
-};
-
 constexpr int kProductos = 8;
-
-// Draws from a script; once it runs out, they step through the eighths so a shelf can be chosen.
-class AleatorioGuion final : public Aleatorio {
- public:
-  double Siguiente() override {
-    if (guion_.empty()) return ((sobrantes_++ % kProductos) + 0.5) / kProductos;
-    const double r = guion_.front();
-    guion_.pop_front();
-    return r;
-  }
-  // An exercise of `tipo` with catalogue places 0..5 on the shelf and, for type 5, middling money.
-  void Ejercicio(int tipo) {
-    guion_.push_back((tipo - 0.5) / 5);
-    for (int p = 0; p < 6; ++p) guion_.push_back((p + 0.5) / kProductos);
-    if (tipo == 5) guion_.push_back(0.5);
-  }
-
- private:
-  std::deque<double> guion_;
-  int sobrantes_ = 0;
-};
-
-// A program folder with eight pictures, the prices file and no settings file.
-class CarpetaPrograma {
- public:
-  CarpetaPrograma() {
-    QDir(Ruta()).mkdir(QStringLiteral("imágenes"));
-    const char16_t* nombres[kProductos] = {u"pan",   u"leche",  u"queso",   u"piña",
-                                           u"arroz", u"huevos", u"manzana", u"tomate"};
-    QStringEncoder windows1252("windows-1252");
-    QByteArray precios;
-    for (int i = 0; i < kProductos; ++i) {
-      const QString nombre = QString::fromUtf16(nombres[i]);
-      EscribirJpeg(Imagenes() + u'/' + nombre + QStringLiteral(".jpg"), 60, 40);
-      precios += QByteArray(windows1252(nombre)) + '|' + QByteArray::number(i + 1.25) + "\r\n";
-    }
-    Escribir(QStringLiteral("precios.txt"), precios);
-  }
-  QString Ruta() const { return dir_.path(); }
-  QString Imagenes() const { return Ruta() + QStringLiteral("/imágenes"); }
-  void Escribir(const QString& nombre, const QByteArray& contenido) const {
-    QFile archivo(Ruta() + u'/' + nombre);
-    archivo.open(QIODevice::WriteOnly);
-    archivo.write(contenido);
-  }
-  QByteArray Ini() const {
-    QFile archivo(Ruta() + QStringLiteral("/Tiendal.ini"));
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
-  }
-
- private:
-  QTemporaryDir dir_;
-};
 
 // A Form1 on a folder with its fakes kept at hand.
 struct VentanaDePrueba {
   std::unique_ptr<Form1> ventana;
-  ReproductorGrabador* reproductor = nullptr;
+  ReproductorFalso* reproductor = nullptr;
   AleatorioGuion* azar = nullptr;
 };
 
-VentanaDePrueba CrearForm1(const QString& carpeta, int tipo) {
-  auto reproductor = std::make_unique<ReproductorGrabador>();
+VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
+  auto reproductor = std::make_unique<ReproductorFalso>();
   auto azar = std::make_unique<AleatorioGuion>();
-  azar->Ejercicio(tipo);
+  // Past the script, the draws step through the eighths so that a shelf can be chosen.
+  azar->despues = [n = 0]() mutable { return ((n++ % kProductos) + 0.5) / kProductos; };
+  azar->Ejercicio(tipo, {0, 1, 2, 3, 4, 5}, kProductos);
   VentanaDePrueba prueba{nullptr, reproductor.get(), azar.get()};
   prueba.ventana =
       std::make_unique<Form1>(carpeta, Piezas{std::move(reproductor), std::move(azar)});
-  return prueba;
-}
-
-VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
-  VentanaDePrueba prueba = CrearForm1(carpeta, tipo);
   if (const auto fallo = prueba.ventana->Cargar()) qFatal("%s", qPrintable(*fallo));
   prueba.ventana->show();
   QApplication::setActiveWindow(prueba.ventana.get());
@@ -136,29 +49,9 @@ VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
   return prueba;
 }
 
-// Records every message box shown while it lives ("title|text") and answers it at once.
-class Contestador final {
- public:
-  Contestador() {
-    QObject::connect(&temporizador_, &QTimer::timeout, [this] {
-      auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!caja || !caja->isVisible()) return;
-      cajas.append(caja->windowTitle() + u'|' + caja->text());
-      caja->buttons().isEmpty() ? caja->done(0) : caja->buttons().first()->click();
-    });
-    temporizador_.start(1);
-  }
-
-  QStringList cajas;
-
- private:
-  QTimer temporizador_;
-};
-
-QString Nombrado(const char* base, int i) { return QLatin1String(base) + QString::number(i); }
-
 class Form1Test : public ::testing::Test {
  protected:
+  Form1Test() { carpeta_.Llenar(); }
   void Abrir(int tipo) { prueba_ = AbrirForm1(carpeta_.Ruta(), tipo); }
   Form1& Ventana() { return *prueba_.ventana; }
   const Practica& P() { return Ventana().sesion().practica(); }
@@ -183,7 +76,7 @@ class Form1Test : public ::testing::Test {
   }
   QStringList SonidosTrasElTipo() const { return prueba_.reproductor->abiertos.mid(1); }
 
-  CarpetaPrograma carpeta_;
+  Carpeta carpeta_;
   VentanaDePrueba prueba_;
 };
 
@@ -209,8 +102,8 @@ TEST_F(Form1Test, ClicksOnShelfAndRowsChangeTheListAndItsHighlights) {
   EXPECT_EQ(pitidos.count(), 1);
   Contestador contestador;
   Pulsar(QStringLiteral("Text1_4"), QPoint(3, 3));
-  EXPECT_EQ(contestador.cajas,
-            QStringList{"Tiendal|Sólo se puede añadir una unidad de cada producto a la lista"});
+  EXPECT_EQ(contestador.Textos(),
+            QStringList{"Sólo se puede añadir una unidad de cada producto a la lista"});
   EXPECT_EQ(P().NumFilas, 1);
 }
 
@@ -223,12 +116,12 @@ TEST_F(Form1Test, TypedAnswerIsCorrectedAndNewExerciseClearsEverything) {
   {
     Contestador contestador;
     Pulsar(QStringLiteral("CBCorregir"));
-    ASSERT_EQ(contestador.cajas.size(), 1);
-    EXPECT_TRUE(contestador.cajas[0].startsWith(QStringLiteral("Tiendal|Respuesta correcta: ")));
+    ASSERT_EQ(contestador.cajas.size(), 1u);
+    EXPECT_TRUE(contestador.cajas[0].texto.startsWith(QStringLiteral("Respuesta correcta: ")));
   }
   EXPECT_EQ(prueba_.reproductor->abiertos.last(), QStringLiteral("Aplauso.wav"));
 
-  prueba_.azar->Ejercicio(1);
+  prueba_.azar->Ejercicio(1, {0, 1, 2, 3, 4, 5}, kProductos);
   Pulsar(QStringLiteral("CBNuevo"));
   EXPECT_EQ(P().NumFilas, 0);
   EXPECT_EQ(Ventana().Resultado(), QString());
@@ -240,7 +133,7 @@ class Form1FilasTest : public Form1Test,
 
 TEST_P(Form1FilasTest, RowsAndResultRowFollowTheNewType) {
   Abrir(GetParam().first);
-  prueba_.azar->Ejercicio(GetParam().second);
+  prueba_.azar->Ejercicio(GetParam().second, {0, 1, 2, 3, 4, 5}, kProductos);
   Pulsar(QStringLiteral("CBNuevo"));
   const int filas = P().MaxFilas;
   ASSERT_EQ(Ventana().ContarFilas(), filas);
@@ -264,8 +157,10 @@ TEST_F(Form1Test, HelpComesFromTheMenuAndFromF1) {
   Contestador contestador;
   QTest::keyClick(Enfocar(QStringLiteral("TBResultado")), Qt::Key_F1);
   Item("MnuOpcAyu")->trigger();
-  const QString ayuda = QStringLiteral("Tiendal|") + Form1::TextoAyuda();
-  EXPECT_EQ(contestador.cajas, (QStringList{ayuda, ayuda}));
+  ASSERT_EQ(contestador.cajas.size(), 2u);
+  for (const auto& caja : contestador.cajas) {
+    EXPECT_TRUE(caja.texto.startsWith(QStringLiteral("Use el ratón para ir agregando")));
+  }
 }
 
 TEST_F(Form1Test, F2ReadsTheResultColumnOnceAndTypesNothing) {
@@ -301,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(Controles, Form1FocoTest,
 TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
   Abrir(1);
   QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
-  prueba_.reproductor->sinFin = true;
+  prueba_.reproductor->sinFin = QStringLiteral("*");
   QPointer<Form1> ventana = prueba_.ventana.release();
   bool vivaTrasCerrar = false;
   QTimer::singleShot(0, [&] {
@@ -320,7 +215,7 @@ TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
 TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
   Abrir(1);
   AlmacenFotos& fotos = Ventana().fotos();
-  const QString ruta = carpeta_.Imagenes() + QStringLiteral("/pan.jpg");
+  const QString ruta = carpeta_.Ruta(QStringLiteral("imágenes/pan.jpg"));
   bool tomada = false;
   QObject::connect(Control(QStringLiteral("Image1_0")), &QObject::destroyed, [&] {
     const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
@@ -332,7 +227,8 @@ TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
 }
 
 TEST_F(Form1Test, TwoWindowsKeepTheirOwnState) {
-  CarpetaPrograma otraCarpeta;
+  Carpeta otraCarpeta;
+  otraCarpeta.Llenar();
   Abrir(1);
   VentanaDePrueba otra = AbrirForm1(otraCarpeta.Ruta(), 4);
   QTest::mouseClick(otra.ventana->findChild<QWidget*>(QStringLiteral("Picture1_0")), Qt::LeftButton,
@@ -343,8 +239,8 @@ TEST_F(Form1Test, TwoWindowsKeepTheirOwnState) {
   EXPECT_FALSE(Resaltado(0));
   EXPECT_TRUE(Item("MnuOpcMos")->isChecked());
   EXPECT_EQ(prueba_.reproductor->abiertos, QStringList{"tipo1.wav"});
-  EXPECT_EQ(carpeta_.Ini(), QByteArray());
-  EXPECT_EQ(otraCarpeta.Ini(), QByteArray(" 0 \r\n 0 \r\n"));
+  EXPECT_EQ(carpeta_.Leer(QStringLiteral("Tiendal.ini")), QByteArray());
+  EXPECT_EQ(otraCarpeta.Leer(QStringLiteral("Tiendal.ini")), QByteArray(" 0 \r\n 0 \r\n"));
 }
 
 }  // namespace

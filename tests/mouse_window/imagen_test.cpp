@@ -9,7 +9,7 @@
 
 #include "mouse_window/almacen_fotos.h"
 #include "mouse_window/imagen_estante.h"
-#include "tests/mouse_window/jpeg_exif.h"
+#include "tests/comun/jpeg.h"
 #include "window_base/encaje.h"
 
 namespace tiendal {

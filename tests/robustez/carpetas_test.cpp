@@ -1,10 +1,18 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Program folders the start cannot work with: it stops with one message naming what is wrong.
+// Program folders as a teacher may leave them, through the whole program: a start that cannot
+// work stops with one message naming what is wrong and status 1; one that can starts whole and
+// writes nothing until an option is switched.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTest>
+
 #include <QDir>
+#include <QAction>
 #include <QFile>
+#include <QSignalSpy>
+#include <QTimer>
 #include <functional>
 
 #include "app/carpeta_datos.h"
@@ -88,8 +96,16 @@ TEST_P(Parada, UnMensajeQueNombraLoQueFaltaYNadaEscrito) {
   GetParam().estropear(carpeta);
   const QStringList antes = carpeta.Contenido();
 
-  const auto arranque = Arrancar(carpeta.Ruta());
+  // Should a window open after all, it is closed, so that the run ends and the status tells.
+  QTimer cerrar;
+  cerrar.callOnTimeout([] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<VentanaPractica*>(w) != nullptr && w->isVisible()) w->close();
+  });
+  cerrar.start(50);
+  const auto arranque = Arrancar(carpeta.Ruta(), true);
 
+  EXPECT_EQ(arranque->estado, 1);
   ComprobarParadaOrdenada(
       *arranque, QDir::toNativeSeparators(carpeta.Ruta(QString::fromUtf8(GetParam().nombrado))));
   if (!arranque->cajas.empty()) {
@@ -103,24 +119,89 @@ TEST_P(Parada, UnMensajeQueNombraLoQueFaltaYNadaEscrito) {
 INSTANTIATE_TEST_SUITE_P(Robustez, Parada, ::testing::ValuesIn(kParadas),
                          NombreDelCaso<CasoParada>);
 
-// Entries the listing must pass over: with six real pictures beside them, the program starts
-// on exactly those six.
-TEST(Rarezas, CarpetasEnlacesYOtrasExtensionesNoSonProductos) {
+void Menu(const Arranque& arranque, const char* item) {
+  arranque.Ventana()->findChild<QAction*>(QLatin1String(item))->trigger();
+  Vaciar();
+}
+
+// Folders the program starts on, whole and writing nothing; then what only it can show there.
+struct CasoArranca {
+  const char* nombre;
+  std::function<void(const Carpeta&)> estropear;  // on a folder with six good products
+  std::function<void(const Arranque&, const Carpeta&)> despues;
+};
+
+// clang-format off
+const CasoArranca kArrancan[] = {
+    // Entries the listing must pass over: the program starts on exactly the six real pictures.
+    {"CarpetasEnlacesYOtrasExtensionesNoSonProductos",
+     [](const Carpeta& c) {
+       c.CrearCarpeta(QStringLiteral("imágenes/carpeta.jpg"));
+       QFile::link(c.Ruta(QStringLiteral("no-existe.jpg")), c.Ruta(QStringLiteral("imágenes/roto.jpg")));
+       c.Escribir(QStringLiteral("imágenes/leche.jpeg"), JpegQt(QSize(8, 8), Qt::red));
+       c.Escribir(QStringLiteral("imágenes/Thumbs.db"), "basura");
+     },
+     [](const Arranque& a, const Carpeta&) {
+       QStringList productos = a.Ventana()->sesion().practica().Productos;
+       productos.sort();
+       EXPECT_EQ(productos, QStringList({"aceite", "huevos", "leche", "pan", "plátanos", "queso"}));
+     }},
+    {"PreciosIlegibles",
+     [](const Carpeta& c) { c.Escribir(QStringLiteral("precios.txt"), QByteArray("\xFF\0|\x80\r|\n\0", 8).repeated(999)); },
+     [](const Arranque&, const Carpeta&) {}},
+    // The readings end at once and nobody is told.
+    {"SinSonidos", [](const Carpeta& c) { c.Borrar(QStringLiteral("Sonidos")); },
+     [](const Arranque& a, const Carpeta&) {
+       Contestador contestador;
+       for (const Qt::Key tecla : {Qt::Key_F3, Qt::Key_F2}) Tecla(*a.Ventana(), tecla);
+       EXPECT_FALSE(a.Ventana()->sonido().reproductor().Ocupado());
+       EXPECT_TRUE(contestador.cajas.empty());
+     }},
+    {"ElPrimerCambioDeOpcionEscribeDosLineas", [](const Carpeta&) {},
+     [](const Arranque& a, const Carpeta& c) {
+       Menu(a, "MnuOpcMos");
+       EXPECT_EQ(c.Leer(QStringLiteral("Tiendal.ini")), QByteArray(" 0 \r\n 0 \r\n"));
+     }},
+    {"OpcionesQueNoSePuedenEscribirSeCallan",
+     [](const Carpeta& c) { c.CrearCarpeta(QStringLiteral("Tiendal.ini")); },
+     [](const Arranque& a, const Carpeta&) {
+       Contestador contestador;
+       Menu(a, "MnuOpcMos");
+       EXPECT_TRUE(contestador.cajas.empty());
+       EXPECT_FALSE(a.Ventana()->findChild<QAction*>(QStringLiteral("MnuOpcMos"))->isChecked());
+     }},
+    // The other window cannot load at a switch: one message naming the file, and status 1.
+    {"CambioDeVentanaSinPrecios", [](const Carpeta&) {},
+     [](const Arranque& a, const Carpeta& c) {
+       c.Borrar(QStringLiteral("precios.txt"));
+       QSignalSpy terminado(a.programa.get(), &Programa::terminado);
+       Contestador contestador;
+       Menu(a, "MnuOpcVer");
+       EXPECT_EQ(terminado, QList<QList<QVariant>>({{1}}));
+       EXPECT_EQ(a.Ventana(), nullptr);
+       ASSERT_EQ(contestador.cajas.size(), 1u);
+       EXPECT_TRUE(contestador.cajas.front().texto.contains(c.Ruta(QStringLiteral("precios.txt"))));
+     }},
+};
+// clang-format on
+
+class Arranca : public ::testing::TestWithParam<CasoArranca> {};
+
+TEST_P(Arranca, EnteraYSinEscribirNada) {
   Carpeta carpeta;
   carpeta.Llenar(PrimerosProductos(6));
-  carpeta.CrearCarpeta(QStringLiteral("imágenes/carpeta.jpg"));
-  QFile::link(carpeta.Ruta(QStringLiteral("no-existe.jpg")),
-              carpeta.Ruta(QStringLiteral("imágenes/roto.jpg")));
-  carpeta.Escribir(QStringLiteral("imágenes/leche.jpeg"), JpegQt(QSize(8, 8), Qt::red));
-  carpeta.Escribir(QStringLiteral("imágenes/Thumbs.db"), "basura");
+  GetParam().estropear(carpeta);
+  const QStringList antes = carpeta.Contenido();
 
   const auto arranque = Arrancar(carpeta.Ruta());
 
   ASSERT_NO_FATAL_FAILURE(ComprobarVentanaEntera(*arranque));
-  QStringList productos = arranque->Ventana()->sesion().practica().Productos;
-  productos.sort();
-  EXPECT_EQ(productos, QStringList({"aceite", "huevos", "leche", "pan", "plátanos", "queso"}));
+  EXPECT_EQ(carpeta.Contenido(), antes);
+  GetParam().despues(*arranque, carpeta);
 }
+
+INSTANTIATE_TEST_SUITE_P(Robustez, Arranca, ::testing::ValuesIn(kArrancan),
+                         NombreDelCaso<CasoArranca>);
 
 // Where the program looks for its data, first found wins: --datos, its own folder when it holds
 // imágenes/, then ../share/tiendal. The settings stay in a data folder that can be written and

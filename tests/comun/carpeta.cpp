@@ -9,7 +9,7 @@
 
 #include "jpeg.h"
 
-namespace tiendal::robustez {
+namespace tiendal {
 
 const std::vector<Producto>& ProductosDeEjemplo() {
   static const std::vector<Producto> productos = {
@@ -112,4 +112,4 @@ QStringList Carpeta::Contenido() const {
   return contenido;
 }
 
-}  // namespace tiendal::robustez
+}  // namespace tiendal

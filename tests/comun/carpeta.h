@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef TIENDAL_ROBUSTEZ_CARPETA_H
-#define TIENDAL_ROBUSTEZ_CARPETA_H
+#ifndef TIENDAL_TESTS_COMUN_CARPETA_H
+#define TIENDAL_TESTS_COMUN_CARPETA_H
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
-namespace tiendal::robustez {
+namespace tiendal {
 
 struct Producto {
   QString nombre;
@@ -57,6 +57,6 @@ class Carpeta final {
   QTemporaryDir dir_;
 };
 
-}  // namespace tiendal::robustez
+}  // namespace tiendal
 
 #endif

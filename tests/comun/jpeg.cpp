@@ -1,21 +1,50 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef TIENDAL_TESTS_MOUSE_WINDOW_JPEG_EXIF_H
-#define TIENDAL_TESTS_MOUSE_WINDOW_JPEG_EXIF_H
+#include "jpeg.h"
 
 #include <QBuffer>
-#include <QByteArray>
 #include <QFile>
-#include <QImage>
+#include <QImageWriter>
 #include <QPainter>
-#include <QString>
 
 namespace tiendal {
+namespace {
 
-// JPEG bytes of `imagen`, with an EXIF block as cameras write it: the orientation in IFD0 and,
-// when `miniatura` is not null, that picture as the JPEG thumbnail of IFD1.
-inline QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura = {},
-                              int calidad = 90) {
+QByteArray Escribir(const QImage& imagen, const char* formato) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter escritor(&buffer, formato);
+  escritor.setQuality(85);
+  if (!escritor.write(imagen)) qFatal("no se pudo escribir la imagen de prueba");
+  return bytes;
+}
+
+QByteArray Dos(int valor) {
+  return QByteArray(1, static_cast<char>((valor >> 8) & 0xFF)) + static_cast<char>(valor & 0xFF);
+}
+
+}  // namespace
+
+QImage DosMitades(QSize tamano, QColor color) {
+  QImage imagen(tamano, QImage::Format_RGB32);
+  imagen.fill(Qt::white);
+  QPainter(&imagen).fillRect(0, 0, (tamano.width() + 1) / 2, tamano.height(), color);
+  return imagen;
+}
+
+QByteArray JpegQt(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, color), "jpeg"); }
+
+QByteArray Png(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, color), "png"); }
+
+QByteArray ConTamanoDeCabecera(const QByteArray& jpeg, QSize tamano) {
+  const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+  if (sof < 0) qFatal("JPEG de prueba sin cabecera de cuadro");
+  return QByteArray(jpeg).replace(sof + 5, 4, Dos(tamano.height()) + Dos(tamano.width()));
+}
+
+QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
+                       int calidad) {
   const auto jpeg = [](const QImage& i, int q) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -59,8 +88,7 @@ inline QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImag
   return bytes;
 }
 
-// Left half red, right half blue, stored with the given EXIF orientation.
-inline void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1) {
+void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion) {
   QImage imagen(ancho, alto, QImage::Format_RGB32);
   imagen.fill(Qt::blue);
   QPainter(&imagen).fillRect(0, 0, ancho / 2, alto, Qt::red);
@@ -70,5 +98,3 @@ inline void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientaci
 }
 
 }  // namespace tiendal
-
-#endif

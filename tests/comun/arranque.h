@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef TIENDAL_ROBUSTEZ_ARRANQUE_H
-#define TIENDAL_ROBUSTEZ_ARRANQUE_H
+#ifndef TIENDAL_TESTS_COMUN_ARRANQUE_H
+#define TIENDAL_TESTS_COMUN_ARRANQUE_H
 
 #include <gtest/gtest.h>
 
@@ -14,13 +14,11 @@
 #include <vector>
 
 #include "app/programa.h"
+#include "tests/comun/imprimir.h"
 #include "window_base/ventana_practica.h"
 
-inline void PrintTo(const QString& texto, std::ostream* os) {
-  *os << '"' << texto.toStdString() << '"';
-}
 
-namespace tiendal::robustez {
+namespace tiendal {
 
 // Every message box that opens while it lives is noted and answered with its first button.
 class Contestador final {
@@ -36,6 +34,7 @@ class Contestador final {
   Contestador& operator=(const Contestador&) = delete;
 
   std::vector<Caja> cajas;
+  QStringList Textos() const;
 
  private:
   QTimer temporizador_;
@@ -45,6 +44,7 @@ class Contestador final {
 // players and clock-seeded random numbers. The message boxes of the start are answered.
 struct Arranque {
   bool iniciado = false;
+  int estado = 0;  // the exit status, when run to its end
   std::vector<Contestador::Caja> cajas;
   std::unique_ptr<Programa> programa;
   qsizetype primerAviso = 0;
@@ -55,15 +55,28 @@ struct Arranque {
   VentanaPractica* Ventana() const { return programa ? programa->Ventana() : nullptr; }
   ~Arranque();
 };
-std::unique_ptr<Arranque> Arrancar(const QString& carpeta);
+// With `hastaElFinal`, runs the program to its end as the executable does, for its exit status.
+std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = false);
+
+// A key as the keyboard sends it: to the control that has the focus in the window, made active
+// first (the offscreen platform has no window manager to do it).
+void Tecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
+
+// The object name of a control of a row or a slot: "LBNombre2", "Picture1_4".
+inline QString Nombrado(const char* control, int indice) {
+  return QLatin1String(control) + QString::number(indice);
+}
 
 // Handles pending events, deferred deletes included.
 void Vaciar();
 
-// The start went on without a word and the window is up and whole: shown, every control of the
-// exercise filled in (the shelf's six text lines in Form1, the instructions, the rows of the
-// list), and it paints.
+// The start went on without a word and the window is up and whole: shown, with its
+// instructions, showing its record as it is, and it paints.
 void ComprobarVentanaEntera(const Arranque& arranque);
+
+// What the window shows that disagrees with its practice record, or the record with its own
+// rules (rows without gaps, the flags of the listed slots, the rows each type has...).
+QStringList Incoherencias(VentanaPractica& ventana);
 
 // The start stopped in order: exactly one message box titled "Tiendal", with one OK button and
 // no icon, whose text holds `nombrado` (the file or folder at fault), and the same text on
@@ -79,6 +92,6 @@ std::string NombreDelCaso(const ::testing::TestParamInfo<Caso>& caso) {
   return caso.param.nombre;
 }
 
-}  // namespace tiendal::robustez
+}  // namespace tiendal
 
 #endif

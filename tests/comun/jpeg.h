@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef TIENDAL_TESTS_COMUN_JPEG_H
+#define TIENDAL_TESTS_COMUN_JPEG_H
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace tiendal {
+
+// The left half in `color`, the right half white, so that a picture turned the wrong way can be
+// told.
+QImage DosMitades(QSize tamano, QColor color);
+
+// That picture as a JPEG written by Qt, or as a PNG (to be saved under a .jpg name).
+QByteArray JpegQt(QSize tamano, QColor color);
+QByteArray Png(QSize tamano, QColor color);
+
+// The same JPEG with the size in its frame header replaced: the data then falls short of it.
+QByteArray ConTamanoDeCabecera(const QByteArray& jpeg, QSize tamano);
+
+// JPEG bytes of `imagen`, with an EXIF block as cameras write it: the orientation in IFD0 and,
+// when `miniatura` is not null, that picture as the JPEG thumbnail of IFD1.
+QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura = {},
+                       int calidad = 90);
+
+// Left half red, right half blue, stored at `ruta` with the given EXIF orientation.
+void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1);
+
+}  // namespace tiendal
+
+#endif
