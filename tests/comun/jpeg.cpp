@@ -20,10 +20,6 @@ QByteArray Escribir(const QImage& imagen, const char* formato) {
   return bytes;
 }
 
-QByteArray Dos(int valor) {
-  return QByteArray(1, static_cast<char>((valor >> 8) & 0xFF)) + static_cast<char>(valor & 0xFF);
-}
-
 }  // namespace
 
 QImage DosMitades(QSize tamano, QColor color) {
@@ -36,12 +32,6 @@ QImage DosMitades(QSize tamano, QColor color) {
 QByteArray JpegQt(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, color), "jpeg"); }
 
 QByteArray Png(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, color), "png"); }
-
-QByteArray ConTamanoDeCabecera(const QByteArray& jpeg, QSize tamano) {
-  const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
-  if (sof < 0) qFatal("JPEG de prueba sin cabecera de cuadro");
-  return QByteArray(jpeg).replace(sof + 5, 4, Dos(tamano.height()) + Dos(tamano.width()));
-}
 
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
                        int calidad) {

@@ -19,9 +19,6 @@ QImage DosMitades(QSize tamano, QColor color);
 QByteArray JpegQt(QSize tamano, QColor color);
 QByteArray Png(QSize tamano, QColor color);
 
-// The same JPEG with the size in its frame header replaced: the data then falls short of it.
-QByteArray ConTamanoDeCabecera(const QByteArray& jpeg, QSize tamano);
-
 // JPEG bytes of `imagen`, with an EXIF block as cameras write it: the orientation in IFD0 and,
 // when `miniatura` is not null, that picture as the JPEG thumbnail of IFD1.
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura = {},

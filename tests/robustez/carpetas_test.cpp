@@ -5,11 +5,9 @@
 // writes nothing until an option is switched.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QTest>
-
-#include <QDir>
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTimer>
@@ -35,18 +33,6 @@ const CasoParada kParadas[] = {
     {"SinCarpetaDeImagenes",
      [](const Carpeta& c) { c.Borrar(QStringLiteral("imágenes")); },
      "imágenes", "No se encuentra la carpeta de imágenes"},
-    {"ImagenesEsUnArchivo",
-     [](const Carpeta& c) {
-       c.Borrar(QStringLiteral("imágenes"));
-       c.Escribir(QStringLiteral("imágenes"), "no soy una carpeta");
-     },
-     "imágenes", "No se encuentra la carpeta de imágenes"},
-    {"CarpetaDeImagenesVacia",
-     [](const Carpeta& c) {
-       c.Borrar(QStringLiteral("imágenes"));
-       c.CrearCarpeta(QStringLiteral("imágenes"));
-     },
-     "imágenes", "no tiene ninguna imagen .jpg"},
     {"SoloPngYJpeg",
      [](const Carpeta& c) {
        c.Borrar(QStringLiteral("imágenes"));
@@ -55,12 +41,6 @@ const CasoParada kParadas[] = {
        c.Escribir(QStringLiteral("imágenes/huevos.jpg.bak"), JpegQt(QSize(8, 8), Qt::red));
      },
      "imágenes", "no tiene ninguna imagen .jpg"},
-    {"CincoImagenes",
-     [](const Carpeta& c) {
-       c.Borrar(QStringLiteral("imágenes"));
-       c.Imagenes(PrimerosProductos(5));
-     },
-     "imágenes", "tiene 5 imágenes .jpg y hacen falta al menos seis"},
     {"CincoImagenesUnaCarpetaYUnEnlaceRoto",
      [](const Carpeta& c) {
        c.Borrar(QStringLiteral("imágenes"));
@@ -71,18 +51,6 @@ const CasoParada kParadas[] = {
      "imágenes", "tiene 5 imágenes .jpg y hacen falta al menos seis"},
     {"SinArchivoDePrecios",
      [](const Carpeta& c) { c.Borrar(QStringLiteral("precios.txt")); },
-     "precios.txt", "No se puede leer el archivo de precios"},
-    {"PreciosEsUnaCarpeta",
-     [](const Carpeta& c) {
-       c.Borrar(QStringLiteral("precios.txt"));
-       c.CrearCarpeta(QStringLiteral("precios.txt"));
-     },
-     "precios.txt", "No se puede leer el archivo de precios"},
-    {"PreciosEsUnEnlaceRoto",
-     [](const Carpeta& c) {
-       c.Borrar(QStringLiteral("precios.txt"));
-       QFile::link(c.Ruta(QStringLiteral("no-existe.txt")), c.Ruta(QStringLiteral("precios.txt")));
-     },
      "precios.txt", "No se puede leer el archivo de precios"},
 };
 // clang-format on
