@@ -192,19 +192,6 @@ TEST_F(Form2Prueba, SuprEnElPrecioDeUnaFilaHaceLoMismoQueUnClicEnSuNombre) {
   EXPECT_EQ(pitidosTecla.count(), 1);
 }
 
-TEST_F(Form2Prueba, LaAyudaDiceSusCuatroParrafosALaLetra) {
-  auto ventana = Abrir();
-  Tecla(*ventana, Qt::Key_F1);
-  EXPECT_EQ(contestador_.Textos(),
-            QStringList(QStringLiteral(
-                "Pulse la tecla aplicaciones para ir agregando los productos necesarios a la "
-                "lista. \r\nA continuación realice las operaciones matemáticas necesarias e "
-                "introduzca el resultado.\r\nPulse el botón corregir para comprobar si el "
-                "resultado es correcto, y el botón Nuevo ejercicio para comenzar otra "
-                "actividad.\r\nPulsando f2 puede escuchar las cifras de la columna seleccionada "
-                "en el cuadro del resultado, y pulsando F3 escuchará los productos disponibles.")));
-}
-
 // What a screen reader calls each control of a window that Tab reaches.
 QStringList NombresAccesibles(const QWidget& ventana) {
   QStringList nombres;

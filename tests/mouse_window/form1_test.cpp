@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "core/aleatorio.h"
+#include "keyboard_window/form2.h"
 #include "tests/comun/arranque.h"
 #include "tests/comun/azar_guion.h"
 #include "tests/comun/carpeta.h"
@@ -26,22 +27,26 @@ namespace {
 
 constexpr int kProductos = 8;
 
-// A Form1 on a folder with its fakes kept at hand.
+// A window on a folder, the keyboard one when `teclado`, with its fakes kept at hand.
 struct VentanaDePrueba {
-  std::unique_ptr<Form1> ventana;
+  std::unique_ptr<VentanaPractica> ventana;
   ReproductorFalso* reproductor = nullptr;
   AleatorioGuion* azar = nullptr;
 };
 
-VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
+VentanaDePrueba AbrirVentana(const QString& carpeta, int tipo, bool teclado = false) {
   auto reproductor = std::make_unique<ReproductorFalso>();
   auto azar = std::make_unique<AleatorioGuion>();
   // Past the script, the draws step through the eighths so that a shelf can be chosen.
   azar->despues = [n = 0]() mutable { return ((n++ % kProductos) + 0.5) / kProductos; };
   azar->Ejercicio(tipo, {0, 1, 2, 3, 4, 5}, kProductos);
   VentanaDePrueba prueba{nullptr, reproductor.get(), azar.get()};
-  prueba.ventana =
-      std::make_unique<Form1>(carpeta, Piezas{std::move(reproductor), std::move(azar)});
+  Piezas piezas{std::move(reproductor), std::move(azar)};
+  if (teclado) {
+    prueba.ventana = std::make_unique<Form2>(carpeta, std::move(piezas));
+  } else {
+    prueba.ventana = std::make_unique<Form1>(carpeta, std::move(piezas));
+  }
   if (const auto fallo = prueba.ventana->Cargar()) qFatal("%s", qPrintable(*fallo));
   prueba.ventana->show();
   QApplication::setActiveWindow(prueba.ventana.get());
@@ -52,8 +57,8 @@ VentanaDePrueba AbrirForm1(const QString& carpeta, int tipo) {
 class Form1Test : public ::testing::Test {
  protected:
   Form1Test() { carpeta_.Llenar(); }
-  void Abrir(int tipo) { prueba_ = AbrirForm1(carpeta_.Ruta(), tipo); }
-  Form1& Ventana() { return *prueba_.ventana; }
+  void Abrir(int tipo) { prueba_ = AbrirVentana(carpeta_.Ruta(), tipo, teclado_); }
+  VentanaPractica& Ventana() { return *prueba_.ventana; }
   const Practica& P() { return Ventana().sesion().practica(); }
   QWidget* Control(const QString& nombre) {
     auto* control = Ventana().findChild<QWidget*>(nombre);
@@ -76,9 +81,19 @@ class Form1Test : public ::testing::Test {
   }
   QStringList SonidosTrasElTipo() const { return prueba_.reproductor->abiertos.mid(1); }
 
+  bool teclado_ = false;
   Carpeta carpeta_;
   VentanaDePrueba prueba_;
 };
+
+// What both windows do alike, run on each: the parameter is "the keyboard window".
+class Ventanas : public Form1Test, public ::testing::WithParamInterface<bool> {
+ protected:
+  Ventanas() { teclado_ = GetParam(); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Form1YForm2, Ventanas, ::testing::Bool(),
+                         [](const auto& caso) { return caso.param ? "Form2" : "Form1"; });
 
 // The frame (beside its picture) and the text line add a product; the picture itself does
 // nothing; a name label takes its product back off, an empty row only beeps, and a second
@@ -107,9 +122,11 @@ TEST_F(Form1Test, ClicksOnShelfAndRowsChangeTheListAndItsHighlights) {
   EXPECT_EQ(P().NumFilas, 1);
 }
 
-TEST_F(Form1Test, TypedAnswerIsCorrectedAndNewExerciseClearsEverything) {
+// A right answer is applauded; a new exercise then clears the list, the result and the
+// highlights.
+TEST_P(Ventanas, TypedAnswerIsCorrectedAndNewExerciseClearsEverything) {
   Abrir(1);
-  for (int hueco : {0, 1, 2}) Pulsar(Nombrado("Picture1_", hueco));
+  for (int hueco : {0, 1, 2}) Ventana().sesion().AgregarDelEstante(hueco);
   const float total = P().PrecioDeHueco(0) + P().PrecioDeHueco(1) + P().PrecioDeHueco(2);
   const QString texto = QString::number(total, 'f', 2).replace(u'.', u',');
   QTest::keyClicks(Control(QStringLiteral("TBResultado")), texto);
@@ -125,79 +142,80 @@ TEST_F(Form1Test, TypedAnswerIsCorrectedAndNewExerciseClearsEverything) {
   Pulsar(QStringLiteral("CBNuevo"));
   EXPECT_EQ(P().NumFilas, 0);
   EXPECT_EQ(Ventana().Resultado(), QString());
-  for (int hueco = 0; hueco < kHuecos; ++hueco) EXPECT_FALSE(Resaltado(hueco));
+  EXPECT_EQ(Incoherencias(Ventana()), QStringList());
 }
 
-class Form1FilasTest : public Form1Test,
-                       public ::testing::WithParamInterface<std::pair<int, int>> {};
-
-TEST_P(Form1FilasTest, RowsAndResultRowFollowTheNewType) {
-  Abrir(GetParam().first);
-  prueba_.azar->Ejercicio(GetParam().second, {0, 1, 2, 3, 4, 5}, kProductos);
-  Pulsar(QStringLiteral("CBNuevo"));
-  const int filas = P().MaxFilas;
-  ASSERT_EQ(Ventana().ContarFilas(), filas);
-  for (int fila = 0; fila < filas; ++fila) {
-    EXPECT_EQ(Control(Nombrado("LBNombre", fila))->geometry(),
-              RectTwips(3000, 1100 + 500 * fila, 2000, 495));
-    EXPECT_EQ(Control(Nombrado("TBPrecio", fila))->geometry(),
-              RectTwips(5000, 1100 + 500 * fila, 2000, 495));
+// A new exercise of another type: its rows, then the result row, where the layout puts them.
+TEST_P(Ventanas, RowsAndResultRowFollowTheNewType) {
+  for (const auto& [desde, hacia] : {std::pair{5, 1}, {2, 5}, {5, 3}, {1, 4}, {5, 5}}) {
+    Abrir(desde);
+    prueba_.azar->Ejercicio(hacia, {0, 1, 2, 3, 4, 5}, kProductos);
+    Pulsar(QStringLiteral("CBNuevo"));
+    const int filas = P().MaxFilas;
+    ASSERT_EQ(Ventana().ContarFilas(), filas);
+    for (int fila = 0; fila < filas; ++fila) {
+      EXPECT_EQ(Control(Nombrado("LBNombre", fila))->geometry(),
+                RectTwips(3000, 1100 + 500 * fila, 2000, 495));
+      EXPECT_EQ(Control(Nombrado("TBPrecio", fila))->geometry(),
+                RectTwips(5000, 1100 + 500 * fila, 2000, 495));
+    }
+    EXPECT_EQ(Ventana().findChild<QWidget*>(Nombrado("TBPrecio", filas)), nullptr);
+    EXPECT_EQ(Control(QStringLiteral("TBResultado"))->geometry(),
+              RectTwips(5000, 1100 + 500 * filas, 2000, 495));
   }
-  EXPECT_EQ(Ventana().findChild<QWidget*>(Nombrado("TBPrecio", filas)), nullptr);
-  EXPECT_EQ(Control(QStringLiteral("TBResultado"))->geometry(),
-            RectTwips(5000, 1100 + 500 * filas, 2000, 495));
 }
 
-INSTANTIATE_TEST_SUITE_P(Tipos, Form1FilasTest,
-                         ::testing::Values(std::pair{5, 1}, std::pair{2, 5}, std::pair{5, 3},
-                                           std::pair{1, 4}, std::pair{5, 5}));
-
-TEST_F(Form1Test, HelpComesFromTheMenuAndFromF1) {
+TEST_P(Ventanas, HelpComesFromTheMenuAndFromF1) {
   Abrir(1);
   Contestador contestador;
   QTest::keyClick(Enfocar(QStringLiteral("TBResultado")), Qt::Key_F1);
   Item("MnuOpcAyu")->trigger();
+  const QString ayuda = teclado_
+      ? QStringLiteral(
+            "Pulse la tecla aplicaciones para ir agregando los productos necesarios a la "
+            "lista. \r\nA continuación realice las operaciones matemáticas necesarias e "
+            "introduzca el resultado.\r\nPulse el botón corregir para comprobar si el "
+            "resultado es correcto, y el botón Nuevo ejercicio para comenzar otra "
+            "actividad.\r\nPulsando f2 puede escuchar las cifras de la columna seleccionada "
+            "en el cuadro del resultado, y pulsando F3 escuchará los productos disponibles.")
+      : QStringLiteral("Use el ratón para ir agregando");
   ASSERT_EQ(contestador.cajas.size(), 2u);
-  for (const auto& caja : contestador.cajas) {
-    EXPECT_TRUE(caja.texto.startsWith(QStringLiteral("Use el ratón para ir agregando")));
-  }
+  for (const auto& caja : contestador.cajas) EXPECT_TRUE(caja.texto.startsWith(ayuda));
+  EXPECT_EQ(teclado_, contestador.cajas[0].texto == ayuda);
 }
 
-TEST_F(Form1Test, F2ReadsTheResultColumnOnceAndTypesNothing) {
+// F2 reads the result column and types nothing; F3 reads the shelf and Ctrl stops the sound,
+// once per press, whatever control has the focus.
+TEST_P(Ventanas, F2F3AndCtrlActOnceWhereverTheFocusIs) {
   Abrir(1);
   QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
   QTest::keyClicks(resultado, QStringLiteral("12,5"));
   QTest::keyClick(resultado, Qt::Key_F2);
   EXPECT_EQ(Ventana().Resultado(), QStringLiteral("12,5"));
   EXPECT_EQ(SonidosTrasElTipo(), (QStringList{"0.wav", "0.wav", "0.wav", "igual.wav", "5.wav"}));
-}
-
-class Form1FocoTest : public Form1Test, public ::testing::WithParamInterface<const char*> {};
-
-// F3 reads the shelf and Ctrl stops the sound, once per press, whatever control has the focus.
-TEST_P(Form1FocoTest, F3AndCtrlActOnceWhereverTheFocusIs) {
-  Abrir(1);
-  QWidget* control = Enfocar(QLatin1String(GetParam()));
-  QTest::keyClick(control, Qt::Key_F3);
   QStringList estante{QStringLiteral("lista.wav")};
   for (int hueco = 0; hueco < kHuecos; ++hueco)
     estante.append(P().ImagenDeHueco(hueco).chopped(3) + QStringLiteral("wav"));
-  EXPECT_EQ(SonidosTrasElTipo(), estante);
-  QTest::keyClick(control, Qt::Key_Control);
-  EXPECT_EQ(prueba_.reproductor->detenciones, 1);
+  int detenciones = prueba_.reproductor->detenciones;
+  for (const char* nombre :
+       {"TBResultado", "TBPrecio0", "Text2", "CBNuevo", "Text1_3", "Picture1_0"}) {
+    if (Ventana().findChild<QWidget*>(QLatin1String(nombre)) == nullptr) continue;
+    QWidget* control = Enfocar(QLatin1String(nombre));
+    prueba_.reproductor->abiertos.clear();
+    QTest::keyClick(control, Qt::Key_F3);
+    EXPECT_EQ(prueba_.reproductor->abiertos, estante) << nombre;
+    QTest::keyClick(control, Qt::Key_Control);
+    EXPECT_EQ(prueba_.reproductor->detenciones, ++detenciones) << nombre;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Controles, Form1FocoTest,
-                         ::testing::Values("TBResultado", "TBPrecio0", "Text2", "CBNuevo",
-                                           "Text1_3", "Picture1_0"));
 
 // The window closed while a reading waits for its sound: the reading ends, and the window goes
 // only once the key handler that started it has returned.
-TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
+TEST_P(Ventanas, ClosingDuringAReadingDeletesTheWindowAfterwards) {
   Abrir(1);
   QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
   prueba_.reproductor->sinFin = QStringLiteral("*");
-  QPointer<Form1> ventana = prueba_.ventana.release();
+  QPointer<VentanaPractica> ventana = prueba_.ventana.release();
   bool vivaTrasCerrar = false;
   QTimer::singleShot(0, [&] {
     ventana->close();
@@ -214,7 +232,7 @@ TEST_F(Form1Test, ClosingDuringAReadingDeletesTheWindowAfterwards) {
 // The shelf's pictures hold the window's picture store: it is still there while they go.
 TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
   Abrir(1);
-  AlmacenFotos& fotos = Ventana().fotos();
+  AlmacenFotos& fotos = static_cast<Form1&>(Ventana()).fotos();
   const QString ruta = carpeta_.Ruta(QStringLiteral("imágenes/pan.jpg"));
   bool tomada = false;
   QObject::connect(Control(QStringLiteral("Image1_0")), &QObject::destroyed, [&] {
@@ -226,17 +244,17 @@ TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
   EXPECT_TRUE(tomada);
 }
 
-TEST_F(Form1Test, TwoWindowsKeepTheirOwnState) {
+// Two windows on two folders: what one does, the other neither shows nor saves.
+TEST_P(Ventanas, TwoWindowsKeepTheirOwnState) {
   Carpeta otraCarpeta;
   otraCarpeta.Llenar();
   Abrir(1);
-  VentanaDePrueba otra = AbrirForm1(otraCarpeta.Ruta(), 4);
-  QTest::mouseClick(otra.ventana->findChild<QWidget*>(QStringLiteral("Picture1_0")), Qt::LeftButton,
-                    {}, QPoint(4, 20));
+  VentanaDePrueba otra = AbrirVentana(otraCarpeta.Ruta(), 4, teclado_);
+  otra.ventana->sesion().AgregarDelEstante(0);
   otra.ventana->findChild<QAction*>(QStringLiteral("MnuOpcMos"))->trigger();
   EXPECT_EQ(P().TipoEjercicio, 1);
   EXPECT_EQ(P().NumFilas, 0);
-  EXPECT_FALSE(Resaltado(0));
+  EXPECT_EQ(Incoherencias(Ventana()), QStringList());
   EXPECT_TRUE(Item("MnuOpcMos")->isChecked());
   EXPECT_EQ(prueba_.reproductor->abiertos, QStringList{"tipo1.wav"});
   EXPECT_EQ(carpeta_.Leer(QStringLiteral("Tiendal.ini")), QByteArray());
