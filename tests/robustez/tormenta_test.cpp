@@ -55,24 +55,20 @@ class Tormenta final : public QObject {
   Tormenta(QString carpeta, std::uint32_t semilla, int acciones)
       : carpeta_(std::move(carpeta)), azar_(semilla), total_(acciones) {}
   ~Tormenta() override {
-    for (const auto& programa : programas_) {
+    for (const auto& programa : programas_)
       if (VentanaPractica* ventana = programa->Ventana()) ventana->close();
-    }
     Vaciar();
     programas_.clear();
     Vaciar();
   }
-  Tormenta(const Tormenta&) = delete;
-  Tormenta& operator=(const Tormenta&) = delete;
 
   // Runs every action, then lets every reading, message box and handler end. False when the
   // program could not even start.
   bool Correr() {
     if (!Arrancar()) return false;
     QTimer::singleShot(0, this, [this] { Paso(); });
-    while (!terminada_) {
+    while (!terminada_)
       QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
     return true;
   }
 
@@ -116,20 +112,14 @@ class Tormenta final : public QObject {
   // message box's or the chooser's. The next step is asked for first, so that it can run inside
   // whatever this step's action opens.
   void Paso() {
-    if (terminada_) return;
-    ++profundidad_;
-    const struct Salida {
-      int& profundidad;
-      ~Salida() { --profundidad; }
-    } salida{profundidad_};
-
     QWidget* modal = QApplication::activeModalWidget();
     if (modal != nullptr && !modal->isVisible()) modal = nullptr;
-    if (hechas_ >= total_ && profundidad_ == 1 && modal == nullptr && !programaTerminado_) {
+    if (terminada_ || (hechas_ >= total_ && profundidad_ == 0 && !modal && !programaTerminado_)) {
       terminada_ = true;  // every action done and every handler returned
       return;
     }
     QTimer::singleShot(0, this, [this] { Paso(); });
+    ++profundidad_;
     VentanaPractica* ventana = Ventana();
     Comprobar();
     if (modal != nullptr) {
@@ -142,6 +132,7 @@ class Tormenta final : public QObject {
       Tecla(*ventana, Qt::Key_Control);  // all actions done: until the readings have ended
     }
     Comprobar();
+    --profundidad_;
   }
 
   // A click where the pupil points: on whatever control lies at that point of `dentro`.
@@ -202,9 +193,7 @@ class Tormenta final : public QObject {
         {5, tecla(Qt::Key_Control)},
         {form1 ? 1 : 8, tecla(Qt::Key_Menu)},
         {form1 ? 1 : 4, tecla(Qt::Key_Delete)},
-        {1, menu("MnuOpcVal")},
-        {1, menu("MnuOpcMos")},
-        {1, menu("MnuOpcAyu")},
+        {1, menu("MnuOpcVal")}, {1, menu("MnuOpcMos")}, {1, menu("MnuOpcAyu")},
         {hechas_ % 97 == 0 ? 200 : 0, menu("MnuOpcVer")},
         {raro ? 100 : 0, menu("MnuOpcSal")},
         {raro ? 100 : 0, [&] { ventana.close(); }},
@@ -215,10 +204,8 @@ class Tormenta final : public QObject {
     auto* resultado = ventana.findChild<QLineEdit*>(QStringLiteral("TBResultado"));
     QTest::mouseClick(resultado, Qt::LeftButton, {},
                       QPoint(Azar(1, resultado->width() - 2), resultado->height() / 2));
-    if (std::bernoulli_distribution(0.3)(azar_)) {
-      for (int i = Azar(1, 4); i > 0; --i) Tecla(ventana, Qt::Key_Backspace);
-    }
-    const QString texto = kCifras[Azar(0, static_cast<int>(kCifras.size()) - 1)];
+    for (int i = Azar(-6, 4); i > 0; --i) Tecla(ventana, Qt::Key_Backspace);
+    const QString texto = kCifras[Azar(0, kCifras.size() - 1)];
     QWidget* foco = QApplication::focusWidget();
     if (foco != nullptr && foco->window() == &ventana) QTest::keyClicks(foco, texto);
   }
@@ -250,12 +237,9 @@ class Tormenta final : public QObject {
     // The chooser offers the products not in the list, in slot order, as "name: price".
     const Practica& p = form2->sesion().practica();
     QStringList esperadas, lineas;
-    for (int hueco = 0; hueco < kHuecos; ++hueco) {
-      if (!p.EnLista[hueco]) {
-        esperadas << p.NombreDeHueco(hueco) + QStringLiteral(": ") +
-                         FormatoPrecio(p.PrecioDeHueco(hueco));
-      }
-    }
+    for (int hueco = 0; hueco < kHuecos; ++hueco)
+      if (!p.EnLista[hueco])
+        esperadas << p.NombreDeHueco(hueco) + ": " + FormatoPrecio(p.PrecioDeHueco(hueco));
     for (int i = 0; i < lista->count(); ++i) lineas << lista->item(i)->text();
     if (lineas != esperadas) Fallo(QStringLiteral("el elegidor ofrece «%1»").arg(lineas.join(u'|')));
     const QListWidgetItem* linea = lista->currentItem();
@@ -284,9 +268,8 @@ class Tormenta final : public QObject {
     QFile archivo(carpeta_ + QStringLiteral("/Tiendal.ini"));
     if (archivo.open(QIODevice::ReadOnly)
             ? archivo.readAll() != TextoOpciones({p.ValoresEnteros, p.MostrarResultado})
-            : (p.ValoresEnteros || !p.MostrarResultado)) {
+            : (p.ValoresEnteros || !p.MostrarResultado))
       Fallo(QStringLiteral("Tiendal.ini"));
-    }
   }
 
   QString carpeta_;
