@@ -10,12 +10,12 @@
 namespace tiendal {
 namespace {
 
-QByteArray Escribir(const QImage& imagen, const char* formato) {
+QByteArray Escribir(const QImage& imagen, const char* formato, int calidad = 85) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter escritor(&buffer, formato);
-  escritor.setQuality(85);
+  escritor.setQuality(calidad);
   if (!escritor.write(imagen)) qFatal("no se pudo escribir la imagen de prueba");
   return bytes;
 }
@@ -35,13 +35,6 @@ QByteArray Png(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, 
 
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
                        int calidad) {
-  const auto jpeg = [](const QImage& i, int q) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    i.save(&buffer, "JPG", q);
-    return bytes;
-  };
   const auto u16 = [](QByteArray& b, int v) {
     b.append(static_cast<char>(v & 0xFF));
     b.append(static_cast<char>((v >> 8) & 0xFF));
@@ -57,7 +50,7 @@ QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& mini
     u32(b, valor);
   };
 
-  const QByteArray pequena = miniatura.isNull() ? QByteArray() : jpeg(miniatura, 80);
+  const QByteArray pequena = miniatura.isNull() ? QByteArray() : Escribir(miniatura, "jpeg", 80);
   QByteArray tiff("II*\0\x08\0\0\0", 8);
   u16(tiff, 1);
   entrada(tiff, 0x0112, 3, orientacion);
@@ -73,7 +66,7 @@ QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& mini
   QByteArray app1("\xFF\xE1", 2);
   app1.append(static_cast<char>((carga.size() + 2) >> 8));
   app1.append(static_cast<char>((carga.size() + 2) & 0xFF));
-  QByteArray bytes = jpeg(imagen, calidad);
+  QByteArray bytes = Escribir(imagen, "jpeg", calidad);
   bytes.insert(2, app1 + carga);
   return bytes;
 }

@@ -133,7 +133,6 @@ INSTANTIATE_TEST_SUITE_P(Dialog, Elecciones, ::testing::Values(
       v.parentWidget()->findChild<QAbstractButton*>(QLatin1String(boton))->click();
     Linea(0)(v);
   }}, 0, "pan:", ""},
-  Caso{"AbajoAbajoIntro", 1, {Linea(2)}, 2, "huevos:", ""},
   Caso{"DobleClicEnLaCuartaLinea", 1, {[](QWidget& v) { DobleClic(v, 3); }}, 3, "plátanos:", ""},
   Caso{"Escape", 1, {Escape}, -1, "", ""},
   Caso{"CajaDeCierreTrasUnaEleccion", 1, {Linea(2), [](QWidget& v) { v.close(); }}, -1, "huevos:", ""},

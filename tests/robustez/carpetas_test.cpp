@@ -41,12 +41,10 @@ const CasoParada kParadas[] = {
        c.Escribir(QStringLiteral("imágenes/huevos.jpg.bak"), JpegQt(QSize(8, 8), Qt::red));
      },
      "imágenes", "no tiene ninguna imagen .jpg"},
-    {"CincoImagenesUnaCarpetaYUnEnlaceRoto",
+    {"CincoImagenes",
      [](const Carpeta& c) {
        c.Borrar(QStringLiteral("imágenes"));
        c.Imagenes(PrimerosProductos(5));
-       c.CrearCarpeta(QStringLiteral("imágenes/carpeta.jpg"));
-       QFile::link(c.Ruta(QStringLiteral("no-existe.jpg")), c.Ruta(QStringLiteral("imágenes/roto.jpg")));
      },
      "imágenes", "tiene 5 imágenes .jpg y hacen falta al menos seis"},
     {"SinArchivoDePrecios",
@@ -114,9 +112,6 @@ const CasoArranca kArrancan[] = {
        productos.sort();
        EXPECT_EQ(productos, QStringList({"aceite", "huevos", "leche", "pan", "plátanos", "queso"}));
      }},
-    {"PreciosIlegibles",
-     [](const Carpeta& c) { c.Escribir(QStringLiteral("precios.txt"), QByteArray("\xFF\0|\x80\r|\n\0", 8).repeated(999)); },
-     [](const Arranque&, const Carpeta&) {}},
     // The readings end at once and nobody is told.
     {"SinSonidos", [](const Carpeta& c) { c.Borrar(QStringLiteral("Sonidos")); },
      [](const Arranque& a, const Carpeta&) {
