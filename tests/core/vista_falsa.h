@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <deque>
+#include <array>
 #include <map>
 #include <ostream>
 #include <stdexcept>
@@ -46,32 +47,27 @@ class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
     QString nombre, precio;
   };
   std::vector<Fila> filas{Fila{}};
-  QString instrucciones, resultado;
+  QString resultado;
   int filasMostradas = -1;  // rows when MostrarFilas() was last called
   std::array<QString, kHuecos> textosHueco;
   std::array<QString, kHuecos> imagenes;
   std::array<bool, kHuecos> resaltado{};
   std::map<Opcion, bool> marcas;
-  QStringList eventos;  // "sonido tipo1.wav", "mensaje ...", "pitido", "destruir 5"
+  QStringList eventos;  // "sonido tipo1.wav", "mensaje ...", "pitido"
   int enfocada = -1;
 
-  QStringList Mensajes() const { return eventos.filter(QStringLiteral("mensaje ")); }
-
-  void PonerInstrucciones(const QString& t) override { instrucciones = t; }
+  void PonerInstrucciones(const QString&) override {}
   void PonerTextoHueco(int h, const QString& t) override { textosHueco[h] = t; }
   void MostrarImagen(int h, const QString& ruta) override { imagenes[h] = ruta; }
   void ResaltarHueco(int h, bool r) override { resaltado[h] = r; }
   int ContarFilas() const override { return static_cast<int>(filas.size()); }
   void CrearFila() override { filas.push_back(filas[0]); }
-  void DestruirFila(int f) override {
-    eventos << QStringLiteral("destruir %1").arg(f);
-    filas.erase(filas.begin() + f);
-  }
+  void DestruirFila(int f) override { filas.erase(filas.begin() + f); }
   void MostrarFilas() override { filasMostradas = ContarFilas(); }
   void PonerNombre(int f, const QString& t) override { filas[f].nombre = t; }
-  QString Nombre(int f) const override { return filas[f].nombre; }
+  QString Nombre(int f) const override { return filas.at(f).nombre; }
   void PonerPrecio(int f, const QString& t) override { filas[f].precio = t; }
-  QString Precio(int f) const override { return filas[f].precio; }
+  QString Precio(int f) const override { return filas.at(f).precio; }
   void EnfocarPrecio(int f) override { enfocada = f; }
   void PonerResultado(const QString& t) override { resultado = t; }
   QString Resultado() const override { return resultado; }
