@@ -114,7 +114,8 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
 
 // clang-format off
 // Resampled to the device, and taken as it is.
-INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones, testing::Values(kS16, Formato{"S16Estereo", 44100, 2}),
+INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones,
+                         testing::Values(kS16, Formato{"S16Estereo", 44100, 2}),
                          [](const auto& dato) { return std::string(dato.param.nombre); });
 // clang-format on
 
@@ -132,7 +133,8 @@ TEST_F(ConCarpeta, LoQueTraeSuena) {
 // the beginning of the whole, so that the rest goes on from it without a click.
 TEST_F(ConCarpeta, ElComienzoEsElPrincipioDelSonidoEntero) {
   QString fallo;
-  const auto wav = DecodificarWav(Archivo(QStringLiteral("a.wav"), GenerarWav(kS16, 1.0).bytes), fallo);
+  const QString ruta = Archivo(QStringLiteral("a.wav"), GenerarWav(kS16, 1.0).bytes);
+  const auto wav = DecodificarWav(ruta, fallo);
   ASSERT_TRUE(wav) << fallo.toStdString();
   SDL_AudioSpec destino{};
   destino.freq = 44100;

@@ -23,8 +23,9 @@ class LeerOpcionesTest : public ::testing::TestWithParam<CasoIni> {};
 TEST_P(LeerOpcionesTest, UnaLineaEstaActivadaSoloSiVale1) {
   Opciones o;  // defaults: whole values off, correct result shown
   AplicarTextoOpciones(GetParam().contenido, o);
-  EXPECT_EQ(o.valoresEnteros, GetParam().valoresEnteros) << GetParam().contenido.left(20).toStdString();
-  EXPECT_EQ(o.mostrarResultado, GetParam().mostrarResultado) << GetParam().contenido.left(20).toStdString();
+  const std::string principio = GetParam().contenido.left(20).toStdString();
+  EXPECT_EQ(o.valoresEnteros, GetParam().valoresEnteros) << principio;
+  EXPECT_EQ(o.mostrarResultado, GetParam().mostrarResultado) << principio;
 }
 
 // clang-format off
