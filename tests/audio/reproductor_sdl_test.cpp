@@ -29,11 +29,6 @@ struct Formato {
   int canales;
 };
 
-struct Wav {
-  QByteArray bytes;
-  double segundos = 0;
-};
-
 // `valor` in `cuantos` bytes, little-endian.
 QByteArray Le(qint64 valor, int cuantos) {
   QByteArray bytes;
@@ -42,7 +37,7 @@ QByteArray Le(qint64 valor, int cuantos) {
 }
 
 // `segundos` of a 440 Hz tone at half scale, in the canonical 44-byte header.
-Wav GenerarWav(const Formato& f, double segundos) {
+QByteArray GenerarWav(const Formato& f, double segundos) {
   const int cuadros = static_cast<int>(std::ceil(segundos * f.frecuencia));
   QByteArray datos;
   for (int c = 0; c < cuadros; ++c) {
@@ -51,16 +46,15 @@ Wav GenerarWav(const Formato& f, double segundos) {
   }
   const QByteArray fmt = Le(1, 2) + Le(f.canales, 2) + Le(f.frecuencia, 4) +
                          Le(f.frecuencia * 2 * f.canales, 4) + Le(2 * f.canales, 2) + Le(16, 2);
-  return {"RIFF" + Le(36 + datos.size(), 4) + "WAVEfmt " + Le(16, 4) + fmt + "data" +
-              Le(datos.size(), 4) + datos,
-          static_cast<double>(cuadros) / f.frecuencia};
+  return "RIFF" + Le(36 + datos.size(), 4) + "WAVEfmt " + Le(16, 4) + fmt + "data" +
+         Le(datos.size(), 4) + datos;
 }
 
 constexpr Formato kS16{"S16", 22050, 1};
 
 // A 20 ms tone with the header field at `desde` replaced.
 QByteArray WavCon(int desde, const QByteArray& campo) {
-  return GenerarWav(kS16, 0.02).bytes.replace(desde, campo.size(), campo);
+  return GenerarWav(kS16, 0.02).replace(desde, campo.size(), campo);
 }
 
 int avisos = 0;
@@ -80,16 +74,14 @@ class ConCarpeta : public testing::Test {
 class Codificaciones : public ConCarpeta, public testing::WithParamInterface<Formato> {};
 
 TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
-  const Wav largo = GenerarWav(GetParam(), 1.0);
-  const Wav corto = GenerarWav(GetParam(), 0.05);
-  const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), largo.bytes);
-  const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), corto.bytes);
+  const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), GenerarWav(GetParam(), 1.0));
+  const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), GenerarWav(GetParam(), 0.05));
   ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.path());
 
   reproductor.Abrir(rutaLarga);
   EXPECT_TRUE(reproductor.Ocupado());
-  EXPECT_NEAR(reproductor.jugador().Duracion(), largo.segundos, 0.002);
+  EXPECT_NEAR(reproductor.jugador().Duracion(), 1.0, 0.002);
   // The device's thread moves the position; the sound ends within a second whatever happens.
   while (reproductor.Ocupado() && !(reproductor.Posicion() > 0)) QThread::msleep(1);
   const double primera = reproductor.Posicion();
@@ -99,7 +91,7 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
 
   reproductor.Abrir(rutaCorta);
   EXPECT_TRUE(reproductor.Ocupado());
-  EXPECT_NEAR(reproductor.jugador().Duracion(), corto.segundos, 0.002);
+  EXPECT_NEAR(reproductor.jugador().Duracion(), 0.05, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());
   EXPECT_FALSE(reproductor.Ocupado());
   EXPECT_EQ(reproductor.Posicion(), 0.0);
@@ -121,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones,
 
 // What a broken file still holds plays: cut inside its samples, or a header that claims 2 GB.
 TEST_F(ConCarpeta, LoQueTraeSuena) {
-  for (const QByteArray& bytes : {GenerarWav(kS16, 0.02).bytes.left(44 + 80),
+  for (const QByteArray& bytes : {GenerarWav(kS16, 0.02).left(44 + 80),
                                   WavCon(40, QByteArray("\xF0\xFF\xFF\x7F", 4))}) {
     ReproductorDe<ReproductorSdl> reproductor;
     reproductor.Abrir(Archivo(QStringLiteral("a.wav"), bytes));
@@ -133,7 +125,7 @@ TEST_F(ConCarpeta, LoQueTraeSuena) {
 // the beginning of the whole, so that the rest goes on from it without a click.
 TEST_F(ConCarpeta, ElComienzoEsElPrincipioDelSonidoEntero) {
   QString fallo;
-  const QString ruta = Archivo(QStringLiteral("a.wav"), GenerarWav(kS16, 1.0).bytes);
+  const QString ruta = Archivo(QStringLiteral("a.wav"), GenerarWav(kS16, 1.0));
   const auto wav = DecodificarWav(ruta, fallo);
   ASSERT_TRUE(wav) << fallo.toStdString();
   SDL_AudioSpec destino{};
@@ -150,8 +142,8 @@ TEST_F(ConCarpeta, ElComienzoEsElPrincipioDelSonidoEntero) {
 // A sound cut off while the rest of it converts: the late conversion never plays in place of
 // the sound that followed. (A position, not a time: the second sound is 0.6 s long.)
 TEST_F(ConCarpeta, ElRestoDeUnSonidoCortadoNoSuenaDespues) {
-  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 10.0).bytes);
-  const QString corto = Archivo(QStringLiteral("corto.wav"), GenerarWav(kS16, 0.6).bytes);
+  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 10.0));
+  const QString corto = Archivo(QStringLiteral("corto.wav"), GenerarWav(kS16, 0.6));
   ReproductorDe<ReproductorSdl> reproductor;
   reproductor.Abrir(largo);
   reproductor.Abrir(corto);
@@ -189,7 +181,7 @@ TEST(MemoriaSonidos, UnaVersionPorArchivoYSaleLaMenosUsada) {
 // No memory left for the rest of a long sound, converted on another thread: its first part
 // plays, and then the sound ends rather than waiting for the rest for ever.
 TEST_F(ConCarpeta, SinMemoriaParaElRestoSuenaSuComienzo) {
-  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0).bytes);
+  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0));
   ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.path());
   AgotarMemoriaEnOtroHilo(64 * 1024);
@@ -227,7 +219,7 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
   {
     ReproductorDe<ReproductorSdl> reproductor;
     Sonido sonido(reproductor, carpeta.path());
-    reproductor.Abrir(Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0).bytes));
+    reproductor.Abrir(Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0)));
     for (int vez = 0; vez < 3; ++vez) {
       sonido.ReproducirSonido(QStringLiteral("a.wav"));
       EXPECT_FALSE(reproductor.Ocupado());
@@ -245,13 +237,13 @@ INSTANTIATE_TEST_SUITE_P(Casos, NoSuenan, testing::Values(
   CasoFallo{"NoExiste", QByteArray(), 1},
   CasoFallo{"Vacio", QByteArray(""), 1},
   CasoFallo{"NoEsWav", QByteArray("Esto no es un archivo de sonido.\r\n"), 1},
-  CasoFallo{"CortadoEnLaCabecera", GenerarWav(kS16, 0.1).bytes.left(12), 1},
-  CasoFallo{"CortadoAntesDeLosDatos", GenerarWav(kS16, 0.1).bytes.left(36), 1},
+  CasoFallo{"CortadoEnLaCabecera", GenerarWav(kS16, 0.1).left(12), 1},
+  CasoFallo{"CortadoAntesDeLosDatos", GenerarWav(kS16, 0.1).left(36), 1},
   CasoFallo{"FormatoGsm", WavCon(20, QByteArray("\x31\x00", 2)), 1},
   CasoFallo{"CeroCanales", WavCon(22, QByteArray("\x00\x00", 2)), 1},
   CasoFallo{"Carpeta", QByteArray("/"), 1},
-  CasoFallo{"SinMuestras", GenerarWav(kS16, 0).bytes, 0},
-  CasoFallo{"SinDispositivo", GenerarWav(kS16, 0.1).bytes, 1, true}
+  CasoFallo{"SinMuestras", GenerarWav(kS16, 0), 0},
+  CasoFallo{"SinDispositivo", GenerarWav(kS16, 0.1), 1, true}
 ), [](const auto& dato) { return std::string(dato.param.nombre); });
 // clang-format on
 

@@ -95,17 +95,6 @@ struct Banco {
 
   Practica& p() { return sesion.practica(); }
 
-  void Catalogo(const std::vector<std::pair<QString, float>>& productos) {
-    p().Imagenes.clear();
-    p().Productos.clear();
-    p().Precios.clear();
-    for (const auto& [nombre, precio] : productos) {
-      p().Imagenes << nombre + QStringLiteral(".jpg");
-      p().Productos << nombre;
-      p().Precios.push_back(precio);
-    }
-  }
-
   // The draws that give a type and a shelf of catalogue numbers (1..N), then further draws.
   void Guion(int tipo, std::array<int, kHuecos> estante, std::vector<double> mas = {}) {
     azar.Poner((tipo - 1 + 0.5) / 5);
@@ -122,11 +111,15 @@ struct Banco {
     vista.eventos.clear();
   }
 
-  // Products named a..f with the given prices, on the shelf in that order.
+  // A catalogue of products named a..f with the given prices, on the shelf in that order.
   void Estante(std::array<float, kHuecos> precios) {
-    std::vector<std::pair<QString, float>> productos;
-    for (int i = 0; i < kHuecos; ++i) productos.emplace_back(QString(QChar(u'a' + i)), precios[i]);
-    Catalogo(productos);
+    p().Imagenes.clear();
+    p().Productos.clear();
+    p().Precios.assign(precios.begin(), precios.end());
+    for (int i = 0; i < kHuecos; ++i) {
+      p().Productos << QString(QChar(u'a' + i));
+      p().Imagenes << p().Productos.back() + QStringLiteral(".jpg");
+    }
   }
 };
 
