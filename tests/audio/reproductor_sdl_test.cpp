@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones,
 
 // What a broken file still holds plays: cut inside its samples, or a header that claims 2 GB.
 TEST_F(ConCarpeta, LoQueTraeSuena) {
-  for (const QByteArray& bytes : {GenerarWav(kS16, 0.02).left(44 + 80),
-                                  WavCon(40, QByteArray("\xF0\xFF\xFF\x7F", 4))}) {
+  for (const QByteArray& bytes :
+       {GenerarWav(kS16, 0.02).left(44 + 80), WavCon(40, QByteArray("\xF0\xFF\xFF\x7F", 4))}) {
     ReproductorDe<ReproductorSdl> reproductor;
     reproductor.Abrir(Archivo(QStringLiteral("a.wav"), bytes));
     EXPECT_GT(reproductor.jugador().Duracion(), 0.0);

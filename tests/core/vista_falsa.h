@@ -5,8 +5,8 @@
 
 #include <QFileInfo>
 #include <QStringList>
-#include <deque>
 #include <array>
+#include <deque>
 #include <map>
 #include <ostream>
 #include <stdexcept>
