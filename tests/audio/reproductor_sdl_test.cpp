@@ -4,13 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-#include <bit>
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
+#include "audio/memoria_sonidos.h"
+#include "audio/wav_sdl.h"
 #include "core/reproductor_de.h"
 #include "core/sonido.h"
 #include "tests/memoria_agotada.h"
@@ -18,25 +21,12 @@
 namespace tiendal {
 namespace {
 
-// A WAV encoding, by its format tag and bits per sample, with the rate and channels to write.
+// A 16-bit PCM tone: its rate and channels.
 struct Formato {
   const char* nombre;
-  quint16 etiqueta;
-  quint16 bits;
   int frecuencia;
   int canales;
 };
-
-struct Wav {
-  QByteArray bytes;
-  double segundos = 0;  // as the file holds them: ADPCM rounds up to whole blocks
-};
-
-constexpr quint16 kPcm = 0x0001;
-constexpr quint16 kMsAdpcm = 0x0002;
-constexpr quint16 kFlotante = 0x0003;
-constexpr quint16 kImaAdpcm = 0x0011;
-constexpr int kBloqueAdpcm = 256;  // bytes per block and channel
 
 // `valor` in `cuantos` bytes, little-endian.
 QByteArray Le(qint64 valor, int cuantos) {
@@ -45,60 +35,26 @@ QByteArray Le(qint64 valor, int cuantos) {
   return bytes;
 }
 
-// A 440 Hz tone at half scale. µ-law and A-law take the bytes of 8-bit PCM as they are: every
-// byte is a valid code.
-qint64 Muestra(const Formato& f, int cuadro) {
-  const double x = 0.5 * std::sin(2 * std::numbers::pi * 440 * cuadro / f.frecuencia);
-  if (f.etiqueta == kFlotante) return std::bit_cast<quint32>(static_cast<float>(x));
-  if (f.bits == 8) return 128 + std::lround(x * 127);
-  return std::lround(x * (std::ldexp(1.0, f.bits - 1) - 1));
-}
-
-// A steady signal: the header holds the starting samples, every nibble after it is zero. IMA:
-// first sample and step index of each channel; MS: the predictors, the deltas, then two samples
-// of every channel.
-QByteArray BloqueAdpcm(const Formato& f) {
-  QByteArray bloque = f.etiqueta == kImaAdpcm ? Le(0x0400, 4).repeated(f.canales)
-                                              : Le(0, f.canales) + Le(16, 2).repeated(f.canales) +
-                                                    Le(0x0400, 2).repeated(2 * f.canales);
-  bloque.resize(kBloqueAdpcm * f.canales, '\0');
-  return bloque;
-}
-
-// At least `segundos` of sound in the given encoding.
-Wav GenerarWav(const Formato& f, double segundos) {
-  const bool adpcm = f.bits == 4;
-  const int alineacion = adpcm ? kBloqueAdpcm * f.canales : f.canales * f.bits / 8;
-  int porBloque = 1;  // frames
-  QByteArray extra;   // after cbSize
-  if (f.etiqueta == kImaAdpcm) porBloque = (kBloqueAdpcm - 4) * 2 + 1;
-  if (f.etiqueta == kMsAdpcm) {
-    porBloque = (kBloqueAdpcm - 7) * 2 + 2;
-    extra = Le(7, 2);
-    for (const int c : {256, 0, 512, -256, 0, 0, 192, 64, 240, 0, 460, -208, 392, -232}) {
-      extra += Le(c, 2);
-    }
-  }
-  if (adpcm) extra.prepend(Le(porBloque, 2));
-
-  const int bloques = static_cast<int>(std::ceil(segundos * f.frecuencia / porBloque));
+// `segundos` of a 440 Hz tone at half scale, in the canonical 44-byte header.
+QByteArray GenerarWav(const Formato& f, double segundos) {
+  const int cuadros = static_cast<int>(std::ceil(segundos * f.frecuencia));
   QByteArray datos;
-  for (int b = 0; b < bloques; ++b) {
-    if (adpcm) {
-      datos += BloqueAdpcm(f);
-    } else {
-      for (int canal = 0; canal < f.canales; ++canal) datos += Le(Muestra(f, b), f.bits / 8);
-    }
+  for (int c = 0; c < cuadros; ++c) {
+    const double x = 0.5 * std::sin(2 * std::numbers::pi * 440 * c / f.frecuencia);
+    datos += Le(std::lround(x * 32767), 2).repeated(f.canales);
   }
-  QByteArray fmt = Le(f.etiqueta, 2) + Le(f.canales, 2) + Le(f.frecuencia, 4) +
-                   Le(f.frecuencia * alineacion / porBloque, 4) + Le(alineacion, 2) + Le(f.bits, 2);
-  if (f.etiqueta != kPcm) fmt += Le(extra.size(), 2) + extra;
-  const QByteArray archivo = "RIFF" + Le(4 + 8 + fmt.size() + 8 + datos.size(), 4) + "WAVEfmt " +
-                             Le(fmt.size(), 4) + fmt + "data" + Le(datos.size(), 4) + datos;
-  return {archivo, static_cast<double>(bloques * porBloque) / f.frecuencia};
+  const QByteArray fmt = Le(1, 2) + Le(f.canales, 2) + Le(f.frecuencia, 4) +
+                         Le(f.frecuencia * 2 * f.canales, 4) + Le(2 * f.canales, 2) + Le(16, 2);
+  return "RIFF" + Le(36 + datos.size(), 4) + "WAVEfmt " + Le(16, 4) + fmt + "data" +
+         Le(datos.size(), 4) + datos;
 }
 
-constexpr Formato kS16{"S16", 0x0001, 16, 22050, 1};
+constexpr Formato kS16{"S16", 22050, 1};
+
+// A 20 ms tone with the header field at `desde` replaced.
+QByteArray WavCon(int desde, const QByteArray& campo) {
+  return GenerarWav(kS16, 0.02).replace(desde, campo.size(), campo);
+}
 
 int avisos = 0;
 void ContarAviso(QtMsgType, const QMessageLogContext&, const QString&) { ++avisos; }
@@ -117,16 +73,14 @@ class ConCarpeta : public testing::Test {
 class Codificaciones : public ConCarpeta, public testing::WithParamInterface<Formato> {};
 
 TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
-  const Wav largo = GenerarWav(GetParam(), 1.0);
-  const Wav corto = GenerarWav(GetParam(), 0.05);
-  const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), largo.bytes);
-  const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), corto.bytes);
+  const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), GenerarWav(GetParam(), 1.0));
+  const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), GenerarWav(GetParam(), 0.05));
   ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.path());
 
   reproductor.Abrir(rutaLarga);
   EXPECT_TRUE(reproductor.Ocupado());
-  EXPECT_NEAR(reproductor.jugador().Duracion(), largo.segundos, 0.002);
+  EXPECT_NEAR(reproductor.jugador().Duracion(), 1.0, 0.002);
   // The device's thread moves the position; the sound ends within a second whatever happens.
   while (reproductor.Ocupado() && !(reproductor.Posicion() > 0)) QThread::msleep(1);
   const double primera = reproductor.Posicion();
@@ -136,7 +90,7 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
 
   reproductor.Abrir(rutaCorta);
   EXPECT_TRUE(reproductor.Ocupado());
-  EXPECT_NEAR(reproductor.jugador().Duracion(), corto.segundos, 0.002);
+  EXPECT_NEAR(reproductor.jugador().Duracion(), 0.05, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());
   EXPECT_FALSE(reproductor.Ocupado());
   EXPECT_EQ(reproductor.Posicion(), 0.0);
@@ -150,23 +104,83 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones, testing::Values(
-  Formato{"U8", 0x0001, 8, 11025, 1},
-  Formato{"S16Estereo", 0x0001, 16, 44100, 2},
-  Formato{"S24", 0x0001, 24, 48000, 1},
-  Formato{"S32", 0x0001, 32, 16000, 1},
-  Formato{"F32Estereo", 0x0003, 32, 22050, 2},
-  Formato{"ALaw", 0x0006, 8, 8000, 1},
-  Formato{"MuLaw", 0x0007, 8, 8000, 1},
-  Formato{"ImaAdpcm", 0x0011, 4, 22050, 1},
-  Formato{"MsAdpcmEstereo", 0x0002, 4, 8000, 2}
-), [](const auto& dato) { return std::string(dato.param.nombre); });
+// Resampled to the device, and taken as it is.
+INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones,
+                         testing::Values(kS16, Formato{"S16Estereo", 44100, 2}),
+                         [](const auto& dato) { return std::string(dato.param.nombre); });
 // clang-format on
+
+// What a broken file still holds plays: cut inside its samples, or a header that claims 2 GB.
+TEST_F(ConCarpeta, LoQueTraeSuena) {
+  for (const QByteArray& bytes :
+       {GenerarWav(kS16, 0.02).left(44 + 80), WavCon(40, QByteArray("\xF0\xFF\xFF\x7F", 4))}) {
+    ReproductorDe<ReproductorSdl> reproductor;
+    reproductor.Abrir(Archivo(QStringLiteral("a.wav"), bytes));
+    EXPECT_GT(reproductor.jugador().Duracion(), 0.0);
+  }
+}
+
+// The first part of a long sound is converted with the frames that follow it: sample for sample
+// the beginning of the whole, so that the rest goes on from it without a click.
+TEST_F(ConCarpeta, ElComienzoEsElPrincipioDelSonidoEntero) {
+  QString fallo;
+  const QString ruta = Archivo(QStringLiteral("a.wav"), GenerarWav(kS16, 1.0));
+  const auto wav = DecodificarWav(ruta, fallo);
+  ASSERT_TRUE(wav) << fallo.toStdString();
+  SDL_AudioSpec destino{};
+  destino.freq = 44100;
+  destino.format = AUDIO_S16SYS;
+  destino.channels = 2;
+  std::vector<Uint8> entero, comienzo;
+  ASSERT_TRUE(ConvertirWav(*wav, wav->bytes, destino, entero, fallo));
+  ASSERT_TRUE(ConvertirComienzo(*wav, 11025, destino, comienzo, fallo));
+  ASSERT_EQ(comienzo.size(), 88200u);
+  EXPECT_TRUE(std::equal(comienzo.begin(), comienzo.end(), entero.begin()));
+}
+
+// A sound cut off while the rest of it converts: the late conversion never plays in place of
+// the sound that followed. (A position, not a time: the second sound is 0.6 s long.)
+TEST_F(ConCarpeta, ElRestoDeUnSonidoCortadoNoSuenaDespues) {
+  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 10.0));
+  const QString corto = Archivo(QStringLiteral("corto.wav"), GenerarWav(kS16, 0.6));
+  ReproductorDe<ReproductorSdl> reproductor;
+  reproductor.Abrir(largo);
+  reproductor.Abrir(corto);
+  const double duracion = reproductor.jugador().Duracion();
+  double mayor = 0;
+  while (reproductor.Ocupado() && mayor < duracion + 0.5) {
+    QThread::msleep(5);
+    mayor = std::max(mayor, reproductor.Posicion());
+  }
+  EXPECT_LE(mayor, duracion + 0.05);
+}
+
+// Kept by file and version: a file changed on disk is read again. Past the limit, the sound
+// used longest ago goes.
+TEST(MemoriaSonidos, UnaVersionPorArchivoYSaleLaMenosUsada) {
+  MemoriaSonidos memoria(20);
+  const auto a = std::make_shared<const std::vector<Uint8>>(8);
+  const auto b = std::make_shared<const std::vector<Uint8>>(8);
+  memoria.Guardar("a", {10, 1}, a);
+  EXPECT_EQ(memoria.Buscar("a", {10, 1}), a);
+  for (const MemoriaSonidos::Huella otra : {MemoriaSonidos::Huella{11, 1}, {10, 2}}) {
+    memoria.Guardar("a", {10, 1}, a);
+    EXPECT_EQ(memoria.Buscar("a", otra), nullptr);
+    EXPECT_EQ(memoria.Cuantos(), 0u);
+  }
+  memoria.Guardar("a", {10, 1}, a);
+  memoria.Guardar("b", {10, 1}, b);
+  memoria.Buscar("a", {10, 1});
+  memoria.Guardar("c", {10, 1}, a);
+  EXPECT_EQ(memoria.Buscar("b", {10, 1}), nullptr);
+  EXPECT_EQ(memoria.Buscar("a", {10, 1}), a);
+  EXPECT_EQ(memoria.Buscar("c", {10, 1}), a);
+}
 
 // No memory left for the rest of a long sound, converted on another thread: its first part
 // plays, and then the sound ends rather than waiting for the rest for ever.
 TEST_F(ConCarpeta, SinMemoriaParaElRestoSuenaSuComienzo) {
-  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0).bytes);
+  const QString largo = Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0));
   ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.path());
   AgotarMemoriaEnOtroHilo(64 * 1024);
@@ -179,7 +193,7 @@ TEST_F(ConCarpeta, SinMemoriaParaElRestoSuenaSuComienzo) {
 
 struct CasoFallo {
   const char* nombre;
-  QByteArray bytes;  // null: no file at all
+  QByteArray bytes;  // null: no file at all; "/": a folder of that name
   int avisos;
   bool sinDispositivo = false;
 };
@@ -194,13 +208,17 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
   // name on every run: each fault is told once per run.
   static int prueba = 0;
   if (caso.sinDispositivo) qputenv("SDL_AUDIODRIVER", "ninguno" + QByteArray::number(++prueba));
-  if (!caso.bytes.isNull()) Archivo(QStringLiteral("a.wav"), caso.bytes);
+  if (caso.bytes == "/") {
+    QDir(carpeta.path()).mkdir(QStringLiteral("a.wav"));
+  } else if (!caso.bytes.isNull()) {
+    Archivo(QStringLiteral("a.wav"), caso.bytes);
+  }
   avisos = 0;
   const QtMessageHandler anterior = qInstallMessageHandler(ContarAviso);
   {
     ReproductorDe<ReproductorSdl> reproductor;
     Sonido sonido(reproductor, carpeta.path());
-    reproductor.Abrir(Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0).bytes));
+    reproductor.Abrir(Archivo(QStringLiteral("largo.wav"), GenerarWav(kS16, 2.0)));
     for (int vez = 0; vez < 3; ++vez) {
       sonido.ReproducirSonido(QStringLiteral("a.wav"));
       EXPECT_FALSE(reproductor.Ocupado());
@@ -218,10 +236,13 @@ INSTANTIATE_TEST_SUITE_P(Casos, NoSuenan, testing::Values(
   CasoFallo{"NoExiste", QByteArray(), 1},
   CasoFallo{"Vacio", QByteArray(""), 1},
   CasoFallo{"NoEsWav", QByteArray("Esto no es un archivo de sonido.\r\n"), 1},
-  CasoFallo{"CortadoEnLaCabecera", GenerarWav(kS16, 0.1).bytes.left(12), 1},
-  CasoFallo{"CortadoAntesDeLosDatos", GenerarWav(kS16, 0.1).bytes.left(36), 1},
-  CasoFallo{"SinMuestras", GenerarWav(kS16, 0).bytes, 0},
-  CasoFallo{"SinDispositivo", GenerarWav(kS16, 0.1).bytes, 1, true}
+  CasoFallo{"CortadoEnLaCabecera", GenerarWav(kS16, 0.1).left(12), 1},
+  CasoFallo{"CortadoAntesDeLosDatos", GenerarWav(kS16, 0.1).left(36), 1},
+  CasoFallo{"FormatoGsm", WavCon(20, QByteArray("\x31\x00", 2)), 1},
+  CasoFallo{"CeroCanales", WavCon(22, QByteArray("\x00\x00", 2)), 1},
+  CasoFallo{"Carpeta", QByteArray("/"), 1},
+  CasoFallo{"SinMuestras", GenerarWav(kS16, 0), 0},
+  CasoFallo{"SinDispositivo", GenerarWav(kS16, 0.1), 1, true}
 ), [](const auto& dato) { return std::string(dato.param.nombre); });
 // clang-format on
 

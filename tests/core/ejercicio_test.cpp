@@ -40,17 +40,6 @@ INSTANTIATE_TEST_SUITE_P(Tipos, NuevoEjercicioTest, ::testing::Values(
     Disposicion{5, 6, 1, u"Dinero disponible=", u"5,25"}));
 // clang-format on
 
-TEST(NuevoEjercicio, DeTipo5ATipo1DestruyeLasFilasDeAbajoArriba) {
-  Banco c;
-  c.Estante({1, 2, 3, 4, 5, 6});
-  c.Ejercicio(5, {0.5});
-  c.Guion(1, {1, 2, 3, 4, 5, 6});
-  c.sesion.NuevoEjercicio();
-  EXPECT_EQ(c.vista.eventos.filter("destruir"),
-            (QStringList{"destruir 5", "destruir 4", "destruir 3"}));
-  EXPECT_EQ(c.vista.filasMostradas, 3);
-}
-
 TEST(NuevoEjercicio, ElDineroDelTipo5) {
   struct Caso {
     std::array<float, 6> precios;
@@ -77,7 +66,7 @@ TEST(NuevoEjercicio, ElDineroDelTipo5) {
 TEST(ElegirProductos, SeisDistintosYRepiteElSorteoSiSale) {
   Banco b;
   b.Estante({1, 2, 3, 4, 5, 6});
-  b.Guion(1, {6, 6, 5, 6, 4, 3}, {0.2, 0.1});  // repeats are drawn again
+  b.Guion(1, {6, 6, 6, 5, 4, 3}, {0.2, 0.1});  // repeats are drawn again, as often as they come
   b.sesion.NuevoEjercicio();
   EXPECT_EQ(b.p().ProductoHueco, (std::array<int, 6>{6, 5, 4, 3, 2, 1}));
   EXPECT_EQ(b.vista.textosHueco[0], QStringLiteral("f  6"));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -13,7 +14,7 @@ namespace tiendal {
 namespace {
 
 struct CasoIni {
-  const char* contenido;
+  QByteArray contenido;
   bool valoresEnteros, mostrarResultado;
 };
 
@@ -22,8 +23,9 @@ class LeerOpcionesTest : public ::testing::TestWithParam<CasoIni> {};
 TEST_P(LeerOpcionesTest, UnaLineaEstaActivadaSoloSiVale1) {
   Opciones o;  // defaults: whole values off, correct result shown
   AplicarTextoOpciones(GetParam().contenido, o);
-  EXPECT_EQ(o.valoresEnteros, GetParam().valoresEnteros) << GetParam().contenido;
-  EXPECT_EQ(o.mostrarResultado, GetParam().mostrarResultado) << GetParam().contenido;
+  const std::string principio = GetParam().contenido.left(20).toStdString();
+  EXPECT_EQ(o.valoresEnteros, GetParam().valoresEnteros) << principio;
+  EXPECT_EQ(o.mostrarResultado, GetParam().mostrarResultado) << principio;
 }
 
 // clang-format off
@@ -32,7 +34,12 @@ INSTANTIATE_TEST_SUITE_P(Tabla, LeerOpcionesTest, ::testing::Values(
     CasoIni{"-1\r\npalabra\r\n", false, false}, CasoIni{" 2 \r\n 0 \r\n", false, false},
     CasoIni{"1\n0\n", true, false},          CasoIni{"1\r0\r", true, false},
     CasoIni{"\t1 .0 x\r\n1", true, true},    CasoIni{"", false, true},
-    CasoIni{"1", true, true},                CasoIni{"\r\n0", false, false}));
+    CasoIni{"1", true, true},                CasoIni{"\r\n0", false, false},
+    CasoIni{" 0 \r\n 1 \r\n 1 \r\n", false, true}, CasoIni{{"1\0\r\n1\0", 6}, true, true},
+    CasoIni{{"\xFF\xFE\0z\x01\r\n\x80", 8}, false, false},
+    // Blanks are passed over wherever they stand, however many.
+    CasoIni{QByteArray(10 << 20, ' ') + "1\r\n" + QByteArray(10 << 20, 'x'), true, false},
+    CasoIni{QByteArray(10 << 20, '1') + "\r\n1\r\n", false, true}));
 // clang-format on
 
 TEST(Opciones, ValoresEnterosReleeLosPreciosYEmpiezaOtroEjercicio) {
@@ -50,9 +57,23 @@ TEST(Opciones, ValoresEnterosReleeLosPreciosYEmpiezaOtroEjercicio) {
   EXPECT_EQ(b.vista.textosHueco[0], QStringLiteral("a  2"));
   EXPECT_TRUE(b.vista.resultado.isEmpty());
   EXPECT_TRUE(b.vista.marcas[Opcion::ValoresEnteros]);
-  QFile ini(dir.filePath("Tiendal.ini"));
-  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-  EXPECT_EQ(ini.readAll(), QByteArray(" 1 \r\n 1 \r\n"));
+  const auto ini = [&dir] {
+    QFile archivo(dir.filePath("Tiendal.ini"));
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
+  };
+  EXPECT_EQ(ini(), QByteArray(" 1 \r\n 1 \r\n"));
+  b.Guion(1, {1, 2, 3, 4, 5, 6});
+  b.sesion.CambiarMostrarResultado();
+  EXPECT_EQ(ini(), QByteArray(" 1 \r\n 0 \r\n"));
+}
+
+// Settings that cannot be written leave everything as it was.
+TEST(Opciones, UnaCarpetaConElNombreDelArchivoQuedaComoEstaba) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Tiendal.ini"));
+  EXPECT_FALSE(EscribirArchivoOpciones(dir.filePath("Tiendal.ini"), {}));
+  EXPECT_TRUE(QDir(dir.filePath("Tiendal.ini")).isEmpty());
+  EXPECT_EQ(QDir(dir.path()).count(), 3u);  // ".", ".." and the folder
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QStringList>
+#include <array>
 #include <deque>
 #include <map>
 #include <ostream>
@@ -29,32 +30,27 @@ class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
     QString nombre, precio;
   };
   std::vector<Fila> filas{Fila{}};
-  QString instrucciones, resultado;
+  QString resultado;
   int filasMostradas = -1;  // rows when MostrarFilas() was last called
   std::array<QString, kHuecos> textosHueco;
   std::array<QString, kHuecos> imagenes;
   std::array<bool, kHuecos> resaltado{};
   std::map<Opcion, bool> marcas;
-  QStringList eventos;  // "sonido tipo1.wav", "mensaje ...", "pitido", "destruir 5"
+  QStringList eventos;  // "sonido tipo1.wav", "mensaje ...", "pitido"
   int enfocada = -1;
 
-  QStringList Mensajes() const { return eventos.filter(QStringLiteral("mensaje ")); }
-
-  void PonerInstrucciones(const QString& t) override { instrucciones = t; }
+  void PonerInstrucciones(const QString&) override {}
   void PonerTextoHueco(int h, const QString& t) override { textosHueco[h] = t; }
   void MostrarImagen(int h, const QString& ruta) override { imagenes[h] = ruta; }
   void ResaltarHueco(int h, bool r) override { resaltado[h] = r; }
   int ContarFilas() const override { return static_cast<int>(filas.size()); }
   void CrearFila() override { filas.push_back(filas[0]); }
-  void DestruirFila(int f) override {
-    eventos << QStringLiteral("destruir %1").arg(f);
-    filas.erase(filas.begin() + f);
-  }
+  void DestruirFila(int f) override { filas.erase(filas.begin() + f); }
   void MostrarFilas() override { filasMostradas = ContarFilas(); }
   void PonerNombre(int f, const QString& t) override { filas[f].nombre = t; }
-  QString Nombre(int f) const override { return filas[f].nombre; }
+  QString Nombre(int f) const override { return filas.at(f).nombre; }
   void PonerPrecio(int f, const QString& t) override { filas[f].precio = t; }
-  QString Precio(int f) const override { return filas[f].precio; }
+  QString Precio(int f) const override { return filas.at(f).precio; }
   void EnfocarPrecio(int f) override { enfocada = f; }
   void PonerResultado(const QString& t) override { resultado = t; }
   QString Resultado() const override { return resultado; }
@@ -82,17 +78,6 @@ struct Banco {
 
   Practica& p() { return sesion.practica(); }
 
-  void Catalogo(const std::vector<std::pair<QString, float>>& productos) {
-    p().Imagenes.clear();
-    p().Productos.clear();
-    p().Precios.clear();
-    for (const auto& [nombre, precio] : productos) {
-      p().Imagenes << nombre + QStringLiteral(".jpg");
-      p().Productos << nombre;
-      p().Precios.push_back(precio);
-    }
-  }
-
   // The draws that give a type and a shelf of catalogue numbers (1..N), then further draws.
   void Guion(int tipo, std::array<int, kHuecos> estante, std::vector<double> mas = {}) {
     azar.Poner((tipo - 1 + 0.5) / 5);
@@ -109,11 +94,15 @@ struct Banco {
     vista.eventos.clear();
   }
 
-  // Products named a..f with the given prices, on the shelf in that order.
+  // A catalogue of products named a..f with the given prices, on the shelf in that order.
   void Estante(std::array<float, kHuecos> precios) {
-    std::vector<std::pair<QString, float>> productos;
-    for (int i = 0; i < kHuecos; ++i) productos.emplace_back(QString(QChar(u'a' + i)), precios[i]);
-    Catalogo(productos);
+    p().Imagenes.clear();
+    p().Productos.clear();
+    p().Precios.assign(precios.begin(), precios.end());
+    for (int i = 0; i < kHuecos; ++i) {
+      p().Productos << QString(QChar(u'a' + i));
+      p().Imagenes << p().Productos.back() + QStringLiteral(".jpg");
+    }
   }
 };
 

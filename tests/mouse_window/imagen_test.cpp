@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "mouse_window/almacen_fotos.h"
 #include "mouse_window/imagen_estante.h"
@@ -79,18 +80,24 @@ void ComprobarColores(const QImage& imagen, QSize tamano) {
 }
 
 // A camera's thumbnail is what the shelf decodes when it is large enough and of the picture's
-// shape; a smaller one is passed over.
+// shape; a smaller one, or one padded to other proportions, is passed over.
 TEST(Miniatura, SeUsaSiBastaYTieneLaForma) {
-  QImage roja(120, 80, QImage::Format_RGB32), azul(60, 40, QImage::Format_RGB32);
+  QImage roja(120, 80, QImage::Format_RGB32);
   roja.fill(Qt::red);
-  azul.fill(Qt::blue);
-  QByteArray bytes = JpegConExif(roja, 1, azul);
-  QBuffer archivo(&bytes);
-  archivo.open(QIODevice::ReadOnly);
-  const CabeceraFoto cabecera = LeerCabeceraFoto(archivo);
-  EXPECT_EQ(cabecera.derecha, QSize(120, 80));
-  EXPECT_GT(qBlue(LeerFotoReducida(archivo, cabecera, QSize(60, 40)).pixel(30, 20)), 200);
-  EXPECT_GT(qRed(LeerFotoReducida(archivo, cabecera, QSize(90, 60)).pixel(45, 30)), 200);
+  for (const auto& [suya, pedido, usada] : {std::tuple{QSize(60, 40), QSize(60, 40), true},
+                                            std::tuple{QSize(60, 40), QSize(90, 60), false},
+                                            std::tuple{QSize(80, 45), QSize(60, 40), false}}) {
+    QImage azul(suya, QImage::Format_RGB32);
+    azul.fill(Qt::blue);
+    QByteArray bytes = JpegConExif(roja, 1, azul);
+    QBuffer archivo(&bytes);
+    archivo.open(QIODevice::ReadOnly);
+    const CabeceraFoto cabecera = LeerCabeceraFoto(archivo);
+    EXPECT_EQ(cabecera.derecha, QSize(120, 80));
+    const QImage foto = LeerFotoReducida(archivo, cabecera, pedido);
+    const QRgb medio = foto.pixel(pedido.width() / 2, pedido.height() / 2);
+    EXPECT_EQ(qBlue(medio) > 200, usada) << suya.width() << "x" << suya.height();
+  }
 }
 
 enum class Camino { Directo, Encargado, Anticipado };

