@@ -11,11 +11,11 @@
 namespace tiendal {
 
 std::optional<QString> Sesion::ExplorarCatalogo() {
-  const QString carpeta = QDir::toNativeSeparators(rutas_.Imagenes());
-  if (!QDir(rutas_.Imagenes()).exists()) {
+  const QString carpeta = QDir::toNativeSeparators(carpetaImagenes_);
+  if (!QDir(carpetaImagenes_).exists()) {
     return QStringLiteral("No se encuentra la carpeta de imágenes «%1».").arg(carpeta);
   }
-  const QStringList imagenes = ListarImagenes(rutas_.Imagenes());
+  const QStringList imagenes = ListarImagenes(carpetaImagenes_);
   if (imagenes.isEmpty()) {
     return QStringLiteral("La carpeta de imágenes «%1» no tiene ninguna imagen .jpg.").arg(carpeta);
   }
@@ -61,7 +61,7 @@ void Sesion::ElegirProductos() {
   if (!estante_) return;
 
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
-    estante_->MostrarImagen(hueco, rutas_.Imagen(p_.ImagenDeHueco(hueco)));
+    estante_->MostrarImagen(hueco, carpetaImagenes_ + u'/' + p_.ImagenDeHueco(hueco));
     estante_->PonerTextoHueco(hueco, TextoEstante(p_.NombreDeHueco(hueco), p_.PrecioDeHueco(hueco)));
   }
 }

@@ -24,7 +24,6 @@ struct Rutas {
   QString opciones;  // the folder of Tiendal.ini
 
   QString Imagenes() const { return EntradaDe(programa, QStringLiteral("imágenes")); }
-  QString Imagen(const QString& archivo) const { return Imagenes() + u'/' + archivo; }
   QString Precios() const { return EntradaDe(programa, QStringLiteral("precios.txt")); }
   QString Sonidos() const { return EntradaDe(programa, QStringLiteral("Sonidos")); }
   QString Ini() const { return opciones + QStringLiteral("/Tiendal.ini"); }

@@ -12,7 +12,12 @@
 namespace tiendal {
 
 Sesion::Sesion(Vista& vista, VistaEstante* estante, Sonido& sonido, Aleatorio& azar, Rutas rutas)
-    : vista_(vista), estante_(estante), sonido_(sonido), azar_(azar), rutas_(std::move(rutas)) {}
+    : vista_(vista),
+      estante_(estante),
+      sonido_(sonido),
+      azar_(azar),
+      rutas_(std::move(rutas)),
+      carpetaImagenes_(rutas_.Imagenes()) {}
 
 std::optional<QString> Sesion::Empezar() {
   p_.MostrarResultado = true;

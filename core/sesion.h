@@ -51,7 +51,7 @@ class Sesion final {
 
   Practica& practica() { return p_; }
   const Practica& practica() const { return p_; }
-  const Rutas& rutas() const { return rutas_; }
+  const QString& CarpetaImagenes() const { return carpetaImagenes_; }
 
  private:
   int Sortear(int cuantos, int desde);
@@ -63,6 +63,9 @@ class Sesion final {
   Sonido& sonido_;
   Aleatorio& azar_;
   Rutas rutas_;
+  // Found once on disk, whatever the Unicode form of its name: the catalogue and every
+  // exercise's pictures come from here.
+  const QString carpetaImagenes_;
   Practica p_;
 };
 

@@ -107,7 +107,7 @@ void Form1::showEvent(QShowEvent* evento) {
   anticipadas_ = true;
   // The shelf's places have asked for their pictures by now: their children are shown first.
   QStringList rutas;
-  const QString carpeta = sesion().rutas().Imagenes();  // looked up once for the catalogue
+  const QString& carpeta = sesion().CarpetaImagenes();
   for (const QString& imagen : sesion().practica().Imagenes) rutas << carpeta + u'/' + imagen;
   fotos_.Anticipar(rutas, static_cast<int>(std::lround(Pixeles(kAltoMarco) * devicePixelRatioF())));
 }

@@ -155,8 +155,14 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
     revision.fallo = QStringLiteral("no existe la carpeta %1").arg(carpeta);
     return revision;
   }
-  if (!QFileInfo(rutas.Imagenes()).isDir()) {
-    revision.fallo = QStringLiteral("no existe la carpeta de imágenes %1").arg(rutas.Imagenes());
+  // Each folder is found once, whatever the Unicode form of its name.
+  const QString carpetaImagenes = rutas.Imagenes();
+  const QString carpetaSonidos = rutas.Sonidos();
+  const auto rutaImagen = [&carpetaImagenes](const QString& archivo) {
+    return carpetaImagenes + u'/' + archivo;
+  };
+  if (!QFileInfo(carpetaImagenes).isDir()) {
+    revision.fallo = QStringLiteral("no existe la carpeta de imágenes %1").arg(carpetaImagenes);
     return revision;
   }
   const auto texto = LeerTextoPrecios(rutas.Precios());
@@ -166,7 +172,7 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
     return revision;
   }
 
-  const QStringList imagenes = ListarImagenes(rutas.Imagenes());
+  const QStringList imagenes = ListarImagenes(carpetaImagenes);
   QStringList productos;
   for (const QString& imagen : imagenes) productos << NombreProducto(imagen);
   const auto precios = PreciosDe(productos, *texto, false);
@@ -176,10 +182,10 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
     const auto i = static_cast<size_t>(k);
     FilaRevision fila{productos[k],
                       imagenes[k],
-                      Tamano(rutas.Imagen(imagenes[k])),
+                      Tamano(rutaImagen(imagenes[k])),
                       FormatoPrecio(precios[i]),
                       FormatoPrecio(preciosEnteros[i]),
-                      QFileInfo(rutas.Sonidos() + u'/' + SonidoProducto(imagenes[k])).isFile()};
+                      QFileInfo(carpetaSonidos + u'/' + SonidoProducto(imagenes[k])).isFile()};
     revision.filas.push_back(fila);
   }
 
@@ -190,11 +196,11 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
   for (const FilaRevision& fila : revision.filas) {
     if (fila.tamano == QStringLiteral("ilegible")) {
       revision.avisos << QStringLiteral("la imagen %1 no se puede leer como imagen")
-                             .arg(rutas.Imagen(fila.imagen));
+                             .arg(rutaImagen(fila.imagen));
     }
   }
   for (const QString& sonido : SonidosFijos()) {
-    const QString ruta = rutas.Sonidos() + u'/' + sonido;
+    const QString ruta = carpetaSonidos + u'/' + sonido;
     if (!QFileInfo(ruta).isFile())
       revision.avisos << QStringLiteral("falta el sonido %1").arg(ruta);
   }
