@@ -131,13 +131,7 @@ void AvisarAnchos(const QStringList& productos, const std::vector<float>& precio
   }
 }
 
-}  // namespace
-
-int RevisionDatos::CodigoSalida() const {
-  if (fallo) return 2;
-  return avisos.isEmpty() ? 0 : 1;
-}
-
+// The sounds every data folder needs besides one per product.
 QStringList SonidosFijos() {
   QStringList nombres;
   for (int tipo = 1; tipo <= 5; ++tipo) nombres << QStringLiteral("tipo%1.wav").arg(tipo);
@@ -147,6 +141,14 @@ QStringList SonidosFijos() {
           << QStringLiteral("error.wav") << QStringLiteral("Aplauso.wav");
   return nombres;
 }
+
+}  // namespace
+
+int RevisionDatos::CodigoSalida() const {
+  if (fallo) return 2;
+  return avisos.isEmpty() ? 0 : 1;
+}
+
 
 RevisionDatos RevisarDatos(const QString& carpeta) {
   RevisionDatos revision;

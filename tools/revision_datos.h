@@ -31,9 +31,6 @@ struct RevisionDatos {
   int CodigoSalida() const;
 };
 
-// The sounds every data folder needs besides one per product.
-QStringList SonidosFijos();
-
 // Reads a data folder (the one that holds imágenes/, precios.txt and Sonidos/) with the
 // program's own catalogue scan and prices reading. Needs a QGuiApplication: the shelf texts are
 // measured in the window's font.

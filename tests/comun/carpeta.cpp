@@ -6,6 +6,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QStringEncoder>
+#include <cmath>
+#include <numbers>
 
 #include "jpeg.h"
 
@@ -38,18 +40,21 @@ QStringList SonidosFijos() {
   return nombres;
 }
 
-QByteArray Wav(int milisegundos) {
-  const auto le = [](int valor, int bytes) {
+QByteArray Tono(double segundos, int frecuencia, int canales) {
+  const auto le = [](qint64 valor, int bytes) {
     QByteArray b;
-    for (int i = 0; i < bytes; ++i) b += static_cast<char>((valor >> (8 * i)) & 0xFF);
+    for (int i = 0; i < bytes; ++i) b += static_cast<char>(valor >> (8 * i));
     return b;
   };
-  const int muestras = 8 * milisegundos;
-  // PCM, mono, 8000 Hz, 8000 bytes a second, 1 byte a frame, 8 bits: a quiet square wave.
-  QByteArray b = "RIFF" + le(36 + muestras, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
-                 le(8000, 4) + le(8000, 4) + le(1, 2) + le(8, 2) + "data" + le(muestras, 4);
-  for (int i = 0; i < muestras; ++i) b += static_cast<char>((i / 10) % 2 ? 0x90 : 0x70);
-  return b;
+  QByteArray datos;
+  for (int c = 0; c < static_cast<int>(std::ceil(segundos * frecuencia)); ++c) {
+    const double x = 0.5 * std::sin(2 * std::numbers::pi * 440 * c / frecuencia);
+    datos += le(std::lround(x * 32767), 2).repeated(canales);
+  }
+  const QByteArray fmt = le(1, 2) + le(canales, 2) + le(frecuencia, 4) +
+                         le(frecuencia * 2 * canales, 4) + le(2 * canales, 2) + le(16, 2);
+  return "RIFF" + le(36 + datos.size(), 4) + "WAVEfmt " + le(16, 4) + fmt + "data" +
+         le(datos.size(), 4) + datos;
 }
 
 // Named with a "%1" inside, as a teacher may name a folder: no message may take it for a

@@ -26,8 +26,10 @@ QByteArray PreciosCp1252(const std::vector<Producto>& productos);
 // The sounds the program plays whatever the products are.
 QStringList SonidosFijos();
 
-// A mono 8-bit PCM WAV file (the canonical 44-byte header) of the given length at 8000 Hz.
-QByteArray Wav(int milisegundos);
+// A 440 Hz tone at half scale as a 16-bit PCM WAV file with the canonical 44-byte header.
+QByteArray Tono(double segundos, int frecuencia = 8000, int canales = 1);
+// A short sound for a program folder.
+inline QByteArray Wav(int milisegundos) { return Tono(milisegundos / 1000.0); }
 
 // A program folder in a temporary directory. Relative paths are taken from its top.
 class Carpeta final {
