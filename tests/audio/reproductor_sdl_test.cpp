@@ -20,11 +20,6 @@
 namespace tiendal {
 namespace {
 
-// A 20 ms tone at 22,050 Hz with the header field at `desde` replaced.
-QByteArray WavCon(int desde, const QByteArray& campo) {
-  return Tono(0.02, 22050).replace(desde, campo.size(), campo);
-}
-
 int avisos = 0;
 void ContarAviso(QtMsgType, const QMessageLogContext&, const QString&) { ++avisos; }
 
@@ -80,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones, testing::Values(std::pair{22050,
 // What a broken file still holds plays: cut inside its samples, or a header that claims 2 GB.
 TEST_F(ConCarpeta, LoQueTraeSuena) {
   for (const QByteArray& bytes :
-       {Tono(0.02, 22050).left(44 + 80), WavCon(40, QByteArray("\xF0\xFF\xFF\x7F", 4))}) {
+       {Tono(0.02, 22050).left(44 + 80), Tono(0.02, 22050).replace(40, 4, "\xF0\xFF\xFF\x7F")}) {
     ReproductorDe<ReproductorSdl> reproductor;
     reproductor.Abrir(Archivo(QStringLiteral("a.wav"), bytes));
     EXPECT_GT(reproductor.jugador().Duracion(), 0.0);

@@ -3,6 +3,7 @@
 #include "jpeg.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
@@ -35,39 +36,24 @@ QByteArray Png(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, 
 
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
                        int calidad) {
-  const auto u16 = [](QByteArray& b, int v) {
-    b.append(static_cast<char>(v & 0xFF));
-    b.append(static_cast<char>((v >> 8) & 0xFF));
-  };
-  const auto u32 = [&](QByteArray& b, qint64 v) {
-    u16(b, static_cast<int>(v & 0xFFFF));
-    u16(b, static_cast<int>((v >> 16) & 0xFFFF));
-  };
-  const auto entrada = [&](QByteArray& b, int etiqueta, int tipo, qint64 valor) {
-    u16(b, etiqueta);
-    u16(b, tipo);
-    u32(b, 1);
-    u32(b, valor);
-  };
-
+  // TIFF, little-endian: IFD0 with the orientation, then IFD1 pointing at the thumbnail.
   const QByteArray pequena = miniatura.isNull() ? QByteArray() : Escribir(miniatura, "jpeg", 80);
-  QByteArray tiff("II*\0\x08\0\0\0", 8);
-  u16(tiff, 1);
-  entrada(tiff, 0x0112, 3, orientacion);
-  u32(tiff, pequena.isEmpty() ? 0 : 26);
+  QByteArray tiff;
+  QDataStream d(&tiff, QIODevice::WriteOnly);
+  d.setByteOrder(QDataStream::LittleEndian);
+  d.writeRawData("II*\0", 4);
+  d << quint32(8) << quint16(1) << quint16(0x0112) << quint16(3) << quint32(1)
+    << quint32(orientacion) << quint32(pequena.isEmpty() ? 0 : 26);
   if (!pequena.isEmpty()) {
-    u16(tiff, 2);
-    entrada(tiff, 0x0201, 4, 56);
-    entrada(tiff, 0x0202, 4, pequena.size());
-    u32(tiff, 0);
-    tiff += pequena;
+    d << quint16(2) << quint16(0x0201) << quint16(4) << quint32(1) << quint32(56)
+      << quint16(0x0202) << quint16(4) << quint32(1) << quint32(pequena.size()) << quint32(0);
+    d.writeRawData(pequena.constData(), static_cast<int>(pequena.size()));
   }
-  const QByteArray carga = QByteArray("Exif\0\0", 6) + tiff;
-  QByteArray app1("\xFF\xE1", 2);
-  app1.append(static_cast<char>((carga.size() + 2) >> 8));
-  app1.append(static_cast<char>((carga.size() + 2) & 0xFF));
+  // The APP1 segment, its length big-endian, right after the start of image.
+  QByteArray app1;
+  QDataStream(&app1, QIODevice::WriteOnly) << quint16(0xFFE1) << quint16(tiff.size() + 8);
   QByteArray bytes = Escribir(imagen, "jpeg", calidad);
-  bytes.insert(2, app1 + carga);
+  bytes.insert(2, app1 + QByteArray("Exif\0\0", 6) + tiff);
   return bytes;
 }
 
