@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "arranque.h"
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMutex>
 #include <QTest>
-#include <QTextEdit>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -21,6 +17,8 @@
 #include "app/ventanas.h"
 #include "core/numeros.h"
 #include "mouse_window/form1.h"
+#include "mouse_window/imagen_estante.h"
+#include "window_base/encaje.h"
 
 namespace tiendal {
 
@@ -57,6 +55,26 @@ void Anotar(QtMsgType tipo, const QMessageLogContext& contexto, const QString& t
     avisos << texto;
   }
   if (anterior != nullptr) anterior(tipo, contexto, texto);
+}
+
+// What a list row may show, as "caption|price": its product, or what the type puts in its
+// special row (the banknote handed over, the money, the units once drawn), or nothing.
+QStringList FilasPosibles(const Practica& p, int fila) {
+  const auto Con = [](const QString& rotulo, const QStringList& valores) {
+    QStringList filas;
+    for (const QString& valor : valores) filas << rotulo + u'|' + valor;
+    return filas;
+  };
+  const int tipo = p.TipoEjercicio;
+  if (const int hueco = p.HuecoFila[fila]; hueco != kVacio)
+    return Con(p.NombreDeHueco(hueco) + u':', {FormatoPrecio(p.PrecioDeHueco(hueco))});
+  if (tipo == 2 && fila == 0)
+    return Con("Billete entregado:", {"0", "5,00", "10,00", "20,00", "50,00", "100,00"});
+  if (tipo == 5 && fila == 0) return Con("Dinero disponible=", {FormatoPrecio(p.DineroDisponible)});
+  if (tipo == 4 && fila == 1 && p.NumFilas == 2)
+    return Con("Número de unidades:", {"2", "3", "4", "5"});
+  if (tipo == 4 && fila == 1) return {"|0", "Nombre:|0"};
+  return {"|0"};
 }
 
 }  // namespace
@@ -110,126 +128,79 @@ void Vaciar() {
 
 QStringList Incoherencias(VentanaPractica& v) {
   QStringList fallos;
-  const auto Fallo = [&fallos](const QString& que) { fallos << que; };
+  const auto Exigir = [&fallos](bool bien, const QString& que) {
+    if (!bien) fallos << que;
+  };
   const Practica& p = v.sesion().practica();
-  if (p.TipoEjercicio < 1 || p.TipoEjercicio > 5) return {QStringLiteral("tipo")};
-  if (!(0 <= p.NumFilas && p.NumFilas <= p.MaxFilas &&
-        p.MaxFilas == kFilasDeTipo[static_cast<size_t>(p.TipoEjercicio)])) {
-    Fallo(QStringLiteral("NumFilas %1, MaxFilas %2").arg(p.NumFilas).arg(p.MaxFilas));
-  }
+  const int tipo = p.TipoEjercicio;
   const std::set<int> estante(p.ProductoHueco.begin(), p.ProductoHueco.end());
-  if (estante.size() != kHuecos || *estante.begin() < 1 ||
+  if (tipo < 1 || tipo > 5 || estante.size() != kHuecos || *estante.begin() < 1 ||
       *estante.rbegin() > p.NumeroProductos()) {
-    Fallo(QStringLiteral("estante con productos repetidos o inexistentes"));
+    return {
+        QStringLiteral("tipo %1, o un estante con productos repetidos o que no existen").arg(tipo)};
   }
 
-  // The record of the list: slots in rows without gaps, flags, the count of rows in use.
+  // The list's record: its products fill the rows from the first product row on, without gaps
+  // or a slot twice; EnLista flags those slots; the rows in use count the banknote or money row
+  // (types 2 and 5) and, once there is a product, the units row (type 4).
   const int primera = p.PrimeraFilaProducto();
-  int productos = 0;
-  for (int fila = 0; fila < kFilasRegistro; ++fila) {
-    const int hueco = p.HuecoFila[fila];
-    if (hueco == kVacio) continue;
-    if (hueco < 0 || hueco >= kHuecos || fila >= p.MaxFilas || fila != primera + productos) {
-      Fallo(QStringLiteral("HuecoFila(%1) = %2").arg(fila).arg(hueco));
-    }
-    ++productos;
+  std::array<bool, kHuecos> enLista{};
+  int fin = primera;  // past the last product row
+  while (fin < kFilasRegistro && p.HuecoFila[fin] >= 0 && p.HuecoFila[fin] < kHuecos &&
+         !enLista[p.HuecoFila[fin]]) {
+    enLista[p.HuecoFila[fin++]] = true;
   }
-  for (int hueco = 0; hueco < kHuecos; ++hueco) {
-    const auto veces = std::count(p.HuecoFila.begin(), p.HuecoFila.end(), hueco);
-    if (veces > 1 || (veces == 1) != p.EnLista[hueco]) Fallo(QStringLiteral("EnLista"));
-  }
-  int enUso = productos;
-  if (p.TipoEjercicio == 2 || p.TipoEjercicio == 5) enUso = productos + 1;
-  if (p.TipoEjercicio == 4) enUso = productos == 0 ? 0 : 2;
-  if (p.NumFilas != enUso) Fallo(QStringLiteral("NumFilas %1").arg(p.NumFilas));
+  const auto Vacias = [&p](int desde, int hasta) {
+    return std::all_of(p.HuecoFila.begin() + desde, p.HuecoFila.begin() + hasta,
+                       [](int hueco) { return hueco == kVacio; });
+  };
+  const int enUso = fin + (tipo == 4 && fin > 0 ? 1 : 0);
+  Exigir(Vacias(0, primera) && Vacias(fin, kFilasRegistro) && enLista == p.EnLista &&
+             p.NumFilas == enUso && enUso <= p.MaxFilas &&
+             p.MaxFilas == kFilasDeTipo[static_cast<size_t>(tipo)] && v.ContarFilas() == p.MaxFilas,
+         QStringLiteral("lista: NumFilas %1, MaxFilas %2, %3 filas, HuecoFila o EnLista")
+             .arg(p.NumFilas)
+             .arg(p.MaxFilas)
+             .arg(v.ContarFilas()));
+  if (!fallos.isEmpty()) return fallos;
 
-  // The rows shown: exactly MaxFilas, each as the type says.
-  if (v.ContarFilas() != p.MaxFilas) Fallo(QStringLiteral("%1 filas").arg(v.ContarFilas()));
+  // The rows shown: exactly MaxFilas, each as the record and the type say.
   QWidget* lienzo = v.centralWidget();
-  for (int fila = 0; fila < std::max(p.MaxFilas, 7); ++fila) {
+  for (int fila = 0; fila <= kHuecos; ++fila) {
     const auto* nombre = lienzo->findChild<QLabel*>(Nombrado("LBNombre", fila));
     const auto* precio = lienzo->findChild<QLineEdit*>(Nombrado("TBPrecio", fila));
-    const bool visible = nombre && precio && nombre->isVisible() && precio->isVisible();
-    const bool alguna = (nombre && nombre->isVisible()) || (precio && precio->isVisible());
-    if (fila >= p.MaxFilas ? alguna : !visible) Fallo(QStringLiteral("fila %1").arg(fila));
-    if (fila >= p.MaxFilas || !visible) continue;
-    const QString n = nombre->text();
-    const QString t = precio->text();
-    const int hueco = p.HuecoFila[fila];
-    const int tipo = p.TipoEjercicio;
-    bool bien = n.isEmpty() && t == QStringLiteral("0");
-    if (hueco != kVacio) {
-      bien = n == p.NombreDeHueco(hueco) + u':' && t == FormatoPrecio(p.PrecioDeHueco(hueco));
-    } else if (tipo == 2 && fila == 0) {
-      bien = n == QStringLiteral("Billete entregado:") &&
-             QStringList({"0", "5,00", "10,00", "20,00", "50,00", "100,00"}).contains(t);
-    } else if (tipo == 5 && fila == 0) {
-      bien = n == QStringLiteral("Dinero disponible=") && t == FormatoPrecio(p.DineroDisponible);
-    } else if (tipo == 4 && fila == 1 && p.NumFilas == 2) {
-      bien = n == QStringLiteral("Número de unidades:") && t.size() == 1 && t[0] >= u'2' &&
-             t[0] <= u'5';
-    } else if (tipo == 4 && fila == 1) {
-      bien = (n.isEmpty() || n == QStringLiteral("Nombre:")) && t == QStringLiteral("0");
-    }
-    if (!bien) Fallo(QStringLiteral("la fila %1 muestra «%2» «%3»").arg(fila).arg(n, t));
+    const bool conNombre = nombre != nullptr && nombre->isVisible();
+    const bool conPrecio = precio != nullptr && precio->isVisible();
+    const QString muestra = conNombre && conPrecio ? nombre->text() + u'|' + precio->text() : "";
+    Exigir(fila >= p.MaxFilas ? !conNombre && !conPrecio : FilasPosibles(p, fila).contains(muestra),
+           QStringLiteral("la fila %1 muestra «%2»").arg(fila).arg(muestra));
   }
 
-  // Form1: a frame is yellow exactly when its product is listed; each shelf line shows it.
+  // Form1: a frame is yellow exactly when its product is listed, its line shows the product,
+  // and its picture lies where its own size puts it in the frame.
   for (int hueco = 0; qobject_cast<Form1*>(&v) != nullptr && hueco < kHuecos; ++hueco) {
     const auto* marco = lienzo->findChild<QWidget*>(Nombrado("Picture1_", hueco));
-    const auto* texto = lienzo->findChild<QLineEdit*>(Nombrado("Text1_", hueco));
-    const bool amarillo = marco->palette().color(QPalette::Window) == QColor(255, 255, 0);
-    if (amarillo != p.EnLista[hueco] ||
-        texto->text() != p.NombreDeHueco(hueco) + QStringLiteral("  ") +
-                             FormatoPrecio(p.PrecioDeHueco(hueco))) {
-      Fallo(QStringLiteral("hueco %1").arg(hueco));
-    }
+    const auto* texto = marco->findChild<QLineEdit*>(Nombrado("Text1_", hueco));
+    const auto* imagen = marco->findChild<ImagenEstante*>(Nombrado("Image1_", hueco));
+    const bool amarillo = marco->palette().color(QPalette::Window) == QColor(Qt::yellow);
+    Exigir(amarillo == p.EnLista[hueco] &&
+               texto->text() == p.NombreDeHueco(hueco) + QStringLiteral("  ") +
+                                    FormatoPrecio(p.PrecioDeHueco(hueco)) &&
+               imagen->geometry() == EncajarImagen(imagen->TamanoPropio()),
+           QStringLiteral("hueco %1").arg(hueco));
   }
 
-  // The menu marks show the options.
-  const bool val = v.findChild<QAction*>(QStringLiteral("MnuOpcVal"))->isChecked();
-  const bool mos = v.findChild<QAction*>(QStringLiteral("MnuOpcMos"))->isChecked();
-  if (val != p.ValoresEnteros || mos != p.MostrarResultado) Fallo(QStringLiteral("marcas"));
-  if (p.ValoresEnteros && std::any_of(p.Precios.begin(), p.Precios.end(), [](float precio) {
-        return precio != std::floor(precio) || precio < 1;
-      })) {
-    Fallo(QStringLiteral("un precio no entero con valores enteros"));
-  }
+  // The menu marks show the options; whole values make every price whole.
+  const auto Marcado = [&v](const char* item) {
+    return v.findChild<QAction*>(QLatin1String(item))->isChecked();
+  };
+  Exigir(Marcado("MnuOpcVal") == p.ValoresEnteros && Marcado("MnuOpcMos") == p.MostrarResultado,
+         QStringLiteral("marcas"));
+  Exigir(!p.ValoresEnteros ||
+             std::all_of(p.Precios.begin(), p.Precios.end(),
+                         [](float precio) { return precio >= 1 && precio == std::floor(precio); }),
+         QStringLiteral("un precio no entero con valores enteros"));
   return fallos;
-}
-
-void ComprobarVentanaEntera(const Arranque& arranque) {
-  ASSERT_TRUE(arranque.iniciado);
-  EXPECT_TRUE(arranque.cajas.empty());
-  VentanaPractica& ventana = *arranque.Ventana();
-  ASSERT_TRUE(ventana.isVisible());
-  EXPECT_TRUE(QTest::qWaitForWindowExposed(&ventana));
-  EXPECT_FALSE(ventana.findChild<QTextEdit*>(QStringLiteral("Text2"))->toPlainText().isEmpty());
-  EXPECT_EQ(Incoherencias(ventana), QStringList());
-  EXPECT_FALSE(ventana.grab().isNull());
-}
-
-void ComprobarParadaOrdenada(const Arranque& arranque, const QString& nombrado) {
-  EXPECT_FALSE(arranque.iniciado);
-  EXPECT_EQ(arranque.Ventana(), nullptr);
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    EXPECT_FALSE(qobject_cast<QMainWindow*>(w) != nullptr && w->isVisible());
-  }
-  ASSERT_EQ(arranque.cajas.size(), 1u);
-  const Contestador::Caja& caja = arranque.cajas.front();
-  EXPECT_EQ(caja.titulo, QStringLiteral("Tiendal"));
-  EXPECT_EQ(caja.icono, QMessageBox::NoIcon);
-  EXPECT_EQ(caja.botones, 1);
-  EXPECT_TRUE(caja.texto.contains(nombrado)) << caja.texto.toStdString();
-  EXPECT_EQ(arranque.Avisos(), QStringList{QStringLiteral("Tiendal: ") + caja.texto});
-}
-
-int HuecoDe(const Practica& practica, const QString& nombre) {
-  const auto k = practica.Productos.indexOf(nombre) + 1;
-  for (int hueco = 0; hueco < kHuecos; ++hueco) {
-    if (practica.ProductoHueco[hueco] == k) return hueco;
-  }
-  return -1;
 }
 
 }  // namespace tiendal

@@ -10,13 +10,11 @@
 #include <QStringList>
 #include <QTimer>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include "app/programa.h"
 #include "tests/comun/imprimir.h"
 #include "window_base/ventana_practica.h"
-
 
 namespace tiendal {
 
@@ -70,21 +68,9 @@ inline QString Nombrado(const char* control, int indice) {
 // Handles pending events, deferred deletes included.
 void Vaciar();
 
-// The start went on without a word and the window is up and whole: shown, with its
-// instructions, showing its record as it is, and it paints.
-void ComprobarVentanaEntera(const Arranque& arranque);
-
 // What the window shows that disagrees with its practice record, or the record with its own
 // rules (rows without gaps, the flags of the listed slots, the rows each type has...).
 QStringList Incoherencias(VentanaPractica& ventana);
-
-// The start stopped in order: exactly one message box titled "Tiendal", with one OK button and
-// no icon, whose text holds `nombrado` (the file or folder at fault), and the same text on
-// standard error; no window is left open.
-void ComprobarParadaOrdenada(const Arranque& arranque, const QString& nombrado);
-
-// The shelf slot that shows the product of that name, -1 when it is not on the shelf.
-int HuecoDe(const Practica& practica, const QString& nombre);
 
 // The name of a table row of a parameterised test: its field `nombre`.
 template <typename Caso>
