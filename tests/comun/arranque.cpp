@@ -13,6 +13,7 @@
 #include <array>
 #include <cmath>
 #include <set>
+#include <utility>
 
 #include "app/ventanas.h"
 #include "core/numeros.h"
@@ -57,24 +58,20 @@ void Anotar(QtMsgType tipo, const QMessageLogContext& contexto, const QString& t
   if (anterior != nullptr) anterior(tipo, contexto, texto);
 }
 
-// What a list row may show, as "caption|price": its product, or what the type puts in its
-// special row (the banknote handed over, the money, the units once drawn), or nothing.
-QStringList FilasPosibles(const Practica& p, int fila) {
-  const auto Con = [](const QString& rotulo, const QStringList& valores) {
-    QStringList filas;
-    for (const QString& valor : valores) filas << rotulo + u'|' + valor;
-    return filas;
-  };
+// Whether a list row shows what the record and the type put there: its product with its price,
+// the banknote handed over, the money, the units once drawn, or nothing.
+bool Muestra(const Practica& p, int fila, const QString& rotulo, const QString& valor) {
   const int tipo = p.TipoEjercicio;
   if (const int hueco = p.HuecoFila[fila]; hueco != kVacio)
-    return Con(p.NombreDeHueco(hueco) + u':', {FormatoPrecio(p.PrecioDeHueco(hueco))});
+    return rotulo == p.NombreDeHueco(hueco) + u':' && valor == FormatoPrecio(p.PrecioDeFila(fila));
   if (tipo == 2 && fila == 0)
-    return Con("Billete entregado:", {"0", "5,00", "10,00", "20,00", "50,00", "100,00"});
-  if (tipo == 5 && fila == 0) return Con("Dinero disponible=", {FormatoPrecio(p.DineroDisponible)});
+    return rotulo == "Billete entregado:" &&
+           QStringList({"0", "5,00", "10,00", "20,00", "50,00", "100,00"}).contains(valor);
+  if (tipo == 5 && fila == 0)
+    return rotulo == "Dinero disponible=" && valor == FormatoPrecio(p.DineroDisponible);
   if (tipo == 4 && fila == 1 && p.NumFilas == 2)
-    return Con("Número de unidades:", {"2", "3", "4", "5"});
-  if (tipo == 4 && fila == 1) return {"|0", "Nombre:|0"};
-  return {"|0"};
+    return rotulo == "Número de unidades:" && QStringList({"2", "3", "4", "5"}).contains(valor);
+  return (rotulo.isEmpty() || (tipo == 4 && fila == 1 && rotulo == "Nombre:")) && valor == "0";
 }
 
 }  // namespace
@@ -92,10 +89,8 @@ Arranque::~Arranque() {
 }
 
 std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
-  [[maybe_unused]] static const bool anotando = [] {
-    anterior = qInstallMessageHandler(Anotar);
-    return true;
-  }();
+  static bool anotando = false;
+  if (!std::exchange(anotando, true)) anterior = qInstallMessageHandler(Anotar);
   auto arranque = std::make_unique<Arranque>();
   {
     const QMutexLocker cerrojo(&mutexAvisos);
@@ -103,11 +98,8 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
   }
   Contestador contestador;
   arranque->programa = std::make_unique<Programa>(FabricaDelPrograma(carpeta));
-  if (hastaElFinal) {
-    arranque->estado = Ejecutar(*arranque->programa);
-  } else {
-    arranque->iniciado = arranque->programa->Iniciar();
-  }
+  arranque->iniciado = !hastaElFinal && arranque->programa->Iniciar();
+  if (hastaElFinal) arranque->estado = Ejecutar(*arranque->programa);
   QApplication::processEvents();
   arranque->cajas = contestador.cajas;
   return arranque;
@@ -127,17 +119,12 @@ void Vaciar() {
 }
 
 QStringList Incoherencias(VentanaPractica& v) {
-  QStringList fallos;
-  const auto Exigir = [&fallos](bool bien, const QString& que) {
-    if (!bien) fallos << que;
-  };
   const Practica& p = v.sesion().practica();
   const int tipo = p.TipoEjercicio;
   const std::set<int> estante(p.ProductoHueco.begin(), p.ProductoHueco.end());
   if (tipo < 1 || tipo > 5 || estante.size() != kHuecos || *estante.begin() < 1 ||
       *estante.rbegin() > p.NumeroProductos()) {
-    return {
-        QStringLiteral("tipo %1, o un estante con productos repetidos o que no existen").arg(tipo)};
+    return {QStringLiteral("tipo %1, o el estante con productos repetidos o que no hay").arg(tipo)};
   }
 
   // The list's record: its products fill the rows from the first product row on, without gaps
@@ -150,56 +137,50 @@ QStringList Incoherencias(VentanaPractica& v) {
          !enLista[p.HuecoFila[fin]]) {
     enLista[p.HuecoFila[fin++]] = true;
   }
-  const auto Vacias = [&p](int desde, int hasta) {
-    return std::all_of(p.HuecoFila.begin() + desde, p.HuecoFila.begin() + hasta,
-                       [](int hueco) { return hueco == kVacio; });
-  };
   const int enUso = fin + (tipo == 4 && fin > 0 ? 1 : 0);
-  Exigir(Vacias(0, primera) && Vacias(fin, kFilasRegistro) && enLista == p.EnLista &&
-             p.NumFilas == enUso && enUso <= p.MaxFilas &&
-             p.MaxFilas == kFilasDeTipo[static_cast<size_t>(tipo)] && v.ContarFilas() == p.MaxFilas,
-         QStringLiteral("lista: NumFilas %1, MaxFilas %2, %3 filas, HuecoFila o EnLista")
-             .arg(p.NumFilas)
-             .arg(p.MaxFilas)
-             .arg(v.ContarFilas()));
-  if (!fallos.isEmpty()) return fallos;
+  if (std::count(p.HuecoFila.begin(), p.HuecoFila.end(), kVacio) !=
+          kFilasRegistro - fin + primera ||
+      enLista != p.EnLista || p.NumFilas != enUso || enUso > p.MaxFilas ||
+      p.MaxFilas != kFilasDeTipo[static_cast<size_t>(tipo)] || v.ContarFilas() != p.MaxFilas) {
+    return {QStringLiteral("lista: NumFilas %1, MaxFilas %2").arg(p.NumFilas).arg(p.MaxFilas)};
+  }
 
-  // The rows shown: exactly MaxFilas, each as the record and the type say.
+  // The rows shown: exactly MaxFilas, each as the record says.
+  QStringList fallos;
   QWidget* lienzo = v.centralWidget();
   for (int fila = 0; fila <= kHuecos; ++fila) {
     const auto* nombre = lienzo->findChild<QLabel*>(Nombrado("LBNombre", fila));
     const auto* precio = lienzo->findChild<QLineEdit*>(Nombrado("TBPrecio", fila));
     const bool conNombre = nombre != nullptr && nombre->isVisible();
     const bool conPrecio = precio != nullptr && precio->isVisible();
-    const QString muestra = conNombre && conPrecio ? nombre->text() + u'|' + precio->text() : "";
-    Exigir(fila >= p.MaxFilas ? !conNombre && !conPrecio : FilasPosibles(p, fila).contains(muestra),
-           QStringLiteral("la fila %1 muestra «%2»").arg(fila).arg(muestra));
+    if (conNombre != (fila < p.MaxFilas) || conPrecio != conNombre ||
+        (conNombre && !Muestra(p, fila, nombre->text(), precio->text()))) {
+      fallos << QStringLiteral("fila %1: «%2»").arg(fila).arg(conNombre ? nombre->text() : "");
+    }
   }
 
   // Form1: a frame is yellow exactly when its product is listed, its line shows the product,
   // and its picture lies where its own size puts it in the frame.
   for (int hueco = 0; qobject_cast<Form1*>(&v) != nullptr && hueco < kHuecos; ++hueco) {
     const auto* marco = lienzo->findChild<QWidget*>(Nombrado("Picture1_", hueco));
-    const auto* texto = marco->findChild<QLineEdit*>(Nombrado("Text1_", hueco));
     const auto* imagen = marco->findChild<ImagenEstante*>(Nombrado("Image1_", hueco));
-    const bool amarillo = marco->palette().color(QPalette::Window) == QColor(Qt::yellow);
-    Exigir(amarillo == p.EnLista[hueco] &&
-               texto->text() == p.NombreDeHueco(hueco) + QStringLiteral("  ") +
-                                    FormatoPrecio(p.PrecioDeHueco(hueco)) &&
-               imagen->geometry() == EncajarImagen(imagen->TamanoPropio()),
-           QStringLiteral("hueco %1").arg(hueco));
+    const QString linea = p.NombreDeHueco(hueco) + "  " + FormatoPrecio(p.PrecioDeHueco(hueco));
+    if ((marco->palette().color(QPalette::Window) == QColor(Qt::yellow)) != p.EnLista[hueco] ||
+        marco->findChild<QLineEdit*>(Nombrado("Text1_", hueco))->text() != linea ||
+        imagen->geometry() != EncajarImagen(imagen->TamanoPropio())) {
+      fallos << QStringLiteral("hueco %1").arg(hueco);
+    }
   }
 
   // The menu marks show the options; whole values make every price whole.
-  const auto Marcado = [&v](const char* item) {
-    return v.findChild<QAction*>(QLatin1String(item))->isChecked();
-  };
-  Exigir(Marcado("MnuOpcVal") == p.ValoresEnteros && Marcado("MnuOpcMos") == p.MostrarResultado,
-         QStringLiteral("marcas"));
-  Exigir(!p.ValoresEnteros ||
-             std::all_of(p.Precios.begin(), p.Precios.end(),
-                         [](float precio) { return precio >= 1 && precio == std::floor(precio); }),
-         QStringLiteral("un precio no entero con valores enteros"));
+  const auto Marcado = [&v](const char* item) { return v.findChild<QAction*>(item)->isChecked(); };
+  if (Marcado("MnuOpcVal") != p.ValoresEnteros || Marcado("MnuOpcMos") != p.MostrarResultado)
+    fallos << QStringLiteral("marcas");
+  if (p.ValoresEnteros && std::any_of(p.Precios.begin(), p.Precios.end(), [](float precio) {
+        return precio < 1 || precio != std::floor(precio);
+      })) {
+    fallos << QStringLiteral("un precio no entero con valores enteros");
+  }
   return fallos;
 }
 
