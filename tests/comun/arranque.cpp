@@ -11,9 +11,7 @@
 #include <QTest>
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <set>
-#include <utility>
 
 #include "app/ventanas.h"
 #include "core/numeros.h"
@@ -27,8 +25,7 @@ Contestador::Contestador() {
   QObject::connect(&temporizador_, &QTimer::timeout, [this] {
     auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (caja == nullptr || !caja->isVisible()) return;
-    cajas.push_back({caja->windowTitle(), caja->text(), caja->icon(),
-                     static_cast<int>(caja->buttons().size())});
+    cajas.push_back({caja->text()});
     caja->buttons().first()->click();
   });
   temporizador_.start(1);
@@ -51,10 +48,8 @@ QStringList avisos;
 QtMessageHandler anterior = nullptr;
 
 void Anotar(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
-  if (texto.startsWith(QStringLiteral("Tiendal: "))) {
-    const QMutexLocker cerrojo(&mutexAvisos);
-    avisos << texto;
-  }
+  const QMutexLocker cerrojo(&mutexAvisos);
+  if (texto.startsWith(QStringLiteral("Tiendal: "))) avisos << texto;
   if (anterior != nullptr) anterior(tipo, contexto, texto);
 }
 
@@ -89,8 +84,7 @@ Arranque::~Arranque() {
 }
 
 std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
-  static bool anotando = false;
-  if (!std::exchange(anotando, true)) anterior = qInstallMessageHandler(Anotar);
+  if (anterior == nullptr) anterior = qInstallMessageHandler(Anotar);
   auto arranque = std::make_unique<Arranque>();
   {
     const QMutexLocker cerrojo(&mutexAvisos);
@@ -98,10 +92,10 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
   }
   Contestador contestador;
   arranque->programa = std::make_unique<Programa>(FabricaDelPrograma(carpeta));
-  arranque->iniciado = !hastaElFinal && arranque->programa->Iniciar();
+  if (!hastaElFinal) arranque->programa->Iniciar();
   if (hastaElFinal) arranque->estado = Ejecutar(*arranque->programa);
   QApplication::processEvents();
-  arranque->cajas = contestador.cajas;
+  arranque->cajas = contestador.Textos();
   return arranque;
 }
 
@@ -121,15 +115,11 @@ void Vaciar() {
 QStringList Incoherencias(VentanaPractica& v) {
   const Practica& p = v.sesion().practica();
   const int tipo = p.TipoEjercicio;
+  // The record: six different products on the shelf; the list's products fill the rows from
+  // the first product row on, without gaps or a slot twice; EnLista flags those slots; the rows
+  // in use count the banknote or money row (types 2 and 5) and, once there is a product, the
+  // units row (type 4); the rows are as many as the type has.
   const std::set<int> estante(p.ProductoHueco.begin(), p.ProductoHueco.end());
-  if (tipo < 1 || tipo > 5 || estante.size() != kHuecos || *estante.begin() < 1 ||
-      *estante.rbegin() > p.NumeroProductos()) {
-    return {QStringLiteral("tipo %1, o el estante con productos repetidos o que no hay").arg(tipo)};
-  }
-
-  // The list's record: its products fill the rows from the first product row on, without gaps
-  // or a slot twice; EnLista flags those slots; the rows in use count the banknote or money row
-  // (types 2 and 5) and, once there is a product, the units row (type 4).
   const int primera = p.PrimeraFilaProducto();
   std::array<bool, kHuecos> enLista{};
   int fin = primera;  // past the last product row
@@ -138,11 +128,13 @@ QStringList Incoherencias(VentanaPractica& v) {
     enLista[p.HuecoFila[fin++]] = true;
   }
   const int enUso = fin + (tipo == 4 && fin > 0 ? 1 : 0);
-  if (std::count(p.HuecoFila.begin(), p.HuecoFila.end(), kVacio) !=
+  if (tipo < 1 || tipo > 5 || estante.size() != kHuecos || *estante.begin() < 1 ||
+      *estante.rbegin() > p.NumeroProductos() || enLista != p.EnLista ||
+      std::count(p.HuecoFila.begin(), p.HuecoFila.end(), kVacio) !=
           kFilasRegistro - fin + primera ||
-      enLista != p.EnLista || p.NumFilas != enUso || enUso > p.MaxFilas ||
+      p.NumFilas != enUso || enUso > p.MaxFilas ||
       p.MaxFilas != kFilasDeTipo[static_cast<size_t>(tipo)] || v.ContarFilas() != p.MaxFilas) {
-    return {QStringLiteral("lista: NumFilas %1, MaxFilas %2").arg(p.NumFilas).arg(p.MaxFilas)};
+    return {QString::asprintf("registro: tipo %d, %d filas de %d", tipo, p.NumFilas, p.MaxFilas)};
   }
 
   // The rows shown: exactly MaxFilas, each as the record says.
@@ -172,15 +164,10 @@ QStringList Incoherencias(VentanaPractica& v) {
     }
   }
 
-  // The menu marks show the options; whole values make every price whole.
+  // The menu marks show the options.
   const auto Marcado = [&v](const char* item) { return v.findChild<QAction*>(item)->isChecked(); };
   if (Marcado("MnuOpcVal") != p.ValoresEnteros || Marcado("MnuOpcMos") != p.MostrarResultado)
     fallos << QStringLiteral("marcas");
-  if (p.ValoresEnteros && std::any_of(p.Precios.begin(), p.Precios.end(), [](float precio) {
-        return precio < 1 || precio != std::floor(precio);
-      })) {
-    fallos << QStringLiteral("un precio no entero con valores enteros");
-  }
   return fallos;
 }
 

@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
-#include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <memory>
 #include <vector>
@@ -22,9 +20,7 @@ namespace tiendal {
 class Contestador final {
  public:
   struct Caja {
-    QString titulo, texto;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    int botones = 0;
+    QString texto;
   };
 
   Contestador();
@@ -39,11 +35,11 @@ class Contestador final {
 };
 
 // The program started on a folder as the executable starts it: its own window makers, SDL
-// players and clock-seeded random numbers. The message boxes of the start are answered.
+// players and clock-seeded random numbers. The message boxes of the start are answered. Its
+// window, if it has one, is closed at the end and the program deleted with what it left.
 struct Arranque {
-  bool iniciado = false;
-  int estado = 0;  // the exit status, when run to its end
-  std::vector<Contestador::Caja> cajas;
+  int estado = 0;     // the exit status, when run to its end
+  QStringList cajas;  // the texts of the message boxes of the start
   std::unique_ptr<Programa> programa;
   qsizetype primerAviso = 0;
 
