@@ -35,8 +35,8 @@ const std::vector<Producto> kSeis = {{"pan de molde", "1.25"}, {"ÑAME", "3"}, {
 struct CasoCarpeta {
   const char* nombre;
   std::function<void(const Carpeta&)> estropear;  // on the folder of kSeis
-  const char* parada = nullptr;                   // the message of a stop, the folder's path for %1
-  int ilegibles = 0;                              // shelf pictures that cannot be read
+  const char* parada = nullptr;  // the message of a stop, %1 standing for the folder
+  int ilegibles = 0;             // shelf pictures that cannot be read
   std::function<void(const Arranque&, const Carpeta&)> despues = {};  // once started
 };
 
@@ -73,8 +73,8 @@ const CasoCarpeta kCarpetas[] = {
        a.Ventana()->findChild<QAction*>("MnuOpcVer")->trigger();
        EXPECT_EQ(terminado, QList<QList<QVariant>>({{1}}));
        EXPECT_EQ(a.Ventana(), nullptr);
-       EXPECT_EQ(contestador.Textos(),
-                 QStringList("No se puede leer el archivo de precios «" + c.Ruta("precios.txt") + "»."));
+       EXPECT_EQ(contestador.Textos(), QStringList("No se puede leer el archivo de precios «" +
+                                                   c.Ruta("precios.txt") + "»."));
      }},
 };
 // clang-format on
@@ -83,10 +83,10 @@ class Carpetas : public ::testing::TestWithParam<CasoCarpeta> {};
 
 // Nothing is written (the settings file holds the defaults, not in the form the program writes
 // them, so that a rewrite would show). A stop: status 1 and one message box naming the file or
-// folder at fault (its form is the one of every box, which the storm checks), its text on
-// standard error. A start: the window whole (no message, shown with its instructions, its record as
-// it shows it, it paints), each product with its price, every shelf picture read but the unreadable
-// one, whose place stays empty and whose file standard error names once.
+// folder at fault (its form is that of every box, which the storm checks), its text on standard
+// error. A start: the window whole (no message, shown with its instructions, its record as it
+// shows it, it paints), each product with its price, every shelf picture read but the unreadable
+// ones, each with its place empty and its file named once on standard error.
 TEST_P(Carpetas, ParaConUnMensajeOArrancaEnteraSinEscribirNada) {
   const CasoCarpeta& caso = GetParam();
   Carpeta carpeta;
@@ -136,8 +136,8 @@ INSTANTIATE_TEST_SUITE_P(Robustez, Carpetas, ::testing::ValuesIn(kCarpetas),
 
 // Where the program looks for its data, first found wins: --datos, its own folder when it holds
 // imágenes/, then ../share/tiendal. The settings stay in a data folder that can be written and
-// go to the user's configuration folder for the installed data. When nothing is found, the message
-// names both places. Folders relative to a temporary one; the program lies in bin/.
+// go to the user's configuration folder for the installed data. When nothing is found, the
+// message names both places. Folders relative to a temporary one; the program lies in bin/.
 TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
   // The folders made, --datos, and "data folder, folder of Tiendal.ini" or what the message says.
   // clang-format off
@@ -145,7 +145,7 @@ TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
       {{"bin/imágenes", "share/tiendal"}, "", "bin, bin"},
       {{"bin", "share/tiendal/imágenes"}, "", "share/tiendal, config"},
       {{"bin/imágenes", "share/tiendal", "mia"}, "mia", "mia, mia"},
-      {{"bin"}, "", "«bin/imágenes» junto al programa y la carpeta de datos instalada «share/tiendal»"},
+      {{"bin"}, "", "«bin/imágenes» junto al programa y la carpeta de datos instalada «share/"},
   };
   // clang-format on
   for (const auto& [carpetas, pedida, hallado] : casos) {
