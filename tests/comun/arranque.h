@@ -34,9 +34,8 @@ class Contestador final {
   QTimer temporizador_;
 };
 
-// The program started on a folder as the executable starts it: its own window makers, SDL
-// players and clock-seeded random numbers. The message boxes of the start are answered. Its
-// window, if it has one, is closed at the end and the program deleted with what it left.
+// A started program, whose window, if it has one, is closed at the end and which is then
+// deleted with what it left.
 struct Arranque {
   int estado = 0;     // the exit status, when run to its end
   QStringList cajas;  // the texts of the message boxes of the start
@@ -49,7 +48,9 @@ struct Arranque {
   VentanaPractica* Ventana() const { return programa ? programa->Ventana() : nullptr; }
   ~Arranque();
 };
-// With `hastaElFinal`, runs the program to its end as the executable does, for its exit status.
+// The program started on a folder as the executable starts it: its own window makers, SDL
+// players and clock-seeded random numbers; the message boxes of the start are answered. With
+// `hastaElFinal`, run to its end as the executable does, for its exit status.
 std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = false);
 
 // A key as the keyboard sends it: to the control that has the focus in the window, made active

@@ -96,7 +96,7 @@ TEST_P(Carpetas, ParaConUnMensajeOArrancaEnteraSinEscribirNada) {
   caso.estropear(carpeta);
   const QStringList antes = carpeta.Contenido();
   QObject guarda;  // should a window open at a stop after all, the run is ended
-  if (caso.parada != nullptr) QTimer::singleShot(500, &guarda, &QCoreApplication::quit);
+  if (caso.parada != nullptr) QTimer::singleShot(5000, &guarda, &QCoreApplication::quit);
 
   const auto arranque = Arrancar(carpeta.Ruta(), caso.parada != nullptr);
 
