@@ -6,17 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
-#include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <memory>
-#include <ostream>
 #include <vector>
 
 #include "app/programa.h"
 #include "tests/comun/imprimir.h"
 #include "window_base/ventana_practica.h"
-
 
 namespace tiendal {
 
@@ -24,9 +20,7 @@ namespace tiendal {
 class Contestador final {
  public:
   struct Caja {
-    QString titulo, texto;
-    QMessageBox::Icon icono = QMessageBox::NoIcon;
-    int botones = 0;
+    QString texto;
   };
 
   Contestador();
@@ -40,12 +34,11 @@ class Contestador final {
   QTimer temporizador_;
 };
 
-// The program started on a folder as the executable starts it: its own window makers, SDL
-// players and clock-seeded random numbers. The message boxes of the start are answered.
+// A started program, whose window, if it has one, is closed at the end and which is then
+// deleted with what it left.
 struct Arranque {
-  bool iniciado = false;
-  int estado = 0;  // the exit status, when run to its end
-  std::vector<Contestador::Caja> cajas;
+  int estado = 0;     // the exit status, when run to its end
+  QStringList cajas;  // the texts of the message boxes of the start
   std::unique_ptr<Programa> programa;
   qsizetype primerAviso = 0;
 
@@ -55,7 +48,9 @@ struct Arranque {
   VentanaPractica* Ventana() const { return programa ? programa->Ventana() : nullptr; }
   ~Arranque();
 };
-// With `hastaElFinal`, runs the program to its end as the executable does, for its exit status.
+// The program started on a folder as the executable starts it: its own window makers, SDL
+// players and clock-seeded random numbers; the message boxes of the start are answered. With
+// `hastaElFinal`, run to its end as the executable does, for its exit status.
 std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = false);
 
 // A key as the keyboard sends it: to the control that has the focus in the window, made active
@@ -70,21 +65,9 @@ inline QString Nombrado(const char* control, int indice) {
 // Handles pending events, deferred deletes included.
 void Vaciar();
 
-// The start went on without a word and the window is up and whole: shown, with its
-// instructions, showing its record as it is, and it paints.
-void ComprobarVentanaEntera(const Arranque& arranque);
-
 // What the window shows that disagrees with its practice record, or the record with its own
 // rules (rows without gaps, the flags of the listed slots, the rows each type has...).
 QStringList Incoherencias(VentanaPractica& ventana);
-
-// The start stopped in order: exactly one message box titled "Tiendal", with one OK button and
-// no icon, whose text holds `nombrado` (the file or folder at fault), and the same text on
-// standard error; no window is left open.
-void ComprobarParadaOrdenada(const Arranque& arranque, const QString& nombrado);
-
-// The shelf slot that shows the product of that name, -1 when it is not on the shelf.
-int HuecoDe(const Practica& practica, const QString& nombre);
 
 // The name of a table row of a parameterised test: its field `nombre`.
 template <typename Caso>
