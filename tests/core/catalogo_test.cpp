@@ -112,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(SinMemoria, PreciosDeTest, ::testing::Bool());
 
 TEST(ListarImagenes, TomaJpgEnCualquierCaja) {
   QTemporaryDir dir;
-  for (const char* nombre : {"pan.jpg", "LECHE.JPG", "uvas.Jpg", "nota.txt", "foto.png"}) {
+  for (const char* nombre :
+       {"pan.jpg", "LECHE.JPG", "uvas.Jpg", "nota.txt", "foto.png", "kiwi.jpeg", "col.jpg.bak"}) {
     QFile f(dir.filePath(QString::fromUtf8(nombre)));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   }
