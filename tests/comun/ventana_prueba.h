@@ -57,11 +57,10 @@ class PruebaVentana : public ::testing::Test {
 
   // Opens ventana_, the keyboard window when `teclado`: loaded, shown and active.
   void Abrir(bool teclado, int tipo = 1) {
-    if (teclado) {
+    if (teclado)
       ventana_ = std::make_unique<Form2>(carpeta_.Ruta(), Falsas(tipo), elegidor_);
-    } else {
+    else
       ventana_ = std::make_unique<Form1>(carpeta_.Ruta(), Falsas(tipo));
-    }
     ASSERT_EQ(ventana_->Cargar(), std::nullopt);
     ventana_->show();
     QApplication::setActiveWindow(ventana_.get());
@@ -69,11 +68,7 @@ class PruebaVentana : public ::testing::Test {
   }
 
   const Practica& P() const { return ventana_->sesion().practica(); }
-  QWidget* Control(const QString& nombre) const {
-    auto* control = ventana_->findChild<QWidget*>(nombre);
-    EXPECT_NE(control, nullptr) << nombre.toStdString();
-    return control;
-  }
+  QWidget* Control(const QString& nombre) const { return ventana_->findChild<QWidget*>(nombre); }
   QWidget* Enfocar(const QString& nombre) const {
     QWidget* control = Control(nombre);
     control->setFocus(Qt::OtherFocusReason);
