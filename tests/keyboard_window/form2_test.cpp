@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -129,45 +128,36 @@ TEST_F(Form2Prueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveAOfrecer) 
   EXPECT_EQ(Nombres(*ventana_), QStringList({"huevos:", "leche:"}));
 }
 
-// The program on the test folder, both windows with fakes, Form2 with the test's chooser.
-class CambioPrueba : public PruebaVentana {
- protected:
-  // The window now open, then the marks of "&Valores enteros" and "&Mostrar resultado correcto".
-  QString Estado() const {
-    const auto marca = [this](const char* item) {
-      return programa_.Ventana()->findChild<QAction*>(item)->isChecked() ? " 1" : " 0";
-    };
-    return programa_.Ventana()->objectName() + marca("MnuOpcVal") + marca("MnuOpcMos");
-  }
-
-  // The window a switch leaves is deleted once the switch's handler has returned.
-  void Menu(const char* item) {
-    programa_.Ventana()->findChild<QAction*>(QLatin1String(item))->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-
-  Programa programa_{FabricaVentanas{
+// The program on both windows with fakes, Form2 with the test's chooser. The option marks cross
+// each switch of window, both ways; leaving the keyboard window after using the chooser ends the
+// program, chooser and all.
+TEST_F(Form2Prueba, LasMarcasPasanDeUnaVentanaALaOtraYElProgramaAcabaAlSalir) {
+  Programa programa{FabricaVentanas{
       [this] { return std::make_unique<Form1>(carpeta_.Ruta(), Falsas(1)); },
       [this] { return std::make_unique<Form2>(carpeta_.Ruta(), Falsas(1), elegidor_); }}};
-};
-
-// The option marks cross each switch of window, both ways; leaving the keyboard window after
-// using the chooser ends the program, chooser and all.
-TEST_F(CambioPrueba, LasMarcasPasanDeUnaVentanaALaOtraYElProgramaAcabaAlSalir) {
-  // One option switched, then the window.
-  const std::pair<const char*, const char*> pasos[] = {
-      {"MnuOpcVal", "Form2 1 1"}, {"MnuOpcMos", "Form1 1 0"}, {"MnuOpcVal", "Form2 0 0"}};
-  ASSERT_TRUE(programa_.Iniciar());
-  for (const auto& [opcion, estado] : pasos) {
-    Menu(opcion);
-    Menu("MnuOpcVer");
-    EXPECT_EQ(Estado(), QLatin1String(estado));
+  // The window a switch leaves is deleted once the switch's handler has returned.
+  const auto menu = [&programa](const char* item) {
+    programa.Ventana()->findChild<QAction*>(item)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  };
+  ASSERT_TRUE(programa.Iniciar());
+  // One option switched, then the window: the window now open, then the marks of "&Valores
+  // enteros" and "&Mostrar resultado correcto".
+  for (const auto& [opcion, estado] : {std::pair{"MnuOpcVal", "Form2 1 1"},
+                                       {"MnuOpcMos", "Form1 1 0"},
+                                       {"MnuOpcVal", "Form2 0 0"}}) {
+    menu(opcion);
+    menu("MnuOpcVer");
+    QString ahora = programa.Ventana()->objectName();
+    for (const char* item : {"MnuOpcVal", "MnuOpcMos"})
+      ahora += programa.Ventana()->findChild<QAction*>(item)->isChecked() ? " 1" : " 0";
+    EXPECT_EQ(ahora, QLatin1String(estado));
   }
 
-  Elegir(*programa_.Ventana(), Linea(0));
+  Elegir(*programa.Ventana(), Linea(0));
   ASSERT_NE(elegidor_.Existente(), nullptr);
-  QSignalSpy terminado(&programa_, &Programa::terminado);
-  QPointer<VentanaPractica> ventana = programa_.Ventana();
+  QSignalSpy terminado(&programa, &Programa::terminado);
+  QPointer<VentanaPractica> ventana = programa.Ventana();
   ventana->findChild<QAction*>(QStringLiteral("MnuOpcSal"))->trigger();
   EXPECT_TRUE(ventana->sonido().Cerrado());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
