@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Dialog, Elecciones, ::testing::Values(
   // An access key clicks its button a moment after the key, when the chooser may be open by then.
   Caso{"ClicRetrasadoBajoElElegidor", {[](QWidget& v) {
     for (const char* boton : {"CBNuevo", "CBCorregir"})
-      v.parentWidget()->findChild<QAbstractButton*>(QLatin1String(boton))->click();
+      v.parentWidget()->findChild<QAbstractButton*>(boton)->click();
     Linea(0)(v);
   }}, 0, "pan:"},
   Caso{"DobleClicEnLaCuartaLinea", {[](QWidget& v) {
@@ -158,7 +158,7 @@ TEST_F(Form2Prueba, LasMarcasPasanDeUnaVentanaALaOtraYElProgramaAcabaAlSalir) {
   ASSERT_NE(elegidor_.Existente(), nullptr);
   QSignalSpy terminado(&programa, &Programa::terminado);
   QPointer<VentanaPractica> ventana = programa.Ventana();
-  ventana->findChild<QAction*>(QStringLiteral("MnuOpcSal"))->trigger();
+  ventana->findChild<QAction*>("MnuOpcSal")->trigger();
   EXPECT_TRUE(ventana->sonido().Cerrado());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(ventana.isNull());

@@ -30,14 +30,14 @@ void Pulsar(QWidget* control, QPoint punto = QPoint(4, 20)) {
 // picture itself does nothing; a name label takes its product back off.
 TEST_F(Form1Test, ClicksOnShelfAndRowsChangeTheListAndItsHighlights) {
   Abrir(false);
-  Pulsar(Control(QStringLiteral("Picture1_2")));
-  Pulsar(Control(QStringLiteral("Text1_4")), QPoint(3, 3));
-  EXPECT_EQ(QApplication::focusWidget(), Control(QStringLiteral("TBPrecio1")));
-  QWidget* imagen = Control(QStringLiteral("Image1_1"));
+  Pulsar(Control("Picture1_2"));
+  Pulsar(Control("Text1_4"), QPoint(3, 3));
+  EXPECT_EQ(QApplication::focusWidget(), Control("TBPrecio1"));
+  QWidget* imagen = Control("Image1_1");
   Pulsar(imagen, imagen->rect().center());
   EXPECT_EQ(Nombres(*ventana_), (QStringList{"huevos:", "queso:"}));
   EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // the highlights among the rest
-  Pulsar(Control(QStringLiteral("LBNombre0")), QPoint(3, 3));
+  Pulsar(Control("LBNombre0"), QPoint(3, 3));
   EXPECT_EQ(Nombres(*ventana_), QStringList{"queso:"});
   EXPECT_EQ(Incoherencias(*ventana_), QStringList());
 }
@@ -47,22 +47,21 @@ TEST_F(Form1Test, ClicksOnShelfAndRowsChangeTheListAndItsHighlights) {
 TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
   Abrir(GetParam());
   for (int hueco : {0, 1, 2}) ventana_->sesion().AgregarDelEstante(hueco);
-  QTest::keyClicks(Control(QStringLiteral("TBResultado")), QStringLiteral("4,35"));
-  Pulsar(Control(QStringLiteral("CBCorregir")));
+  QTest::keyClicks(Control("TBResultado"), QStringLiteral("4,35"));
+  Pulsar(Control("CBCorregir"));
   ASSERT_EQ(contestador_.cajas.size(), 1u);
   EXPECT_TRUE(contestador_.cajas[0].texto.startsWith(QStringLiteral("Respuesta correcta: ")));
   EXPECT_EQ(reproductor_->abiertos.last(), QStringLiteral("Aplauso.wav"));
 
-  const int paso =
-      Control(QStringLiteral("TBPrecio1"))->y() - Control(QStringLiteral("TBPrecio0"))->y();
+  const int paso = Control("TBPrecio1")->y() - Control("TBPrecio0")->y();
   for (int tipo : {5, 5, 3, 1}) {
     azar_->Ejercicio(tipo, {0, 1, 2, 3, 4, 5}, 6);
-    Pulsar(Control(QStringLiteral("CBNuevo")));
+    Pulsar(Control("CBNuevo"));
     EXPECT_EQ(P().TipoEjercicio, tipo);
     EXPECT_EQ(ventana_->Resultado(), QString());
     EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // exactly its rows, as the type says
     const QRect ultima = Control(Nombrado("TBPrecio", P().MaxFilas - 1))->geometry();
-    const QRect resultado = Control(QStringLiteral("TBResultado"))->geometry();
+    const QRect resultado = Control("TBResultado")->geometry();
     EXPECT_EQ(resultado.translated(0, ultima.y() - resultado.y()), ultima);  // its column, its size
     EXPECT_NEAR(resultado.y(), ultima.y() + paso, 1);  // a row's step below, give or take a pixel
   }
@@ -72,8 +71,8 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
 // reads the shelf and Ctrl stops the sound, once per press, whatever control has the focus.
 TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   Abrir(GetParam());
-  QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
-  QTest::keyClicks(resultado, QStringLiteral("12,5"));
+  QWidget* resultado = Enfocar("TBResultado");
+  QTest::keyClicks(resultado, "12,5");
   QTest::keyClick(resultado, Qt::Key_F2);
   EXPECT_EQ(ventana_->Resultado(), QStringLiteral("12,5"));
   EXPECT_EQ(reproductor_->abiertos.mid(1),
@@ -83,8 +82,8 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   int detenciones = reproductor_->detenciones;
   for (const char* nombre :
        {"TBResultado", "TBPrecio0", "Text2", "CBNuevo", "Text1_3", "Picture1_0"}) {
-    if (ventana_->findChild<QWidget*>(QLatin1String(nombre)) == nullptr) continue;
-    QWidget* control = Enfocar(QLatin1String(nombre));
+    if (ventana_->findChild<QWidget*>(nombre) == nullptr) continue;
+    QWidget* control = Enfocar(nombre);
     reproductor_->abiertos.clear();
     QTest::keyClick(control, Qt::Key_F3);
     EXPECT_EQ(reproductor_->abiertos, estante) << nombre;
@@ -94,12 +93,12 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
 
   // The keyboard window's instructions box has no caret, yet shows when it has the focus.
   if (GetParam()) {
-    const QImage sinFoco = Control(QStringLiteral("Text2"))->grab().toImage();
-    EXPECT_NE(Enfocar(QStringLiteral("Text2"))->grab().toImage(), sinFoco);
+    const QImage sinFoco = Control("Text2")->grab().toImage();
+    EXPECT_NE(Enfocar("Text2")->grab().toImage(), sinFoco);
   }
 
-  QTest::keyClick(Enfocar(QStringLiteral("TBResultado")), Qt::Key_F1);
-  ventana_->findChild<QAction*>(QStringLiteral("MnuOpcAyu"))->trigger();
+  QTest::keyClick(Enfocar("TBResultado"), Qt::Key_F1);
+  ventana_->findChild<QAction*>("MnuOpcAyu")->trigger();
   ASSERT_EQ(contestador_.cajas.size(), 2u);
   for (const auto& caja : contestador_.cajas)
     EXPECT_TRUE(caja.texto.startsWith(GetParam() ? "Pulse la tecla aplicaciones" : "Use el ratón"));
@@ -109,8 +108,8 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
 // only once the key handler that started it has returned.
 TEST_P(Ventanas, ClosingDuringAReadingDeletesTheWindowAfterwards) {
   Abrir(GetParam());
-  QWidget* resultado = Enfocar(QStringLiteral("TBResultado"));
-  reproductor_->sinFin = QStringLiteral("*");
+  QWidget* resultado = Enfocar("TBResultado");
+  reproductor_->sinFin = "*";
   QPointer<VentanaPractica> ventana = ventana_.release();
   bool vivaTrasCerrar = false;
   QTimer::singleShot(0, [&] {
@@ -131,7 +130,7 @@ TEST_F(Form1Test, ThePictureStoreOutlivesTheShelf) {
   AlmacenFotos& fotos = static_cast<Form1&>(*ventana_).fotos();
   const QString ruta = carpeta_.Ruta(QStringLiteral("imágenes/pan.jpg"));
   bool tomada = false;
-  QObject::connect(Control(QStringLiteral("Image1_0")), &QObject::destroyed, [&] {
+  QObject::connect(Control("Image1_0"), &QObject::destroyed, [&] {
     const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
     fotos.Encargar(ruta, cabecera, QSize(9, 6));
     tomada = !fotos.Tomar(ruta, cabecera, QSize(9, 6)).isNull();

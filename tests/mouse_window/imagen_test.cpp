@@ -16,9 +16,8 @@ namespace {
 
 struct Orientacion {
   int exif;
-  QSize derecha;           // the upright size of a 60 x 40 picture
-  QPoint rojo;             // a point of the stored left half, once upright and halved
-  bool exifCorto = false;  // an EXIF segment shorter than its own header comes first
+  QSize derecha;  // the upright size of a 60 x 40 picture
+  QPoint rojo;    // a point of the stored left half, once upright and halved
 };
 
 // How the store comes by the picture: decoded when asked, for the shelf's picture (which has a
