@@ -66,7 +66,6 @@ class PruebaVentana : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_.get()));
   }
 
-  const Practica& P() const { return ventana_->sesion().practica(); }
   QWidget* Control(const QString& nombre) const { return ventana_->findChild<QWidget*>(nombre); }
   QWidget* Enfocar(const QString& nombre) const {
     QWidget* control = Control(nombre);
