@@ -42,16 +42,15 @@ class PruebaVentana : public ::testing::Test {
   Piezas Falsas(int tipo) {
     // The catalogue is numbered in the order the pictures folder lists them.
     const QStringList catalogo = ListarImagenes(carpeta_.Ruta(QStringLiteral("imágenes")));
-    auto azar = std::make_unique<AleatorioGuion>();
+    Piezas piezas{std::make_unique<ReproductorFalso>(), std::make_unique<AleatorioGuion>()};
+    reproductor_ = static_cast<ReproductorFalso*>(piezas.reproductor.get());
+    azar_ = static_cast<AleatorioGuion*>(piezas.azar.get());
     // Past the script, the sixths in turn, downwards: never one value twice running.
-    azar->despues = [n = 0]() mutable { return ((5 * ++n) % 6 + 0.5) / 6; };
-    azar->Poner((tipo - 0.5) / 5);
+    azar_->despues = [n = 0]() mutable { return ((5 * ++n) % 6 + 0.5) / 6; };
+    azar_->Poner((tipo - 0.5) / 5);
     for (const QString& s : kEstante)
-      azar->Poner((static_cast<double>(catalogo.indexOf(s + QStringLiteral(".jpg"))) + 0.5) / 6);
-    auto reproductor = std::make_unique<ReproductorFalso>();
-    reproductor_ = reproductor.get();
-    azar_ = azar.get();
-    return {std::move(reproductor), std::move(azar)};
+      azar_->Poner((static_cast<double>(catalogo.indexOf(s + QStringLiteral(".jpg"))) + 0.5) / 6);
+    return piezas;
   }
 
   // Opens ventana_, the keyboard window when `teclado`: loaded, shown and active.

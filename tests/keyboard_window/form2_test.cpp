@@ -104,21 +104,18 @@ TEST_F(Form2Prueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveAOfrecer) 
   for (int hueco = 0; hueco < 3; ++hueco) clic->sesion().AgregarDelEstante(hueco);
   Abrir(true);
   for (int i = 0; i < 3; ++i) Elegir(*ventana_, Linea(0));
-  EXPECT_EQ(ventana_->focusWidget()->objectName(), QStringLiteral("TBPrecio2"));
   // Under X the Applications key also brings the focused box a request for its context menu.
   QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, {});
   QApplication::sendEvent(ventana_->focusWidget(), &menu);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-  QSignalSpy pitidosTecla(ventana_.get(), &VentanaPractica::pitido);
-  QSignalSpy pitidosClic(clic.get(), &VentanaPractica::pitido);
+  QSignalSpy pitidos(ventana_.get(), &VentanaPractica::pitido);
   for (const int fila : {1, 2, 0}) {
     Control(Nombrado("TBPrecio", fila))->setFocus();
     Tecla(*ventana_, Qt::Key_Delete);
     QTest::mouseClick(clic->findChild<QWidget*>(Nombrado("LBNombre", fila)), Qt::LeftButton);
     EXPECT_EQ(Nombres(*ventana_), Nombres(*clic)) << fila;
-    EXPECT_EQ(pitidosTecla.count(), pitidosClic.count()) << fila;
   }
-  EXPECT_EQ(pitidosTecla.count(), 1);
+  EXPECT_EQ(pitidos.count(), 1);  // for the empty row
   Elegir(*ventana_, Linea(1));
   QStringList lineas;
   for (int i = 0; i < Lista(*elegidor_.Existente())->count(); ++i)

@@ -14,55 +14,52 @@
 namespace tiendal {
 namespace {
 
-struct Orientacion {
-  int exif;
-  QSize derecha;  // the upright size of a 60 x 40 picture
-  QPoint rojo;    // a point of the stored left half, once upright and halved
-};
-
 // How the store comes by the picture: decoded when asked, for the shelf's picture (which has a
 // worker decode it at the size it is stretched to), or brought down from one decoded ahead.
 enum class Camino { Directo, Estante, Anticipado };
+
+// The EXIF orientation of a 60 x 40 picture, its upright size, and a point of its stored left
+// half once upright and halved.
+using Orientacion = std::tuple<int, QSize, QPoint>;
 
 class AlmacenFotosTest : public ::testing::TestWithParam<std::tuple<Orientacion, Camino>> {};
 
 // However it comes by it, the store gives the picture upright, at the asked size, half here.
 TEST_P(AlmacenFotosTest, DaLaFotoDerechaAlTamanoPedido) {
-  const auto& [o, camino] = GetParam();
+  const auto& [orientacion, camino] = GetParam();
+  const auto& [exif, derecha, rojo] = orientacion;
   QTemporaryDir dir;
   const QString ruta = dir.filePath(QStringLiteral("foto.jpg"));
-  EscribirJpeg(ruta, 60, 40, o.exif);
+  EscribirJpeg(ruta, 60, 40, exif);
   const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
-  EXPECT_EQ(cabecera.derecha, o.derecha);
-  const QSize tamano = o.derecha / 2;
+  EXPECT_EQ(cabecera.derecha, derecha);
+  const QSize tamano = derecha / 2;
   AlmacenFotos almacen(1024);
-  QWidget marco;
   QImage foto;
   if (camino == Camino::Estante) {
     // Hidden, as the shelf's are until the window shows: the grab paints it all the same.
-    auto* imagen = new ImagenEstante(&marco, almacen);
-    imagen->Cargar(ruta);
-    imagen->Estirar(tamano);
-    foto = imagen->grab().toImage();
+    ImagenEstante imagen(nullptr, almacen);
+    imagen.Cargar(ruta);
+    imagen.Estirar(tamano);
+    foto = imagen.grab().toImage();
   } else {
-    if (camino == Camino::Anticipado) almacen.Anticipar({ruta}, o.derecha.height());
+    if (camino == Camino::Anticipado) almacen.Anticipar({ruta}, derecha.height());
     almacen.Esperar();
     foto = almacen.Tomar(ruta, cabecera, tamano);
   }
   ASSERT_EQ(foto.size(), tamano);
-  const QRgb rojo = foto.pixel(o.rojo);
-  const QRgb azul = foto.pixel(tamano.width() - 1 - o.rojo.x(), tamano.height() - 1 - o.rojo.y());
-  EXPECT_TRUE(qRed(rojo) > 200 && qBlue(rojo) < 80);
-  EXPECT_TRUE(qBlue(azul) > 200 && qRed(azul) < 80);
+  const QRgb izquierda = foto.pixel(rojo);  // of the stored picture, and the point opposite
+  const QRgb opuesta = foto.pixel(tamano.width() - 1 - rojo.x(), tamano.height() - 1 - rojo.y());
+  EXPECT_TRUE(qRed(izquierda) > 200 && qBlue(izquierda) < 80);
+  EXPECT_TRUE(qBlue(opuesta) > 200 && qRed(opuesta) < 80);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Exif, AlmacenFotosTest,
-    ::testing::Combine(::testing::Values(Orientacion{1, QSize(60, 40), QPoint(5, 10)},
-                                         Orientacion{3, QSize(60, 40), QPoint(25, 10)},
-                                         Orientacion{6, QSize(40, 60), QPoint(10, 5)},
-                                         Orientacion{8, QSize(40, 60), QPoint(10, 25)}),
-                       ::testing::Values(Camino::Directo, Camino::Estante, Camino::Anticipado)));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Exif, AlmacenFotosTest, ::testing::Combine(
+    ::testing::Values(Orientacion{1, {60, 40}, {5, 10}}, Orientacion{3, {60, 40}, {25, 10}},
+                      Orientacion{6, {40, 60}, {10, 5}}, Orientacion{8, {40, 60}, {10, 25}}),
+    ::testing::Values(Camino::Directo, Camino::Estante, Camino::Anticipado)));
+// clang-format on
 
 // 64 pixels high, as wide as the proportions say once set in whole pixels, centred across the
 // 2000-twip frame; a wide picture is cut by the frame, an unreadable one is left empty.
@@ -76,18 +73,14 @@ TEST(EncajarImagen, CentraYRecortaPorLaProporcion) {
 // A camera's thumbnail is what the shelf decodes when it is large enough and of the picture's
 // shape; a smaller one, or one padded to other proportions, is passed over.
 TEST(Miniatura, SeUsaSiBastaYTieneLaForma) {
-  QImage roja(120, 80, QImage::Format_RGB32);
-  roja.fill(Qt::red);
   for (const auto& [suya, pedido, usada] : {std::tuple{QSize(60, 40), QSize(60, 40), true},
                                             std::tuple{QSize(60, 40), QSize(90, 60), false},
                                             std::tuple{QSize(80, 45), QSize(60, 40), false}}) {
-    QImage azul(suya, QImage::Format_RGB32);
-    azul.fill(Qt::blue);
-    QByteArray bytes = JpegConExif(roja, 1, azul);
+    QByteArray bytes = JpegConExif(DosMitades({120, 80}, Qt::red), 1, DosMitades(suya, Qt::blue));
     QBuffer archivo(&bytes);
     archivo.open(QIODevice::ReadOnly);
     const QImage foto = LeerFotoReducida(archivo, LeerCabeceraFoto(archivo), pedido);
-    EXPECT_EQ(qBlue(foto.pixel(pedido.width() / 2, pedido.height() / 2)) > 200, usada)
+    EXPECT_EQ(qBlue(foto.pixel(pedido.width() / 4, pedido.height() / 2)) > 200, usada)
         << suya.width() << "x" << suya.height();
   }
 }
