@@ -22,8 +22,6 @@ namespace {
 
 using Accion = std::function<void(QWidget&)>;
 
-void Escape(QWidget& dialogo) { Tecla(dialogo, Qt::Key_Escape); }
-
 // In the chooser: down to line `linea` by the arrow keys, then Enter.
 Accion Linea(int linea) {
   return [linea](QWidget& dialogo) {
@@ -81,13 +79,13 @@ INSTANTIATE_TEST_SUITE_P(Dialog, Elecciones, ::testing::Values(
     const QPoint centro = Lista(v)->visualItemRect(Lista(v)->item(3)).center();
     QTest::mouseDClick(Lista(v)->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
   }}, 3, "plátanos:"},
-  Caso{"Escape", {Escape}, -1, ""},
+  Caso{"Escape", {[](QWidget& v) { Tecla(v, Qt::Key_Escape); }}, -1, ""},
   Caso{"CajaDeCierreTrasUnaEleccion", {Linea(2), [](QWidget& v) { v.close(); }}, -1, "huevos:"},
   Caso{"SinLineaElegidaIntroPita", {[](QWidget& v) {
     Tecla(v, Qt::Key_Space, Qt::ControlModifier);  // takes the selection off line 0
     Tecla(v, Qt::Key_Return);
     EXPECT_TRUE(v.isVisible());
-    Escape(v);
+    Tecla(v, Qt::Key_Escape);
   }}, -1, "", 1}),
   NombreDelCaso<Caso>);
 // clang-format on
