@@ -71,8 +71,9 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
   }
 }
 
-// F1 and the menu give the window's own help; F2 reads the result column and types nothing; F3
-// reads the shelf and Ctrl stops the sound, once per press, whatever control has the focus.
+// F2 reads the result column and types nothing; F3 reads the shelf and Ctrl stops the sound, once
+// per press, whatever control has the focus; F1 and the menu give the window's own help (told by
+// its opening words).
 TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   Abrir(GetParam());
   QWidget* resultado = Enfocar("TBResultado");
