@@ -72,16 +72,6 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
 // Resampled to the device, and taken as it is.
 INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones, testing::Values(std::pair{22050, 1}, std::pair{44100, 2}));
 
-// What a broken file still holds plays: cut inside its samples, or a header that claims 2 GB.
-TEST_F(ConCarpeta, LoQueTraeSuena) {
-  for (const QByteArray& bytes :
-       {Tono(0.02, 22050).left(44 + 80), Tono(0.02, 22050).replace(40, 4, "\xF0\xFF\xFF\x7F")}) {
-    ReproductorDe<ReproductorSdl> reproductor;
-    reproductor.Abrir(Archivo(QStringLiteral("a.wav"), bytes));
-    EXPECT_GT(reproductor.jugador().Duracion(), 0.0);
-  }
-}
-
 // The first part of a long sound is converted with the frames that follow it: sample for sample
 // the beginning of the whole, so that the rest goes on from it without a click.
 TEST_F(ConCarpeta, ElComienzoEsElPrincipioDelSonidoEntero) {
@@ -196,7 +186,6 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Casos, NoSuenan, testing::Values(
   CasoFallo{"NoExiste", QByteArray(), 1},
-  CasoFallo{"Vacio", QByteArray(""), 1},
   CasoFallo{"NoEsWav", QByteArray("Esto no es un archivo de sonido.\r\n"), 1},
   CasoFallo{"CortadoAntesDeLosDatos", Tono(0.1, 22050).left(36), 1},
   CasoFallo{"Carpeta", QByteArray("/"), 1},

@@ -25,16 +25,10 @@ Contestador::Contestador() {
   QObject::connect(&temporizador_, &QTimer::timeout, [this] {
     auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (caja == nullptr || !caja->isVisible()) return;
-    cajas.push_back({caja->text()});
+    cajas << caja->text();
     caja->buttons().first()->click();
   });
   temporizador_.start(1);
-}
-
-QStringList Contestador::Textos() const {
-  QStringList textos;
-  for (const Caja& caja : cajas) textos << caja.texto;
-  return textos;
 }
 
 namespace {
@@ -95,7 +89,7 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
   if (!hastaElFinal) arranque->programa->Iniciar();
   if (hastaElFinal) arranque->estado = Ejecutar(*arranque->programa);
   QApplication::processEvents();
-  arranque->cajas = contestador.Textos();
+  arranque->cajas = contestador.cajas;
   return arranque;
 }
 

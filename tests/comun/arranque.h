@@ -16,19 +16,14 @@
 
 namespace tiendal {
 
-// Every message box that opens while it lives is noted and answered with its first button.
+// Every message box that opens while it lives is answered with its first button, its text kept.
 class Contestador final {
  public:
-  struct Caja {
-    QString texto;
-  };
-
   Contestador();
   Contestador(const Contestador&) = delete;
   Contestador& operator=(const Contestador&) = delete;
 
-  std::vector<Caja> cajas;
-  QStringList Textos() const;
+  QStringList cajas;
 
  private:
   QTimer temporizador_;

@@ -33,7 +33,8 @@ QByteArray PreciosCp1252(const std::vector<Producto>& productos) {
   return texto;
 }
 
-QStringList SonidosFijos() {
+// The sounds the program plays whatever the products are.
+static QStringList SonidosFijos() {
   QStringList nombres{"error.wav", "Aplauso.wav", "lista.wav", "coma.wav", "igual.wav"};
   for (int tipo = 1; tipo <= 5; ++tipo) nombres << QStringLiteral("tipo%1.wav").arg(tipo);
   for (int cifra = 0; cifra <= 9; ++cifra) nombres << QStringLiteral("%1.wav").arg(cifra);

@@ -23,9 +23,6 @@ std::vector<Producto> PrimerosProductos(int cuantos);
 // One line per product, "name|price", CR LF, in Windows-1252.
 QByteArray PreciosCp1252(const std::vector<Producto>& productos);
 
-// The sounds the program plays whatever the products are.
-QStringList SonidosFijos();
-
 // A 440 Hz tone at half scale as a 16-bit PCM WAV file with the canonical 44-byte header.
 QByteArray Tono(double segundos, int frecuencia = 8000, int canales = 1);
 // A short sound for a program folder.

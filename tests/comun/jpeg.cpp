@@ -32,8 +32,6 @@ QImage DosMitades(QSize tamano, QColor color) {
 
 QByteArray JpegQt(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, color), "jpeg"); }
 
-QByteArray Png(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, color), "png"); }
-
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
                        int calidad) {
   // TIFF, little-endian: IFD0 with the orientation, then IFD1 pointing at the thumbnail.

@@ -15,9 +15,8 @@ namespace tiendal {
 // told.
 QImage DosMitades(QSize tamano, QColor color);
 
-// That picture as a JPEG written by Qt, or as a PNG (to be saved under a .jpg name).
+// That picture as a JPEG written by Qt.
 QByteArray JpegQt(QSize tamano, QColor color);
-QByteArray Png(QSize tamano, QColor color);
 
 // JPEG bytes of `imagen`, with an EXIF block as cameras write it: the orientation in IFD0 and,
 // when `miniatura` is not null, that picture as the JPEG thumbnail of IFD1.

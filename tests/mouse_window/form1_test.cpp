@@ -57,7 +57,7 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
   QTest::keyClicks(Control("TBResultado"), "4,35");
   QTest::mouseClick(Control("CBCorregir"), Qt::LeftButton);
   ASSERT_EQ(contestador_.cajas.size(), 1u);
-  EXPECT_TRUE(contestador_.cajas[0].texto.startsWith(QStringLiteral("Respuesta correcta: ")));
+  EXPECT_TRUE(contestador_.cajas[0].startsWith(QStringLiteral("Respuesta correcta: ")));
   EXPECT_EQ(reproductor_->abiertos.last(), QStringLiteral("Aplauso.wav"));
 
   const int paso = Control("TBPrecio1")->y() - Control("TBPrecio0")->y();
@@ -106,7 +106,7 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   ventana_->findChild<QAction*>("MnuOpcAyu")->trigger();
   ASSERT_EQ(contestador_.cajas.size(), 2u);
   for (const auto& caja : contestador_.cajas)
-    EXPECT_TRUE(caja.texto.startsWith(GetParam() ? "Pulse la tecla aplicaciones" : "Use el ratón"));
+    EXPECT_TRUE(caja.startsWith(GetParam() ? "Pulse la tecla aplicaciones" : "Use el ratón"));
 }
 
 // The window closed while a reading waits for its sound: the reading ends, and the window goes

@@ -73,7 +73,7 @@ const CasoCarpeta kCarpetas[] = {
        a.Ventana()->findChild<QAction*>("MnuOpcVer")->trigger();
        EXPECT_EQ(terminado, QList<QList<QVariant>>({{1}}));
        EXPECT_EQ(a.Ventana(), nullptr);
-       EXPECT_EQ(contestador.Textos(), QStringList("No se puede leer el archivo de precios «" +
+       EXPECT_EQ(contestador.cajas, QStringList("No se puede leer el archivo de precios «" +
                                                    c.Ruta("precios.txt") + "»."));
      }},
 };

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QSet>
 #include <QTextStream>
 #include <functional>
 #include <ostream>
@@ -107,21 +106,6 @@ TEST(RevisionDatos, SinArchivoDePreciosNoPuedeEmpezar) {
   ASSERT_TRUE(r.fallo);
   EXPECT_TRUE(r.fallo->contains("precios.txt"));
   EXPECT_EQ(r.CodigoSalida(), 2);
-}
-
-TEST(RevisionDatos, ElJuegoDeDatosDelProgramaNoTieneAvisosYCubreCadaBillete) {
-  const RevisionDatos r = RevisarDatos(QStringLiteral(TIENDAL_DATOS));
-  ASSERT_FALSE(r.fallo) << r.fallo->toStdString();
-  EXPECT_EQ(r.avisos.join(u'\n').toStdString(), "");
-  EXPECT_GE(r.filas.size(), 16u);
-  QSet<int> billetes;  // the banknotes of type 2 that the prices call for
-  for (const FilaRevision& fila : r.filas) {
-    EXPECT_TRUE(fila.sonido) << fila.producto.toStdString();
-    EXPECT_GE(fila.tamano.section(u'x', 1).toInt(), 300) << fila.imagen.toStdString();
-    const float p = QString(fila.precio).replace(u',', u'.').toFloat();
-    billetes << (p <= 5 ? 5 : p <= 10 ? 10 : p <= 20 ? 20 : p <= 50 ? 50 : 100);
-  }
-  EXPECT_EQ(billetes.size(), 5);
 }
 
 }  // namespace
