@@ -110,30 +110,24 @@ TEST_P(PreciosDeTest, DaLoMismoQueLaBusquedaDirecta) {
 
 INSTANTIATE_TEST_SUITE_P(SinMemoria, PreciosDeTest, ::testing::Bool());
 
-TEST(ListarImagenes, TomaJpgEnCualquierCaja) {
-  QTemporaryDir dir;
-  for (const char* nombre :
-       {"pan.jpg", "LECHE.JPG", "uvas.Jpg", "nota.txt", "foto.png", "kiwi.jpeg", "col.jpg.bak"}) {
-    QFile f(dir.filePath(QString::fromUtf8(nombre)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  }
-  QDir(dir.path()).mkdir(QStringLiteral("carpeta.jpg"));
-  QStringList imagenes = ListarImagenes(dir.path());
-  imagenes.sort();
-  EXPECT_EQ(imagenes, (QStringList{"LECHE.JPG", "pan.jpg", "uvas.Jpg"}));
-  EXPECT_EQ(NombreProducto(QStringLiteral("uvas.Jpg")), QStringLiteral("uvas"));
-}
-
-// Names written in decomposed Unicode (a folder copied from a Mac) are found; letter case is
-// passed over only when asked; a name that is nowhere gives the exact path.
-TEST(EntradaDe, EncuentraElNombreEnOtraFormaUnicode) {
+// The pictures of a folder are its .jpg files in any letter case. Names written in decomposed
+// Unicode (a folder copied from a Mac) are found; letter case is passed over only when asked; a
+// name that is nowhere gives the exact path.
+TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
   QTemporaryDir dir;
   const auto nfd = [](const char16_t* nombre) {
     return QString::fromUtf16(nombre).normalized(QString::NormalizationForm_D);
   };
-  ASSERT_TRUE(QDir(dir.path()).mkdir(nfd(u"imágenes")));
-  QFile sonido(dir.filePath(nfd(u"PLÁTANO.wav")));
-  ASSERT_TRUE(sonido.open(QIODevice::WriteOnly));
+  for (const char16_t* nombre : {u"pan.jpg", u"LECHE.JPG", u"uvas.Jpg", u"nota.txt", u"foto.png",
+                                 u"kiwi.jpeg", u"col.jpg.bak", u"PLÁTANO.wav"}) {
+    QFile archivo(dir.filePath(nfd(nombre)));
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+  }
+  for (const char16_t* carpeta : {u"carpeta.jpg", u"imágenes"}) QDir(dir.path()).mkdir(nfd(carpeta));
+  QStringList imagenes = ListarImagenes(dir.path());
+  imagenes.sort();
+  EXPECT_EQ(imagenes, (QStringList{"LECHE.JPG", "pan.jpg", "uvas.Jpg"}));
+  EXPECT_EQ(NombreProducto(QStringLiteral("uvas.Jpg")), QStringLiteral("uvas"));
   const QString raiz = dir.path() + u'/';
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes")), raiz + nfd(u"imágenes"));
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("plátano.wav"), Qt::CaseInsensitive, QDir::Files),

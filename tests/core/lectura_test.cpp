@@ -17,20 +17,6 @@
 namespace tiendal {
 namespace {
 
-// The list rows and the result box: all that a reading may look at, until the window closes.
-// A row that is gone throws.
-class VistaLectura final : public VistaFalsa {
- public:
-  bool cerrada = false;
-  const VistaFalsa& Abierta() const {
-    EXPECT_FALSE(cerrada);
-    return *this;
-  }
-  int ContarFilas() const override { return Abierta().VistaFalsa::ContarFilas(); }
-  QString Precio(int f) const override { return Abierta().VistaFalsa::Precio(f); }
-  QString Resultado() const override { return Abierta().VistaFalsa::Resultado(); }
-};
-
 // Besides the keys, what the program may do while a reading waits.
 constexpr int kNuevoEjercicio = 1;
 constexpr int kCerrar = 2;
@@ -79,7 +65,7 @@ class BancoLectura final : public Reproductor {
   int pasosSinPosicion = 0;
   int pasadas = 0;
   Practica practica;
-  VistaLectura vista;
+  VistaFalsa vista;  // the list rows and the result box: all that a reading may look at
   Sonido sonido;
   int cursor = 0;
   EsperaProducto espera = EsperaProducto::HastaParar;

@@ -3,6 +3,8 @@
 #ifndef TIENDAL_TESTS_CORE_VISTA_FALSA_H
 #define TIENDAL_TESTS_CORE_VISTA_FALSA_H
 
+#include <gtest/gtest.h>
+
 #include <QFileInfo>
 #include <QStringList>
 #include <array>
@@ -38,22 +40,28 @@ class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
   std::map<Opcion, bool> marcas;
   QStringList eventos;  // "sonido tipo1.wav", "mensaje ...", "pitido"
   int enfocada = -1;
+  bool cerrada = false;  // a closed window is never read
+
+  const VistaFalsa& Abierta() const {
+    EXPECT_FALSE(cerrada);
+    return *this;
+  }
 
   void PonerInstrucciones(const QString&) override {}
   void PonerTextoHueco(int h, const QString& t) override { textosHueco[h] = t; }
   void MostrarImagen(int h, const QString& ruta) override { imagenes[h] = ruta; }
   void ResaltarHueco(int h, bool r) override { resaltado[h] = r; }
-  int ContarFilas() const override { return static_cast<int>(filas.size()); }
+  int ContarFilas() const override { return static_cast<int>(Abierta().filas.size()); }
   void CrearFila() override { filas.push_back(filas[0]); }
   void DestruirFila(int f) override { filas.erase(filas.begin() + f); }
   void MostrarFilas() override { filasMostradas = ContarFilas(); }
   void PonerNombre(int f, const QString& t) override { filas[f].nombre = t; }
   QString Nombre(int f) const override { return filas.at(f).nombre; }
   void PonerPrecio(int f, const QString& t) override { filas[f].precio = t; }
-  QString Precio(int f) const override { return filas.at(f).precio; }
+  QString Precio(int f) const override { return Abierta().filas.at(f).precio; }
   void EnfocarPrecio(int f) override { enfocada = f; }
   void PonerResultado(const QString& t) override { resultado = t; }
-  QString Resultado() const override { return resultado; }
+  QString Resultado() const override { return Abierta().resultado; }
   void MarcarOpcion(Opcion o, bool m) override { marcas[o] = m; }
   void Mensaje(const QString& t) override { eventos << QStringLiteral("mensaje ") + t; }
   void Pitido() override { eventos << QStringLiteral("pitido"); }
