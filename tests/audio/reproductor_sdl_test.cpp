@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
 
@@ -26,12 +23,11 @@ void ContarAviso(QtMsgType, const QMessageLogContext&, const QString&) { ++aviso
 class ConCarpeta : public testing::Test {
  protected:
   QString Archivo(const QString& nombre, const QByteArray& bytes) {
-    QFile archivo(carpeta.filePath(nombre));
-    EXPECT_TRUE(archivo.open(QIODevice::WriteOnly) && archivo.write(bytes) == bytes.size());
-    return archivo.fileName();
+    carpeta.Escribir(nombre, bytes);
+    return carpeta.Ruta(nombre);
   }
 
-  QTemporaryDir carpeta;
+  Carpeta carpeta;
 };
 
 // A tone's rate and channels.
@@ -42,7 +38,7 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), Tono(1.0, frecuencia, canales));
   const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), Tono(0.05, frecuencia, canales));
   ReproductorDe<ReproductorSdl> reproductor;
-  Sonido sonido(reproductor, carpeta.path());
+  Sonido sonido(reproductor, carpeta.Ruta());
 
   reproductor.Abrir(rutaLarga);
   EXPECT_TRUE(reproductor.Ocupado());
@@ -134,7 +130,7 @@ TEST(MemoriaSonidos, UnaVersionPorArchivoYSaleLaMenosUsada) {
 TEST_F(ConCarpeta, SinMemoriaParaElRestoSuenaSuComienzo) {
   const QString largo = Archivo(QStringLiteral("largo.wav"), Tono(2.0, 22050));
   ReproductorDe<ReproductorSdl> reproductor;
-  Sonido sonido(reproductor, carpeta.path());
+  Sonido sonido(reproductor, carpeta.Ruta());
   AgotarMemoriaEnOtroHilo(64 * 1024);
   reproductor.Abrir(largo);
   EXPECT_FALSE(sonido.EsperarSonido());
@@ -161,7 +157,7 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
   static int prueba = 0;
   if (caso.sinDispositivo) qputenv("SDL_AUDIODRIVER", "ninguno" + QByteArray::number(++prueba));
   if (caso.bytes == "/") {
-    QDir(carpeta.path()).mkdir(QStringLiteral("a.wav"));
+    carpeta.CrearCarpeta(QStringLiteral("a.wav"));
   } else if (!caso.bytes.isNull()) {
     Archivo(QStringLiteral("a.wav"), caso.bytes);
   }
@@ -169,7 +165,7 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
   const QtMessageHandler anterior = qInstallMessageHandler(ContarAviso);
   {
     ReproductorDe<ReproductorSdl> reproductor;
-    Sonido sonido(reproductor, carpeta.path());
+    Sonido sonido(reproductor, carpeta.Ruta());
     reproductor.Abrir(Archivo(QStringLiteral("largo.wav"), Tono(2.0, 22050)));
     for (int vez = 0; vez < 3; ++vez) {
       sonido.ReproducirSonido(QStringLiteral("a.wav"));

@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "core/entradas.h"
-#include "core/numeros.h"
 #include "tests/memoria_agotada.h"
 
 namespace tiendal {

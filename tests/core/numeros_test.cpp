@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <limits>
 
 namespace tiendal {
@@ -66,17 +65,6 @@ INSTANTIATE_TEST_SUITE_P(Tabla, FormatoPrecioTest, ::testing::Values(
     Formato{6114.16f, "6114,16"},    Formato{16702.27f, "16702,27"}, Formato{0.1f, "0,1"},
     Formato{std::numeric_limits<float>::infinity(), "0"}));
 // clang-format on
-
-TEST(Numeros, NoDependenDeLaConfiguracionRegional) {
-  // Under es_ES the C library would write and read a decimal comma.
-  const char* antes = std::setlocale(LC_ALL, nullptr);
-  const std::string guardada = antes ? antes : "C";
-  if (!std::setlocale(LC_ALL, "es_ES.UTF-8")) GTEST_SKIP() << "sin es_ES.UTF-8";
-  EXPECT_DOUBLE_EQ(LeerNumero(u"1.5"), 1.5);
-  EXPECT_EQ(FormatoPrecio(1.5f), QStringLiteral("1,5"));
-  EXPECT_EQ(LeerCifra(u"2,5"), 2.5f);
-  std::setlocale(LC_ALL, guardada.c_str());
-}
 
 }  // namespace
 }  // namespace tiendal

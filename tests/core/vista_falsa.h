@@ -8,10 +8,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <array>
-#include <deque>
 #include <map>
-#include <ostream>
-#include <stdexcept>
 
 #include "core/aleatorio.h"
 #include "core/practica.h"

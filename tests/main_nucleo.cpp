@@ -1,5 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The main of the tests that need no window: the core's and the player's. QCoreApplication takes
+// the locale from the environment, so that ./test's run under es_ES.UTF-8 (where the C library
+// writes and reads a decimal comma) checks every number the core reads and writes there too.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
