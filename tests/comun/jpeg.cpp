@@ -25,7 +25,7 @@ QByteArray Escribir(const QImage& imagen, const char* formato, int calidad = 85)
 
 QImage DosMitades(QSize tamano, QColor color) {
   QImage imagen(tamano, QImage::Format_RGB32);
-  imagen.fill(Qt::white);
+  imagen.fill(Qt::blue);
   QPainter(&imagen).fillRect(0, 0, (tamano.width() + 1) / 2, tamano.height(), color);
   return imagen;
 }
@@ -56,12 +56,9 @@ QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& mini
 }
 
 void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion) {
-  QImage imagen(ancho, alto, QImage::Format_RGB32);
-  imagen.fill(Qt::blue);
-  QPainter(&imagen).fillRect(0, 0, ancho / 2, alto, Qt::red);
   QFile archivo(ruta);
-  archivo.open(QIODevice::WriteOnly);
-  archivo.write(JpegConExif(imagen, orientacion));
+  if (!archivo.open(QIODevice::WriteOnly)) qFatal("no se pudo escribir %s", qPrintable(ruta));
+  archivo.write(JpegConExif(DosMitades({ancho, alto}, Qt::red), orientacion));
 }
 
 }  // namespace tiendal

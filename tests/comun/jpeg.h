@@ -11,7 +11,7 @@
 
 namespace tiendal {
 
-// The left half in `color`, the right half white, so that a picture turned the wrong way can be
+// The left half in `color`, the right half blue, so that a picture turned the wrong way can be
 // told.
 QImage DosMitades(QSize tamano, QColor color);
 
@@ -23,7 +23,7 @@ QByteArray JpegQt(QSize tamano, QColor color);
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura = {},
                        int calidad = 90);
 
-// Left half red, right half blue, stored at `ruta` with the given EXIF orientation.
+// The red and blue halves, stored at `ruta` with the given EXIF orientation.
 void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1);
 
 }  // namespace tiendal

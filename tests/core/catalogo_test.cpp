@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <new>
 #include <random>
 #include <thread>
@@ -109,7 +110,9 @@ TEST_P(PreciosDeTest, DaLoMismoQueLaBusquedaDirecta) {
 
 INSTANTIATE_TEST_SUITE_P(SinMemoria, PreciosDeTest, ::testing::Bool());
 
-// The pictures of a folder are its .jpg files in any letter case. Names written in decomposed
+// The pictures of a folder are its .jpg files in any letter case, not a broken link, nor a name
+// that the listing could not give back so that it could be opened (one Latin-1 byte for its ñ,
+// copied from a Windows disk without conversion, is no UTF-8). Names written in decomposed
 // Unicode (a folder copied from a Mac) are found; letter case is passed over only when asked; a
 // name that is nowhere gives the exact path.
 TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
@@ -123,7 +126,11 @@ TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
   }
   for (const char16_t* carpeta : {u"carpeta.jpg", u"imágenes"}) QDir(dir.path()).mkdir(nfd(carpeta));
+  QFile::link(dir.filePath(QStringLiteral("no-existe.jpg")), dir.filePath(QStringLiteral("roto.jpg")));
+  const QByteArray latin1 = QFile::encodeName(dir.filePath(QStringLiteral("pi"))) + "\xF1.jpg";
+  std::fclose(std::fopen(latin1.constData(), "wb"));
   QStringList imagenes = ListarImagenes(dir.path());
+  std::remove(latin1.constData());  // which the temporary folder could not remove
   imagenes.sort();
   EXPECT_EQ(imagenes, (QStringList{"LECHE.JPG", "pan.jpg", "uvas.Jpg"}));
   EXPECT_EQ(NombreProducto(QStringLiteral("uvas.Jpg")), QStringLiteral("uvas"));

@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-#include <cstdio>
 #include <functional>
 #include <tuple>
 
@@ -50,18 +49,6 @@ const CasoCarpeta kCarpetas[] = {
      "La carpeta de imágenes «%1/imágenes» tiene 5 imágenes .jpg y hacen falta al menos seis."},
     {"SinArchivoDePrecios", [](const Carpeta& c) { c.Borrar("precios.txt"); },
      "No se puede leer el archivo de precios «%1/precios.txt»."},
-    // Passed over: a broken link named .jpg, and a name that the listing could not give back so
-    // that it could be opened. (Other extensions and folders: the core's tables.)
-    {"EnlaceRotoYNombreQueNoEsUtf8",
-     [](const Carpeta& c) {
-       QFile::link(c.Ruta("no-existe.jpg"), c.Ruta("imágenes/roto.jpg"));
-       // Copied from a Windows disk without conversion: its ñ is one Latin-1 byte, no UTF-8.
-       std::fclose(std::fopen(QFile::encodeName(c.Ruta("imágenes/pi")) + "\xF1.jpg", "wb"));
-     },
-     nullptr, 0,
-     [](const Arranque&, const Carpeta& c) {
-       std::remove(QFile::encodeName(c.Ruta("imágenes/pi")) + "\xF1.jpg");  // not left behind
-     }},
     {"ImagenDeCeroBytes", [](const Carpeta& c) { c.Escribir("imágenes/leche.jpg", {}); },
      nullptr, 1},
     // The other window cannot load at a switch: one message naming the file, and status 1.
