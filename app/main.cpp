@@ -9,7 +9,6 @@
 #include "app/linea_de_ordenes.h"
 #include "app/programa.h"
 #include "app/ventanas.h"
-#include "window_base/mensaje.h"
 
 namespace {
 
@@ -61,7 +60,7 @@ int main(int argc, char* argv[]) {
       QCoreApplication::applicationDirPath(), ordenes.datos,
       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
   if (const auto* fallo = std::get_if<QString>(&datos)) {
-    tiendal::MostrarMensaje(nullptr, *fallo);
+    tiendal::AvisarFalloDeArranque(*fallo);
     return 1;
   }
 

@@ -25,6 +25,13 @@ const std::function<std::unique_ptr<VentanaPractica>()>& Programa::Fabrica(Versi
   return version == Version::RatonYTeclado ? fabrica_.ratonYTeclado : fabrica_.soloTeclado;
 }
 
+void AvisarFalloDeArranque(const QString& fallo) {
+  QString linea = QStringLiteral("Tiendal: ") + fallo;
+  linea.replace(u'\r', u' ').replace(u'\n', u' ');
+  qWarning().noquote() << linea;
+  MostrarMensaje(nullptr, fallo);
+}
+
 bool Programa::Iniciar(Version version) { return Abrir(version); }
 
 bool Programa::Abrir(Version version) {
@@ -33,11 +40,7 @@ bool Programa::Abrir(Version version) {
   if (!ventana) return false;
   if (const auto fallo = ventana->Cargar()) {
     ventana.reset();  // stops its sound before the message
-    // Also for a teacher who started the program from a terminal or a script: one line.
-    QString linea = QStringLiteral("Tiendal: ") + *fallo;
-    linea.replace(u'\r', u' ').replace(u'\n', u' ');
-    qWarning().noquote() << linea;
-    MostrarMensaje(nullptr, *fallo);
+    AvisarFalloDeArranque(*fallo);
     return false;
   }
   ventana->PermitirCambioDeVersion(static_cast<bool>(Fabrica(Otra(version))));

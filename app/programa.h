@@ -59,6 +59,10 @@ class Programa final : public QObject {
   bool cambiando_ = false;
 };
 
+// A start that cannot go on: its message in the program's message box and, for a teacher who
+// started the program from a terminal or a script, as one line on standard error.
+void AvisarFalloDeArranque(const QString& fallo);
+
 // Starts the program and runs it until it ends; returns its exit status: 1 when the first
 // window cannot be loaded, else the status it ended with.
 int Ejecutar(Programa& programa, Version version = Version::RatonYTeclado);

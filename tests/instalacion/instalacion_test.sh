@@ -53,6 +53,14 @@ mensaje=$("$tiendal" --datos "$tmp/No existe" 2>&1) || estado=$?
 estado=0
 mensaje=$("$tiendal" --ninguna 2>&1) || estado=$?
 [[ $estado == 2 && "$mensaje" == *"--ninguna"* ]] || falla "opción desconocida: $estado «$mensaje»"
+# Copied alone, with no data beside it nor installed above it: its message box names both
+# places, and so does its line on standard error (the box waits for OK; the line comes first).
+mkdir -p "$tmp/solo/bin"
+cp "$tiendal" "$tmp/solo/bin/"
+mensaje=$(QT_QPA_PLATFORM=offscreen timeout 10 "$tmp/solo/bin/tiendal" 2>&1 >/dev/null |
+  grep '^Tiendal: ') || true
+[[ "$mensaje" == "Tiendal: No se encuentran los datos"*"«$tmp/solo/bin/imágenes»"*"«$tmp/solo/share/tiendal»"* ]] ||
+  falla "sin datos: «$mensaje»"
 
 # Starts the installed program with these arguments on a private X server, waits for its
 # window, switches "Mostrar resultado correcto" (Alt+O, M), waits for `ini` to change and
