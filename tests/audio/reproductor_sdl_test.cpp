@@ -31,7 +31,8 @@ class ConCarpeta : public testing::Test {
 };
 
 // A tone's rate and channels.
-class Codificaciones : public ConCarpeta, public testing::WithParamInterface<std::pair<int, int>> {};
+class Codificaciones : public ConCarpeta,
+                       public testing::WithParamInterface<std::pair<int, int>> {};
 
 TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   const auto [frecuencia, canales] = GetParam();
@@ -66,7 +67,8 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
 }
 
 // Resampled to the device, and taken as it is.
-INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones, testing::Values(std::pair{22050, 1}, std::pair{44100, 2}));
+INSTANTIATE_TEST_SUITE_P(Casos, Codificaciones,
+                         testing::Values(std::pair{22050, 1}, std::pair{44100, 2}));
 
 // The first part of a long sound is converted with the frames that follow it: sample for sample
 // the beginning of the whole, so that the rest goes on from it without a click.

@@ -30,7 +30,9 @@ QImage DosMitades(QSize tamano, QColor color) {
   return imagen;
 }
 
-QByteArray JpegQt(QSize tamano, QColor color) { return Escribir(DosMitades(tamano, color), "jpeg"); }
+QByteArray JpegQt(QSize tamano, QColor color) {
+  return Escribir(DosMitades(tamano, color), "jpeg");
+}
 
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
                        int calidad) {
@@ -43,8 +45,8 @@ QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& mini
   d << quint32(8) << quint16(1) << quint16(0x0112) << quint16(3) << quint32(1)
     << quint32(orientacion) << quint32(pequena.isEmpty() ? 0 : 26);
   if (!pequena.isEmpty()) {
-    d << quint16(2) << quint16(0x0201) << quint16(4) << quint32(1) << quint32(56)
-      << quint16(0x0202) << quint16(4) << quint32(1) << quint32(pequena.size()) << quint32(0);
+    d << quint16(2) << quint16(0x0201) << quint16(4) << quint32(1) << quint32(56) << quint16(0x0202)
+      << quint16(4) << quint32(1) << quint32(pequena.size()) << quint32(0);
     d.writeRawData(pequena.constData(), static_cast<int>(pequena.size()));
   }
   // The APP1 segment, its length big-endian, right after the start of image.

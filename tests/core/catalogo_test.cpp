@@ -125,8 +125,10 @@ TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
     QFile archivo(dir.filePath(nfd(nombre)));
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
   }
-  for (const char16_t* carpeta : {u"carpeta.jpg", u"imágenes"}) QDir(dir.path()).mkdir(nfd(carpeta));
-  QFile::link(dir.filePath(QStringLiteral("no-existe.jpg")), dir.filePath(QStringLiteral("roto.jpg")));
+  for (const char16_t* carpeta : {u"carpeta.jpg", u"imágenes"})
+    QDir(dir.path()).mkdir(nfd(carpeta));
+  QFile::link(dir.filePath(QStringLiteral("no-existe.jpg")),
+              dir.filePath(QStringLiteral("roto.jpg")));
   const QByteArray latin1 = QFile::encodeName(dir.filePath(QStringLiteral("pi"))) + "\xF1.jpg";
   std::fclose(std::fopen(latin1.constData(), "wb"));
   QStringList imagenes = ListarImagenes(dir.path());
