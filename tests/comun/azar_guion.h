@@ -5,7 +5,6 @@
 
 #include <deque>
 #include <functional>
-#include <initializer_list>
 #include <stdexcept>
 
 #include "core/aleatorio.h"
@@ -17,13 +16,6 @@ namespace tiendal {
 class AleatorioGuion final : public Aleatorio {
  public:
   void Poner(double r) { guion_.push_back(r); }
-  // An exercise of `tipo` whose shelf holds the catalogue places `lugares` of `productos`, and
-  // for type 5 middling money.
-  void Ejercicio(int tipo, std::initializer_list<int> lugares, int productos) {
-    Poner((tipo - 0.5) / 5);
-    for (const int p : lugares) Poner((p + 0.5) / productos);
-    if (tipo == 5) Poner(0.5);
-  }
   double Siguiente() override {
     if (guion_.empty()) return despues();
     const double r = guion_.front();

@@ -40,17 +40,22 @@ class PruebaVentana : public ::testing::Test {
   // Fakes whose first exercise is of type `tipo` with kEstante on the shelf; the last ones made
   // are kept at hand in reproductor_ and azar_.
   Piezas Falsas(int tipo) {
-    // The catalogue is numbered in the order the pictures folder lists them.
-    const QStringList catalogo = ListarImagenes(carpeta_.Ruta(QStringLiteral("imágenes")));
     Piezas piezas{std::make_unique<ReproductorFalso>(), std::make_unique<AleatorioGuion>()};
     reproductor_ = static_cast<ReproductorFalso*>(piezas.reproductor.get());
     azar_ = static_cast<AleatorioGuion*>(piezas.azar.get());
     // Past the script, the sixths in turn, downwards: never one value twice running.
     azar_->despues = [n = 0]() mutable { return ((5 * ++n) % 6 + 0.5) / 6; };
+    Guion(tipo);
+    return piezas;
+  }
+
+  // The draws of the next exercise: of type `tipo`, with kEstante on the shelf (the catalogue is
+  // numbered in the order the pictures folder lists them).
+  void Guion(int tipo) {
+    const QStringList catalogo = ListarImagenes(carpeta_.Ruta(QStringLiteral("imágenes")));
     azar_->Poner((tipo - 0.5) / 5);
     for (const QString& s : kEstante)
       azar_->Poner((static_cast<double>(catalogo.indexOf(s + QStringLiteral(".jpg"))) + 0.5) / 6);
-    return piezas;
   }
 
   // Opens ventana_, the keyboard window when `teclado`: loaded, shown and active.

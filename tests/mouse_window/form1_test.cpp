@@ -62,7 +62,7 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
 
   const int paso = Control("TBPrecio1")->y() - Control("TBPrecio0")->y();
   for (int tipo : {5, 5, 3, 1}) {
-    azar_->Ejercicio(tipo, {0, 1, 2, 3, 4, 5}, 6);
+    Guion(tipo);
     QTest::mouseClick(Control("CBNuevo"), Qt::LeftButton);
     EXPECT_EQ(ventana_->Resultado(), QString());
     EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // exactly its rows, as the type says
