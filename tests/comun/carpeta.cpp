@@ -67,9 +67,8 @@ Carpeta::Carpeta() : dir_(QDir::tempPath() + QStringLiteral("/Tienda%1B-XXXXXX")
 void Carpeta::Escribir(const QString& relativa, const QByteArray& bytes) const {
   QDir().mkpath(QFileInfo(Ruta(relativa)).path());
   QFile archivo(Ruta(relativa));
-  if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes) != bytes.size()) {
+  if (!archivo.open(QIODevice::WriteOnly) || archivo.write(bytes) != bytes.size())
     qFatal("no se pudo escribir %s", qPrintable(archivo.fileName()));
-  }
 }
 
 QByteArray Carpeta::Leer(const QString& relativa) const {
@@ -78,12 +77,8 @@ QByteArray Carpeta::Leer(const QString& relativa) const {
 }
 
 void Carpeta::Borrar(const QString& relativa) const {
-  const QFileInfo info(Ruta(relativa));
-  if (info.isDir() && !info.isSymLink()) {
-    QDir(info.filePath()).removeRecursively();
-  } else {
-    QFile::remove(info.filePath());
-  }
+  // A file or a link goes as such; a folder with all it holds.
+  if (!QFile::remove(Ruta(relativa))) QDir(Ruta(relativa)).removeRecursively();
 }
 
 void Carpeta::CrearCarpeta(const QString& relativa) const { QDir().mkpath(Ruta(relativa)); }
