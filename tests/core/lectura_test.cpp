@@ -196,9 +196,8 @@ TEST(Sonido, NombreExactoPrimeroYSiNoElQueSoloDifiereEnMayusculas) {
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
   }
   BancoLectura banco(carpeta.path());
-  for (const char* nombre : {"lista.wav", "igual.wav", "nada.wav"}) {
+  for (const char* nombre : {"lista.wav", "igual.wav", "nada.wav"})
     banco.sonido.ReproducirSonido(QString::fromUtf8(nombre));
-  }
   EXPECT_EQ(banco.abiertos, (QStringList{"LISTA", "igual", "nada"}));
 }
 
