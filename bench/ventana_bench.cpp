@@ -30,7 +30,7 @@
 #include "audio/reproductor_sdl.h"
 #include "core/aleatorio.h"
 #include "core/reproductor_de.h"
-#include "mouse_window/form1.h"
+#include "mouse_window/ventana_raton.h"
 #include "tests/comun/jpeg.h"
 
 namespace {

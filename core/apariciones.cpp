@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/catalogo.h"
+#include "core/apariciones.h"
 
 namespace tiendal {
 namespace {

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/apariciones.h"
 #include "core/numeros.h"
 
 namespace tiendal {

@@ -29,9 +29,6 @@ QString SonidoProducto(const QString& imagen);
 std::optional<QString> LeerTextoPrecios(const QString& ruta);
 QString UnirLineasPrecios(const QByteArray& bytes);
 
-// For each name, the 0-based index of its first occurrence in the text, or -1.
-std::vector<qsizetype> PrimerasApariciones(const QStringList& nombres, const QString& texto);
-
 // The price of each product as the prices text gives it: the number after the first "|" that
 // follows the start of the product's first occurrence (the first "|" of the text when the name
 // does not occur). With whole values, the price is its floor, and 1 where the floor is 0.

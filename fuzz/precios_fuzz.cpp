@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/apariciones.h"
 #include "core/catalogo.h"
 #include "referencia.h"
 

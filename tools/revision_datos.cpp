@@ -9,6 +9,7 @@
 #include <QImageReader>
 #include <cmath>
 
+#include "core/apariciones.h"
 #include "core/catalogo.h"
 #include "core/numeros.h"
 #include "core/practica.h"

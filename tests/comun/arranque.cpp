@@ -15,7 +15,7 @@
 
 #include "app/ventanas.h"
 #include "core/numeros.h"
-#include "mouse_window/form1.h"
+#include "mouse_window/ventana_raton.h"
 #include "mouse_window/imagen_estante.h"
 #include "window_base/encaje.h"
 

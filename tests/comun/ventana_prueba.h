@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "core/catalogo.h"
-#include "keyboard_window/form2.h"
-#include "mouse_window/form1.h"
+#include "keyboard_window/ventana_teclado.h"
+#include "mouse_window/ventana_raton.h"
 #include "tests/comun/arranque.h"
 #include "tests/comun/azar_guion.h"
 #include "tests/comun/carpeta.h"

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/apariciones.h"
 #include "core/catalogo.h"
 
 #include <gtest/gtest.h>

@@ -22,8 +22,8 @@
 #include "core/aleatorio.h"
 #include "core/opciones.h"
 #include "core/reproductor_de.h"
-#include "keyboard_window/form2.h"
-#include "mouse_window/form1.h"
+#include "keyboard_window/ventana_teclado.h"
+#include "mouse_window/ventana_raton.h"
 
 namespace tiendal::robustez {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef TIENDAL_KEYBOARD_WINDOW_FORM2_H
-#define TIENDAL_KEYBOARD_WINDOW_FORM2_H
+#ifndef TIENDAL_KEYBOARD_WINDOW_VENTANA_TECLADO_H
+#define TIENDAL_KEYBOARD_WINDOW_VENTANA_TECLADO_H
 
 #include <QString>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "keyboard_window/form2.h"
+#include "keyboard_window/ventana_teclado.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "mouse_window/form1.h"
+#include "mouse_window/ventana_raton.h"
 
 #include <QPalette>
 #include <cmath>

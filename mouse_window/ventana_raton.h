@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef TIENDAL_MOUSE_WINDOW_FORM1_H
-#define TIENDAL_MOUSE_WINDOW_FORM1_H
+#ifndef TIENDAL_MOUSE_WINDOW_VENTANA_RATON_H
+#define TIENDAL_MOUSE_WINDOW_VENTANA_RATON_H
 
 #include <array>
 
