@@ -82,9 +82,10 @@ class PrimeraPintura final : public QObject {
 // it takes without a refusal.
 void Rellenar(tiendal::VentanaPractica& ventana) {
   auto* nuevo = ventana.findChild<QPushButton*>(QStringLiteral("CBNuevo"));
-  for (int i = 0; i < 50 && ventana.sesion().practica().TipoEjercicio == 3; ++i) nuevo->click();
-  const int tipo = ventana.sesion().practica().TipoEjercicio;
-  const int productos = tipo == 1 || tipo == 5 ? 2 : 1;
+  for (int i = 0; i < 50 && ventana.sesion().practica().TipoEjercicio == tiendal::TipoDeEjercicio::Diferencia; ++i) nuevo->click();
+  const auto tipo = ventana.sesion().practica().TipoEjercicio;
+  const int productos =
+      tipo == tiendal::TipoDeEjercicio::Total || tipo == tiendal::TipoDeEjercicio::MasProductos ? 2 : 1;
   for (int hueco = 0; hueco < productos; ++hueco) {
     auto* texto = ventana.findChild<QWidget*>(QStringLiteral("Text1_%1").arg(hueco * 2 + 1));
     QTest::mouseClick(texto, Qt::LeftButton);

@@ -237,7 +237,7 @@ std::vector<qsizetype> BuscarNombres(std::span<const std::u16string_view> nombre
   return primera;
 }
 
-std::u16string_view Vista16(const QString& s) {
+std::u16string_view Utf16De(const QString& s) {
   return {reinterpret_cast<const char16_t*>(s.constData()), static_cast<size_t>(s.size())};
 }
 
@@ -246,7 +246,7 @@ std::u16string_view Vista16(const QString& s) {
 std::vector<qsizetype> PrimerasApariciones(const QStringList& nombres, const QString& texto) {
   std::vector<std::u16string_view> vistas;
   vistas.reserve(static_cast<size_t>(nombres.size()));
-  for (const QString& nombre : nombres) vistas.push_back(Vista16(nombre));
+  for (const QString& nombre : nombres) vistas.push_back(Utf16De(nombre));
   // Sorted by their first four code units first, which tells most names apart at once.
   struct Clave {
     std::uint64_t prefijo;
@@ -274,7 +274,7 @@ std::vector<qsizetype> PrimerasApariciones(const QStringList& nombres, const QSt
     if (distintos.empty() || distintos.back() != nombre) distintos.push_back(nombre);
     entrada[static_cast<size_t>(k)] = static_cast<int>(distintos.size()) - 1;
   }
-  const auto halladas = BuscarNombres(distintos, Vista16(texto));
+  const auto halladas = BuscarNombres(distintos, Utf16De(texto));
   const qsizetype vacio = texto.indexOf(QString());
 
   std::vector<qsizetype> resultado(vistas.size());

@@ -51,9 +51,9 @@ void LeerColumna(const Practica& practica, const Vista& vista, int cursorResulta
       texto = vista.Precio(fila);
     }
 
-    if (practica.TipoEjercicio == 4 && fila == 1) {
+    if (practica.TipoEjercicio == TipoDeEjercicio::Unidades && fila == 1) {
       sonido.ReproducirSonido(texto + kWav);
-    } else if (practica.TipoEjercicio != 5 || fila != 0) {
+    } else if (practica.TipoEjercicio != TipoDeEjercicio::MasProductos || fila != 0) {
       sonido.ReproducirSonido(SonidoDeCaracter(CaracterDeColumna(texto, columna)));
     }
     sonido.EsperarSonido();
@@ -84,17 +84,17 @@ void LeerProductos(Practica& practica, Sonido& sonido, EsperaProducto espera) {
   }
 }
 
-bool AtenderTecla(int codigo, Practica& practica, const Vista& vista, int cursorResultado,
-                  Sonido& sonido, EsperaProducto espera) {
-  switch (codigo) {
-    case kTeclaF3:
+bool AtenderTeclaDeLectura(Tecla tecla, Practica& practica, const Vista& vista,
+                           int cursorResultado, Sonido& sonido, EsperaProducto espera) {
+  switch (tecla) {
+    case Tecla::F3:
       LeerProductos(practica, sonido, espera);
       return true;
-    case kTeclaCtrl:
+    case Tecla::Control:
       sonido.DetenerSonido();
       practica.DetenerLectura = true;
       return true;
-    case kTeclaF2:
+    case Tecla::F2:
       LeerColumna(practica, vista, cursorResultado, sonido);
       return true;
     default:

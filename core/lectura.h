@@ -3,18 +3,13 @@
 #ifndef TIENDAL_CORE_LECTURA_H
 #define TIENDAL_CORE_LECTURA_H
 
+#include "core/tecla.h"
+
 namespace tiendal {
 
 struct Practica;
 class Sonido;
 class Vista;
-
-// Virtual key codes the key handler understands; windows map their toolkit's keys to these.
-inline constexpr int kTeclaEnter = 13;
-inline constexpr int kTeclaCtrl = 17;
-inline constexpr int kTeclaAplicaciones = 93;
-inline constexpr int kTeclaF2 = 113;
-inline constexpr int kTeclaF3 = 114;
 
 // How the product reading waits for each product's sound.
 enum class EsperaProducto {
@@ -34,9 +29,10 @@ void LeerColumna(const Practica& practica, const Vista& vista, int cursorResulta
 void LeerProductos(Practica& practica, Sonido& sonido,
                    EsperaProducto espera = EsperaProducto::HastaParar);
 
-// F2, F3 and Ctrl; every other code does nothing. Returns whether the key was one of them.
-bool AtenderTecla(int codigo, Practica& practica, const Vista& vista, int cursorResultado,
-                  Sonido& sonido, EsperaProducto espera = EsperaProducto::HastaParar);
+// F2, F3 and Ctrl; every other key does nothing. Returns whether the key was one of them.
+bool AtenderTeclaDeLectura(Tecla tecla, Practica& practica, const Vista& vista,
+                           int cursorResultado, Sonido& sonido,
+                           EsperaProducto espera = EsperaProducto::HastaParar);
 
 }  // namespace tiendal
 

@@ -33,8 +33,8 @@ bool Activada(const QByteArray& linea) { return LeerNumero(QString::fromLatin1(l
 
 void AplicarTextoOpciones(const QByteArray& contenido, Opciones& opciones) {
   const auto lineas = PrimerasLineas(contenido);
-  if (lineas.size() > 0) opciones.valoresEnteros = Activada(lineas[0]);
-  if (lineas.size() > 1) opciones.mostrarResultado = Activada(lineas[1]);
+  if (lineas.size() > 0) opciones.ValoresEnteros = Activada(lineas[0]);
+  if (lineas.size() > 1) opciones.MostrarResultado = Activada(lineas[1]);
 }
 
 void LeerArchivoOpciones(const QString& ruta, Opciones& opciones) {
@@ -46,8 +46,8 @@ void LeerArchivoOpciones(const QString& ruta, Opciones& opciones) {
 QByteArray TextoOpciones(const Opciones& opciones) {
   // Written as a whole number prints: a space for the sign, the digit, a space.
   QByteArray texto;
-  texto += opciones.valoresEnteros ? " 1 \r\n" : " 0 \r\n";
-  texto += opciones.mostrarResultado ? " 1 \r\n" : " 0 \r\n";
+  texto += opciones.ValoresEnteros ? " 1 \r\n" : " 0 \r\n";
+  texto += opciones.MostrarResultado ? " 1 \r\n" : " 0 \r\n";
   return texto;
 }
 

@@ -16,17 +16,17 @@ namespace tiendal {
 // spelt in another Unicode form on disk is found all the same.
 struct Rutas {
   // A folder alone is a portable copy: everything, settings file included, in that folder.
-  Rutas(QString datos) : programa(datos), opciones(std::move(datos)) {}
+  Rutas(QString datos) : Datos(datos), CarpetaOpciones(std::move(datos)) {}
   Rutas(QString datos, QString carpetaOpciones)
-      : programa(std::move(datos)), opciones(std::move(carpetaOpciones)) {}
+      : Datos(std::move(datos)), CarpetaOpciones(std::move(carpetaOpciones)) {}
 
-  QString programa;  // the data folder
-  QString opciones;  // the folder of Tiendal.ini
+  QString Datos;            // the data folder
+  QString CarpetaOpciones;  // the folder of Tiendal.ini
 
-  QString Imagenes() const { return EntradaDe(programa, QStringLiteral("imágenes")); }
-  QString Precios() const { return EntradaDe(programa, QStringLiteral("precios.txt")); }
-  QString Sonidos() const { return EntradaDe(programa, QStringLiteral("Sonidos")); }
-  QString Ini() const { return opciones + QStringLiteral("/Tiendal.ini"); }
+  QString Imagenes() const { return EntradaDe(Datos, QStringLiteral("imágenes")); }
+  QString Precios() const { return EntradaDe(Datos, QStringLiteral("precios.txt")); }
+  QString Sonidos() const { return EntradaDe(Datos, QStringLiteral("Sonidos")); }
+  QString Ini() const { return CarpetaOpciones + QStringLiteral("/Tiendal.ini"); }
 };
 
 }  // namespace tiendal

@@ -20,8 +20,7 @@ Sesion::Sesion(Vista& vista, VistaEstante* estante, Sonido& sonido, Aleatorio& a
       carpetaImagenes_(rutas_.Imagenes()) {}
 
 std::optional<QString> Sesion::Empezar() {
-  p_.MostrarResultado = true;
-  p_.ValoresEnteros = false;
+  p_.Opciones = Opciones{};
   LeerOpciones();
   if (auto fallo = ExplorarCatalogo()) return fallo;
   if (auto fallo = CargarPrecios()) return fallo;
@@ -41,22 +40,19 @@ void Sesion::NuevoEjercicio() {
 }
 
 void Sesion::LeerOpciones() {
-  Opciones opciones{p_.ValoresEnteros, p_.MostrarResultado};
-  LeerArchivoOpciones(rutas_.Ini(), opciones);
-  p_.ValoresEnteros = opciones.valoresEnteros;
-  p_.MostrarResultado = opciones.mostrarResultado;
-  vista_.MarcarOpcion(Opcion::ValoresEnteros, p_.ValoresEnteros);
-  vista_.MarcarOpcion(Opcion::MostrarResultado, p_.MostrarResultado);
+  LeerArchivoOpciones(rutas_.Ini(), p_.Opciones);
+  vista_.MarcarOpcion(Opcion::ValoresEnteros, p_.Opciones.ValoresEnteros);
+  vista_.MarcarOpcion(Opcion::MostrarResultado, p_.Opciones.MostrarResultado);
 }
 
 void Sesion::GuardarOpciones() {
   // A folder that cannot be written keeps the options for this window only, silently.
-  EscribirArchivoOpciones(rutas_.Ini(), {p_.ValoresEnteros, p_.MostrarResultado});
+  EscribirArchivoOpciones(rutas_.Ini(), p_.Opciones);
 }
 
 void Sesion::CambiarValoresEnteros() {
-  p_.ValoresEnteros = !p_.ValoresEnteros;
-  vista_.MarcarOpcion(Opcion::ValoresEnteros, p_.ValoresEnteros);
+  p_.Opciones.ValoresEnteros = !p_.Opciones.ValoresEnteros;
+  vista_.MarcarOpcion(Opcion::ValoresEnteros, p_.Opciones.ValoresEnteros);
   // Should the prices file have gone since start-up, the prices read then stay.
   CargarPrecios();
   NuevoEjercicio();
@@ -64,8 +60,8 @@ void Sesion::CambiarValoresEnteros() {
 }
 
 void Sesion::CambiarMostrarResultado() {
-  p_.MostrarResultado = !p_.MostrarResultado;
-  vista_.MarcarOpcion(Opcion::MostrarResultado, p_.MostrarResultado);
+  p_.Opciones.MostrarResultado = !p_.Opciones.MostrarResultado;
+  vista_.MarcarOpcion(Opcion::MostrarResultado, p_.Opciones.MostrarResultado);
   NuevoEjercicio();
   GuardarOpciones();
 }

@@ -40,7 +40,14 @@ class Sesion final {
   void CambiarValoresEnteros();
   void CambiarMostrarResultado();
 
-  // Steps of the above.
+  Practica& practica() { return p_; }
+  const Practica& practica() const { return p_; }
+  const QString& CarpetaImagenes() const { return carpetaImagenes_; }
+
+ private:
+  // Steps of the operations above, each in the file of the operations that use it:
+  // sesion.cpp (options, the draw), sesion_arranque.cpp (catalogue, prices, shelf),
+  // sesion_ejercicio.cpp, sesion_lista.cpp and sesion_correccion.cpp.
   void LeerOpciones();
   void GuardarOpciones();
   std::optional<QString> ExplorarCatalogo();
@@ -48,15 +55,9 @@ class Sesion final {
   void ElegirProductos();
   // Draws the type and the shelf and sets out the list's rows, the list left as it stands.
   void SortearEjercicio();
-
-  Practica& practica() { return p_; }
-  const Practica& practica() const { return p_; }
-  const QString& CarpetaImagenes() const { return carpetaImagenes_; }
-
- private:
   int Sortear(int cuantos, int desde);
   void MostrarFilasDesde(int primera);
-  void CorregirTipo5();
+  void CorregirMasProductos();
 
   Vista& vista_;
   VistaEstante* estante_;

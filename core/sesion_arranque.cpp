@@ -43,7 +43,7 @@ std::optional<QString> Sesion::CargarPrecios() {
     return QStringLiteral("No se puede leer el archivo de precios «%1».")
         .arg(QDir::toNativeSeparators(rutas_.Precios()));
   }
-  p_.Precios = PreciosDe(p_.Productos, *texto, p_.ValoresEnteros);
+  p_.Precios = PreciosDe(p_.Productos, *texto, p_.Opciones.ValoresEnteros);
   return std::nullopt;
 }
 

@@ -16,19 +16,19 @@ void Sesion::Corregir() {
   QString faltan;
   float esperado = 0.0f;
   switch (p_.TipoEjercicio) {
-    case 1:
+    case TipoDeEjercicio::Total:
       if (p_.NumFilas < 3)
         faltan = QStringLiteral("Debe elegir tres productos");
       else
         esperado = p_.PrecioDeFila(0) + p_.PrecioDeFila(1) + p_.PrecioDeFila(2);
       break;
-    case 2:
+    case TipoDeEjercicio::Cambio:
       if (productos < 1)
         faltan = QStringLiteral("Debe elegir algún producto");
       else
         esperado = LeerCifra(vista_.Precio(0)) - p_.PrecioDeFila(1);
       break;
-    case 3:
+    case TipoDeEjercicio::Diferencia:
       if (p_.NumFilas < 2) {
         faltan =
             QStringLiteral("Debe agregar los dos productos según se indica en las instrucciones");
@@ -36,21 +36,21 @@ void Sesion::Corregir() {
         esperado = p_.PrecioDeFila(0) - p_.PrecioDeFila(1);
       }
       break;
-    case 4:
+    case TipoDeEjercicio::Unidades:
       if (p_.NumFilas == 0) {
         faltan = QStringLiteral("no ha seleccionado ningún producto.");
       } else {
         esperado = p_.PrecioDeFila(0) * static_cast<float>(LeerNumero(vista_.Precio(1)));
       }
       break;
-    case 5:
+    case TipoDeEjercicio::MasProductos:
       if (productos < 1) {
         faltan = QStringLiteral("Al menos debe elegir un producto");
         break;
       }
-      CorregirTipo5();
+      CorregirMasProductos();
       return;
-    default:
+    case TipoDeEjercicio::Ninguno:
       return;
   }
   if (!faltan.isEmpty()) {
@@ -72,13 +72,13 @@ void Sesion::Corregir() {
   sonido_.ReproducirSonido(QStringLiteral("error.wav"));
   QString mensaje = QStringLiteral("respuesta incorrecta. ");
   // A total beyond single precision has no figure worth showing.
-  if (p_.MostrarResultado && std::isfinite(esperado)) {
+  if (p_.Opciones.MostrarResultado && std::isfinite(esperado)) {
     mensaje += QStringLiteral(" La operación debe dar ") + FormatoPrecio(esperado);
   }
   vista_.Mensaje(mensaje);
 }
 
-void Sesion::CorregirTipo5() {
+void Sesion::CorregirMasProductos() {
   std::array<float, kHuecos> precios{};
   for (int hueco = 0; hueco < kHuecos; ++hueco) precios[hueco] = p_.PrecioDeHueco(hueco);
   std::sort(precios.begin(), precios.end());

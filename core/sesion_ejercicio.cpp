@@ -34,16 +34,17 @@ constexpr Tipo kTipos[] = {
 }  // namespace
 
 void Sesion::SortearEjercicio() {
-  p_.TipoEjercicio = Sortear(5, 1);
-  const Tipo& tipo = kTipos[p_.TipoEjercicio - 1];
+  const int sorteado = Sortear(kTiposDeEjercicio, 1);
+  p_.TipoEjercicio = static_cast<TipoDeEjercicio>(sorteado);
+  const Tipo& tipo = kTipos[sorteado - 1];
   sonido_.ReproducirSonido(QString::fromUtf16(tipo.sonido));
   vista_.PonerInstrucciones(QString::fromUtf16(tipo.instrucciones));
   p_.MaxFilas = tipo.maxFilas;
-  if (p_.TipoEjercicio == 2 || p_.TipoEjercicio == 5) p_.NumFilas = 1;
+  if (p_.TieneDineroEnFila0()) p_.NumFilas = 1;
 
   ElegirProductos();
 
-  while (vista_.ContarFilas() > p_.MaxFilas) vista_.DestruirFila(vista_.ContarFilas() - 1);
+  while (vista_.ContarFilas() > p_.MaxFilas) vista_.RetirarFila(vista_.ContarFilas() - 1);
   while (vista_.ContarFilas() < p_.MaxFilas) vista_.CrearFila();
 
   vista_.MostrarFilas();
@@ -52,15 +53,15 @@ void Sesion::SortearEjercicio() {
     vista_.PonerPrecio(fila, QStringLiteral("0"));
   }
 
-  if (p_.TipoEjercicio == 2) vista_.PonerNombre(0, QStringLiteral("Billete entregado:"));
-  if (p_.TipoEjercicio == 5) {
+  if (p_.TipoEjercicio == TipoDeEjercicio::Cambio) vista_.PonerNombre(0, QStringLiteral("Billete entregado:"));
+  if (p_.TipoEjercicio == TipoDeEjercicio::MasProductos) {
     vista_.PonerNombre(0, QStringLiteral("Dinero disponible="));
     float total = 0.0f;
     for (int hueco = 0; hueco < kHuecos; ++hueco) total += p_.PrecioDeHueco(hueco);
     // Between a quarter and three quarters of the shelf, in whole hundredths.
     float dinero = static_cast<float>((azar_.Siguiente() * 50 + 25) * total / 100);
     dinero = RedondearCentesimas(dinero);
-    if (p_.ValoresEnteros) dinero = std::floor(dinero) + 1.0f;
+    if (p_.Opciones.ValoresEnteros) dinero = std::floor(dinero) + 1.0f;
     p_.DineroDisponible = dinero;
     vista_.PonerPrecio(0, FormatoPrecio(dinero));
   }

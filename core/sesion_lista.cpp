@@ -22,10 +22,10 @@ QString Billete(float precio) {
 }  // namespace
 
 void Sesion::AgregarDelEstante(int hueco) {
-  if (hueco < 0 || hueco >= kHuecos || p_.TipoEjercicio == 0) return;
+  if (hueco < 0 || hueco >= kHuecos || p_.TipoEjercicio == TipoDeEjercicio::Ninguno) return;
   const float precio = p_.PrecioDeHueco(hueco);
 
-  if (p_.TipoEjercicio == 3) {
+  if (p_.TipoEjercicio == TipoDeEjercicio::Diferencia) {
     // Ties keep the lower slot. Both scans start from slot 0's own price, so that no price
     // range is ruled out by a starting value.
     float masCaro = p_.PrecioDeHueco(0);
@@ -63,8 +63,8 @@ void Sesion::AgregarDelEstante(int hueco) {
   p_.EnLista[hueco] = true;
   if (estante_) estante_->ResaltarHueco(hueco, true);
 
-  if (p_.TipoEjercicio == 2) vista_.PonerPrecio(0, Billete(precio));
-  if (p_.TipoEjercicio == 4 && p_.NumFilas == 1) {
+  if (p_.TipoEjercicio == TipoDeEjercicio::Cambio) vista_.PonerPrecio(0, Billete(precio));
+  if (p_.TipoEjercicio == TipoDeEjercicio::Unidades && p_.NumFilas == 1) {
     vista_.PonerNombre(1, QStringLiteral("Número de unidades:"));
     vista_.PonerPrecio(1, QString::number(Sortear(4, 2)));
     p_.NumFilas = 2;
@@ -73,11 +73,11 @@ void Sesion::AgregarDelEstante(int hueco) {
 
 void Sesion::QuitarFila(int fila) {
   if (fila < 0 || fila >= p_.MaxFilas) return;
-  if (p_.TipoEjercicio == 2 && fila == 0) {
+  if (p_.TipoEjercicio == TipoDeEjercicio::Cambio && fila == 0) {
     vista_.Pitido();
     return;
   }
-  if (p_.TipoEjercicio == 4) {
+  if (p_.TipoEjercicio == TipoDeEjercicio::Unidades) {
     // The units go with the product of row 0, whichever row was clicked.
     vista_.PonerNombre(1, QStringLiteral("Nombre:"));
     vista_.PonerPrecio(1, QStringLiteral("0"));

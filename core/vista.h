@@ -22,7 +22,8 @@ class Vista {
   // Shopping list rows, each a name and a figure.
   virtual int ContarFilas() const = 0;
   virtual void CrearFila() = 0;  // the row with the next number, looking like row 0
-  virtual void DestruirFila(int fila) = 0;
+  // Takes a row off the list; the window may keep its controls, out of sight, for a later row.
+  virtual void RetirarFila(int fila) = 0;
   // Shows and enables every row; the window sets them out, the result after the last.
   virtual void MostrarFilas() = 0;
   virtual void PonerNombre(int fila, const QString& texto) = 0;

@@ -15,14 +15,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
     tiendal::Opciones esperadas = inicio;
     tiendal::AplicarTextoOpciones(bytes, leidas);
     tiendal::referencia::AplicarTextoOpciones(bytes, esperadas);
-    FALLO_SI(leidas.valoresEnteros != esperadas.valoresEnteros);
-    FALLO_SI(leidas.mostrarResultado != esperadas.mostrarResultado);
+    FALLO_SI(leidas.ValoresEnteros != esperadas.ValoresEnteros);
+    FALLO_SI(leidas.MostrarResultado != esperadas.MostrarResultado);
 
     tiendal::Opciones releidas =
-        inicio.valoresEnteros ? tiendal::Opciones{false, true} : tiendal::Opciones{true, false};
+        inicio.ValoresEnteros ? tiendal::Opciones{false, true} : tiendal::Opciones{true, false};
     tiendal::AplicarTextoOpciones(tiendal::TextoOpciones(leidas), releidas);
-    FALLO_SI(releidas.valoresEnteros != leidas.valoresEnteros);
-    FALLO_SI(releidas.mostrarResultado != leidas.mostrarResultado);
+    FALLO_SI(releidas.ValoresEnteros != leidas.ValoresEnteros);
+    FALLO_SI(releidas.MostrarResultado != leidas.MostrarResultado);
   }
   return 0;
 }

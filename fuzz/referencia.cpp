@@ -76,8 +76,8 @@ void AplicarTextoOpciones(const QByteArray& contenido, Opciones& opciones) {
   QStringList lineas = texto.split(u'\n');
   if (texto.endsWith(u'\n')) lineas.removeLast();
   if (texto.isEmpty()) lineas.clear();
-  if (lineas.size() > 0) opciones.valoresEnteros = LeerNumero(lineas[0]) == 1.0;
-  if (lineas.size() > 1) opciones.mostrarResultado = LeerNumero(lineas[1]) == 1.0;
+  if (lineas.size() > 0) opciones.ValoresEnteros = LeerNumero(lineas[0]) == 1.0;
+  if (lineas.size() > 1) opciones.MostrarResultado = LeerNumero(lineas[1]) == 1.0;
 }
 
 }  // namespace tiendal::referencia

@@ -293,7 +293,7 @@ VentanaPractica::Fila VentanaPractica::NuevaFila() {
   return {nombre, precio};
 }
 
-void VentanaPractica::DestruirFila(int fila) {
+void VentanaPractica::RetirarFila(int fila) {
   if (fila <= 0 || fila >= ContarFilas()) return;
   const Fila quitada = filas_[fila];
   filas_.erase(filas_.begin() + fila);

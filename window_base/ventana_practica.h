@@ -87,7 +87,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   void PonerInstrucciones(const QString& texto) override;
   int ContarFilas() const override;
   void CrearFila() override;
-  void DestruirFila(int fila) override;
+  void RetirarFila(int fila) override;
   void MostrarFilas() override;
   void PonerNombre(int fila, const QString& texto) override;
   QString Nombre(int fila) const override;

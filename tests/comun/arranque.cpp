@@ -50,7 +50,7 @@ void Anotar(QtMsgType tipo, const QMessageLogContext& contexto, const QString& t
 // Whether a list row shows what the record and the type put there: its product with its price,
 // the banknote handed over, the money, the units once drawn, or nothing.
 bool Muestra(const Practica& p, int fila, const QString& rotulo, const QString& valor) {
-  const int tipo = p.TipoEjercicio;
+  const int tipo = static_cast<int>(p.TipoEjercicio);
   if (const int hueco = p.HuecoFila[fila]; hueco != kVacio)
     return rotulo == p.NombreDeHueco(hueco) + u':' && valor == FormatoPrecio(p.PrecioDeFila(fila));
   if (tipo == 2 && fila == 0)
@@ -108,7 +108,7 @@ void Vaciar() {
 
 QStringList Incoherencias(VentanaPractica& v) {
   const Practica& p = v.sesion().practica();
-  const int tipo = p.TipoEjercicio;
+  const int tipo = static_cast<int>(p.TipoEjercicio);
   // The record: six different products on the shelf; the list's products fill the rows from
   // the first product row on, without gaps or a slot twice; EnLista flags those slots; the rows
   // in use count the banknote or money row (types 2 and 5) and, once there is a product, the
@@ -160,7 +160,7 @@ QStringList Incoherencias(VentanaPractica& v) {
 
   // The menu marks show the options.
   const auto Marcado = [&v](const char* item) { return v.findChild<QAction*>(item)->isChecked(); };
-  if (Marcado("MnuOpcVal") != p.ValoresEnteros || Marcado("MnuOpcMos") != p.MostrarResultado)
+  if (Marcado("MnuOpcVal") != p.Opciones.ValoresEnteros || Marcado("MnuOpcMos") != p.Opciones.MostrarResultado)
     fallos << QStringLiteral("marcas");
   return fallos;
 }

@@ -24,8 +24,8 @@ TEST_P(CorregirTest, DaElVeredictoConSuSonido) {
   const auto& c = GetParam();
   Banco b;
   b.Estante(c.precios);
-  b.p().MostrarResultado = c.mostrar;
-  b.p().ValoresEnteros = c.enteros;
+  b.p().Opciones.MostrarResultado = c.mostrar;
+  b.p().Opciones.ValoresEnteros = c.enteros;
   b.Ejercicio(c.tipo);                  // type 5 money: a quarter of the shelf
   if (c.tipo == 4) b.azar.Poner(0.25);  // 3 units
   for (int h : c.huecos) b.sesion.AgregarDelEstante(h);

@@ -56,7 +56,7 @@ TEST(NuevoEjercicio, ElDineroDelTipo5) {
     // clang-format on
     Banco b;
     b.Estante(c.precios);
-    b.p().ValoresEnteros = c.enteros;
+    b.p().Opciones.ValoresEnteros = c.enteros;
     b.Ejercicio(5, {c.r});
     EXPECT_EQ(b.vista.filas[0].precio.toStdString(), c.texto);
     EXPECT_EQ(FormatoPrecio(b.p().DineroDisponible).toStdString(), c.texto);
@@ -83,7 +83,7 @@ TEST(ElegirProductos, UnSorteoCasiUnoNoSaleDelCatalogo) {
   b.azar.Poner(0.9999999999999999);  // type 5 at most
   for (double r : {0.9999999999999999, 0.0, 0.2, 0.4, 0.6, 0.7, 0.1}) b.azar.Poner(r);
   b.sesion.NuevoEjercicio();
-  EXPECT_EQ(b.p().TipoEjercicio, 5);
+  EXPECT_EQ(b.p().TipoEjercicio, TipoDeEjercicio::MasProductos);
   EXPECT_EQ(b.p().ProductoHueco[0], 6);
 }
 

@@ -17,9 +17,10 @@
 namespace tiendal {
 namespace {
 
-// Besides the keys, what the program may do while a reading waits.
-constexpr int kNuevoEjercicio = 1;
-constexpr int kCerrar = 2;
+// Besides the keys, what the program may do while a reading waits
+// (values no key has).
+constexpr Tecla kNuevoEjercicio = static_cast<Tecla>(-1);
+constexpr Tecla kCerrar = static_cast<Tecla>(-2);
 
 // A window reduced to what the readings use, and its player, in which time moves only when the
 // window handles its events: a sound lasts `pasos` passes and shows a play position only after
@@ -33,7 +34,7 @@ class BancoLectura final : public Reproductor {
                          "Uvas.JPG", "Miel.jpg",  "Sal.jpg"};
     practica.ProductoHueco = {3, 1, 7, 2, 5, 6};
     practica.EnLista = {true, false, true, false, false, true};  // read all the same
-    practica.TipoEjercicio = 1;
+    practica.TipoEjercicio = TipoDeEjercicio::Total;
     Suma({"1", "2"}, QStringLiteral("3"), 1);
   }
 
@@ -57,10 +58,10 @@ class BancoLectura final : public Reproductor {
     practica.MaxFilas = static_cast<int>(precios.size());
     cursor = cursorResultado;
   }
-  void Tecla(int codigo) { AtenderTecla(codigo, practica, vista, cursor, sonido, espera); }
+  void Pulsar(Tecla tecla) { AtenderTeclaDeLectura(tecla, practica, vista, cursor, sonido, espera); }
 
   QStringList abiertos;
-  QHash<QString, int> durante;  // what to do at the first pass while a sound plays
+  QHash<QString, Tecla> durante;  // what to do at the first pass while a sound plays
   int pasos = 3;
   int pasosSinPosicion = 0;
   int pasadas = 0;
@@ -77,17 +78,17 @@ class BancoLectura final : public Reproductor {
     if (Ocupado()) --restantes_;
   }
 
-  void Hacer(int accion) {
+  void Hacer(Tecla accion) {
     if (accion == kNuevoEjercicio) {  // as the core runs it: its announcement, then one row only
       sonido.ReproducirSonido(QStringLiteral("tipo2.wav"));
-      practica.TipoEjercicio = 2;
+      practica.TipoEjercicio = TipoDeEjercicio::Cambio;
       Suma({"0"}, QString(), 0);
     } else if (accion == kCerrar) {
       sonido.Cerrar();
       vista.cerrada = true;
       practica.DetenerLectura = true;  // a reading that went on would clear it
     } else {
-      Tecla(accion);
+      Pulsar(accion);
     }
   }
 
@@ -108,9 +109,9 @@ class Columna : public testing::TestWithParam<CasoColumna> {};
 TEST_P(Columna, LeeLaColumnaDelCursor) {
   const CasoColumna& caso = GetParam();
   BancoLectura banco;
-  banco.practica.TipoEjercicio = caso.tipo;
+  banco.practica.TipoEjercicio = static_cast<TipoDeEjercicio>(caso.tipo);
   banco.Suma(caso.precios, caso.resultado, caso.cursor);
-  banco.Tecla(kTeclaF2);
+  banco.Pulsar(Tecla::F2);
   EXPECT_EQ(banco.abiertos, caso.sonidos);
   EXPECT_EQ(banco.pasadas, banco.pasos * banco.abiertos.size());  // each sound to its end
 }
@@ -130,8 +131,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, Columna, testing::Values(
 
 struct CasoSucesos {
   const char* nombre;
-  int tecla;
-  QHash<QString, int> sucesos;  // sound, and what is done while it first plays
+  Tecla tecla;
+  QHash<QString, Tecla> sucesos;  // sound, and what is done while it first plays
   QStringList sonidos;
   int pasos = 3;             // how long each sound lasts
   int pasosSinPosicion = 0;  // and shows no play position
@@ -147,7 +148,7 @@ TEST_P(Sucesos, OrdenDeLosSonidos) {
   banco.pasos = caso.pasos;
   banco.pasosSinPosicion = caso.pasosSinPosicion;
 
-  banco.Tecla(caso.tecla);
+  banco.Pulsar(caso.tecla);
 
   EXPECT_EQ(banco.abiertos, caso.sonidos);
   if (caso.sucesos.empty()) {
@@ -162,25 +163,25 @@ const QStringList kLista{"lista", "Queso", "Pan", "Sal", "Leche", "Uvas", "Miel"
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Casos, Sucesos, testing::Combine(testing::Values(
-  CasoSucesos{"F3", kTeclaF3, {}, kLista},
+  CasoSucesos{"F3", Tecla::F3, {}, kLista},
   // Sounds that end before they ever show a play position, or at once as a missing file does,
   // do not hold the wait on the position.
-  CasoSucesos{"SonidosSinPosicion", kTeclaF3, {}, kLista, 2, 5},
-  CasoSucesos{"SonidosQueNoSuenan", kTeclaF3, {}, kLista, 0, 5},
-  CasoSucesos{"CtrlDuranteLista", kTeclaF3, {{"lista", kTeclaCtrl}}, kLista},
-  CasoSucesos{"CtrlDuranteUnProducto", kTeclaF3, {{"Pan", kTeclaCtrl}}, {"lista", "Queso", "Pan"}},
-  CasoSucesos{"CtrlDuranteF2", kTeclaF2, {{"2", kTeclaCtrl}}, {"1", "2", "igual", "3"}},
-  CasoSucesos{"F3DentroDeF2", kTeclaF2, {{"1", kTeclaF3}},
+  CasoSucesos{"SonidosSinPosicion", Tecla::F3, {}, kLista, 2, 5},
+  CasoSucesos{"SonidosQueNoSuenan", Tecla::F3, {}, kLista, 0, 5},
+  CasoSucesos{"CtrlDuranteLista", Tecla::F3, {{"lista", Tecla::Control}}, kLista},
+  CasoSucesos{"CtrlDuranteUnProducto", Tecla::F3, {{"Pan", Tecla::Control}}, {"lista", "Queso", "Pan"}},
+  CasoSucesos{"CtrlDuranteF2", Tecla::F2, {{"2", Tecla::Control}}, {"1", "2", "igual", "3"}},
+  CasoSucesos{"F3DentroDeF2", Tecla::F2, {{"1", Tecla::F3}},
               QStringList{"1"} + kLista + QStringList{"2", "igual", "3"}},
-  CasoSucesos{"F2DentroDeF3", kTeclaF3, {{"Pan", kTeclaF2}},
+  CasoSucesos{"F2DentroDeF3", Tecla::F3, {{"Pan", Tecla::F2}},
               {"lista", "Queso", "Pan", "1", "2", "igual", "3", "Sal", "Leche", "Uvas", "Miel"}},
-  CasoSucesos{"CtrlEnF2DentroDeF3", kTeclaF3, {{"Pan", kTeclaF2}, {"2", kTeclaCtrl}},
+  CasoSucesos{"CtrlEnF2DentroDeF3", Tecla::F3, {{"Pan", Tecla::F2}, {"2", Tecla::Control}},
               {"lista", "Queso", "Pan", "1", "2", "igual", "3"}},
-  CasoSucesos{"NuevoEjercicioConMenosFilasEnF2", kTeclaF2, {{"1", kNuevoEjercicio}},
+  CasoSucesos{"NuevoEjercicioConMenosFilasEnF2", Tecla::F2, {{"1", kNuevoEjercicio}},
               {"1", "tipo2", "0", "igual", "0"}},
-  CasoSucesos{"CerrarDuranteF2", kTeclaF2, {{"1", kCerrar}}, {"1"}},
-  CasoSucesos{"CerrarDuranteLista", kTeclaF3, {{"lista", kCerrar}}, {"lista"}},
-  CasoSucesos{"CerrarEnF3DentroDeF2", kTeclaF2, {{"1", kTeclaF3}, {"Pan", kCerrar}},
+  CasoSucesos{"CerrarDuranteF2", Tecla::F2, {{"1", kCerrar}}, {"1"}},
+  CasoSucesos{"CerrarDuranteLista", Tecla::F3, {{"lista", kCerrar}}, {"lista"}},
+  CasoSucesos{"CerrarEnF3DentroDeF2", Tecla::F2, {{"1", Tecla::F3}, {"Pan", kCerrar}},
               {"1", "lista", "Queso", "Pan"}}
 ), testing::Values(EsperaProducto::HastaParar, EsperaProducto::PorPosicion)),
 [](const auto& dato) {

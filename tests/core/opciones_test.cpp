@@ -24,8 +24,8 @@ TEST_P(LeerOpcionesTest, UnaLineaEstaActivadaSoloSiVale1) {
   Opciones o;  // defaults: whole values off, correct result shown
   AplicarTextoOpciones(GetParam().contenido, o);
   const std::string principio = GetParam().contenido.left(20).toStdString();
-  EXPECT_EQ(o.valoresEnteros, GetParam().valoresEnteros) << principio;
-  EXPECT_EQ(o.mostrarResultado, GetParam().mostrarResultado) << principio;
+  EXPECT_EQ(o.ValoresEnteros, GetParam().valoresEnteros) << principio;
+  EXPECT_EQ(o.MostrarResultado, GetParam().mostrarResultado) << principio;
 }
 
 // clang-format off

@@ -50,7 +50,7 @@ class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
   void ResaltarHueco(int h, bool r) override { resaltado[h] = r; }
   int ContarFilas() const override { return static_cast<int>(Abierta().filas.size()); }
   void CrearFila() override { filas.push_back(filas[0]); }
-  void DestruirFila(int f) override { filas.erase(filas.begin() + f); }
+  void RetirarFila(int f) override { filas.erase(filas.begin() + f); }
   void MostrarFilas() override { filasMostradas = ContarFilas(); }
   void PonerNombre(int f, const QString& t) override { filas[f].nombre = t; }
   QString Nombre(int f) const override { return filas.at(f).nombre; }

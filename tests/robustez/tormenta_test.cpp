@@ -159,8 +159,8 @@ struct Tormenta {
     for (const QString& incoherencia : Incoherencias(*v)) Fallo(incoherencia);
     const Practica& p = v->sesion().practica();
     const QByteArray ini = carpeta.Leer(QStringLiteral("Tiendal.ini"));
-    if (ini != TextoOpciones({p.ValoresEnteros, p.MostrarResultado}) &&
-        (!ini.isEmpty() || p.ValoresEnteros || !p.MostrarResultado))
+    if (ini != TextoOpciones(p.Opciones) &&
+        (!ini.isEmpty() || p.Opciones.ValoresEnteros || !p.Opciones.MostrarResultado))
       Fallo(QStringLiteral("Tiendal.ini"));
   }
 };
