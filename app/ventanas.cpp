@@ -20,8 +20,8 @@ Piezas PiezasDelPrograma() {
 
 FabricaVentanas FabricaDelPrograma(const Rutas& rutas) {
   FabricaVentanas fabrica;
-  fabrica.ratonYTeclado = [rutas] { return std::make_unique<Form1>(rutas, PiezasDelPrograma()); };
-  fabrica.soloTeclado = [rutas] { return std::make_unique<Form2>(rutas, PiezasDelPrograma()); };
+  fabrica.ratonYTeclado = [rutas] { return std::make_unique<VentanaRaton>(rutas, PiezasDelPrograma()); };
+  fabrica.soloTeclado = [rutas] { return std::make_unique<VentanaTeclado>(rutas, PiezasDelPrograma()); };
   return fabrica;
 }
 

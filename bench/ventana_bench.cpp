@@ -10,7 +10,7 @@
 // NuevoEjercicio: "Nuevo ejercicio" pressed and the window repainted, on the bundled data and
 //   on a shelf of six 12-megapixel JPEGs (two of them with an EXIF rotation), with the EXIF
 //   thumbnail that cameras and phones write and without it.
-// PrimerEjercicio: a fresh Form1 loaded and painted on those six photos, nothing decoded yet.
+// PrimerEjercicio: a fresh VentanaRaton loaded and painted on those six photos, nothing decoded yet.
 // NuevoEjercicioCatalogo: "Nuevo ejercicio" on a catalogue of twelve such photos without
 //   thumbnails, once the window has decoded ahead the pictures not yet shown.
 #include <benchmark/benchmark.h>
@@ -145,8 +145,8 @@ struct Carpeta {
   }
 };
 
-std::unique_ptr<tiendal::Form1> Abrir(const QString& carpeta, benchmark::State& estado) {
-  auto ventana = std::make_unique<tiendal::Form1>(
+std::unique_ptr<tiendal::VentanaRaton> Abrir(const QString& carpeta, benchmark::State& estado) {
+  auto ventana = std::make_unique<tiendal::VentanaRaton>(
       carpeta, tiendal::Piezas{std::make_unique<tiendal::ReproductorDe<tiendal::ReproductorSdl>>(),
                                std::make_unique<tiendal::AleatorioReloj>(1234)});
   if (const auto fallo = ventana->Cargar()) {
@@ -167,7 +167,7 @@ void NuevoEjercicio(benchmark::State& estado, const QString& carpeta) {
   const auto ventana = Abrir(carpeta, estado);
   if (!ventana) return;
   ventana->fotos().Esperar();
-  auto* nuevo = ventana->findChild<QPushButton*>(QStringLiteral("CBNuevo"));
+  auto* nuevo = ventana->findChild<QPushButton*>(QStringLiteral("nuevoEjercicio"));
   for (auto _ : estado) {
     nuevo->click();
     ventana->repaint();

@@ -2,62 +2,159 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard_window/elegidor.h"
 
-#include <QCoreApplication>
-#include <QWidget>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+#include "window_base/twips.h"
 
 namespace tiendal {
+namespace {
 
-Elegidor::Elegidor(std::function<void()> pitido) : pitido_(std::move(pitido)) {}
+// The list and its label: 266 pixels wide.
+constexpr int kAnchoLista = 3990;
 
-Elegidor::~Elegidor() {
-  // The program's own one goes after the application; by then its window has gone with its owner.
-  if (QCoreApplication::instance() != nullptr) delete dialogo_.data();
+QFont Arial(double puntos) {
+  QFont fuente(QStringLiteral("Arial"));
+  fuente.setPointSizeF(puntos);
+  return fuente;
 }
 
-Elegidor& Elegidor::DelPrograma() {
-  static Elegidor elegidor;
-  return elegidor;
+}  // namespace
+
+Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
+    : QDialog(dueno, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      etiqueta_(new QLabel(QStringLiteral("&Productos "), this)),
+      lista_(new QListWidget(this)),
+      aceptar_(new QPushButton(QStringLiteral("&Aceptar"), this)),
+      cancelar_(new QPushButton(QStringLiteral("&Cancelar"), this)),
+      pitido_(pitido ? std::move(pitido) : [] { QApplication::beep(); }) {
+  setObjectName(QStringLiteral("elegidor"));
+  setWindowTitle(QStringLiteral("Elige un producto"));
+  setFont(Arial(12));
+  setFixedSize(Pixeles(6030), Pixeles(4020));
+  setModal(true);
+  // Hidden between uses; it must never be what keeps the program alive.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setAccessibleName(QStringLiteral("Elige un producto"));
+  setAccessibleDescription(
+      QStringLiteral("Elija con las flechas el producto que quiere añadir a la lista"));
+
+  etiqueta_->setObjectName(QStringLiteral("etiquetaProductos"));
+  etiqueta_->setGeometry(RectTwips(500, 500, kAnchoLista, 330));
+  etiqueta_->setBuddy(lista_);
+  etiqueta_->setAccessibleName(QStringLiteral("Productos"));
+
+  lista_->setObjectName(QStringLiteral("listaProductos"));
+  lista_->setSelectionMode(QAbstractItemView::SingleSelection);
+  lista_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  lista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  lista_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  lista_->setUniformItemSizes(true);
+  // One text line high: the selected line shows, the arrow keys bring up the others.
+  const int unaLinea = lista_->fontMetrics().height() + 2 * lista_->frameWidth() + 2;
+  const QRect lista = RectTwips(500, 830, kAnchoLista, 330);
+  lista_->setGeometry(lista.x(), lista.y(), lista.width(), std::max(lista.height(), unaLinea));
+  lista_->setAccessibleName(QStringLiteral("Productos"));
+  lista_->setAccessibleDescription(
+      QStringLiteral("Productos que puede añadir a la lista, con su precio. Use las flechas "
+                     "arriba y abajo para elegir uno y pulse Intro para añadirlo"));
+  lista_->installEventFilter(this);
+  lista_->viewport()->installEventFilter(this);
+
+  aceptar_->setObjectName(QStringLiteral("aceptar"));
+  aceptar_->setGeometry(RectTwips(500, 3500, 1215, 375));
+  aceptar_->setFont(Arial(9.75));
+  aceptar_->setDefault(true);
+  aceptar_->setAccessibleName(QStringLiteral("Aceptar"));
+  aceptar_->setAccessibleDescription(
+      QStringLiteral("Añade a la lista el producto elegido. Atajo: Alt+A o Intro"));
+
+  cancelar_->setObjectName(QStringLiteral("cancelar"));
+  cancelar_->setGeometry(RectTwips(3285, 3500, 1215, 375));
+  cancelar_->setFont(Arial(9.75));
+  cancelar_->setAccessibleName(QStringLiteral("Cancelar"));
+  cancelar_->setAccessibleDescription(
+      QStringLiteral("Cierra sin añadir ningún producto. Atajo: Alt+C o Escape"));
+
+  setTabOrder(lista_, aceptar_);
+  setTabOrder(aceptar_, cancelar_);
+
+  connect(aceptar_, &QPushButton::clicked, this, [this] { Aceptar(); });
+  connect(cancelar_, &QPushButton::clicked, this, [this] { Cancelar(); });
 }
 
-void Elegidor::PonerDueno(QWidget* dueno) {
-  dueno_ = dueno;
-  if (dialogo_ && dialogo_->parentWidget() != dueno) {
-    dialogo_->setParent(dueno, dialogo_->windowFlags());
-  }
-}
+void Elegidor::VaciarLista() { lista_->clear(); }
 
-Dialog& Elegidor::Crear() {
-  if (!dialogo_) {
-    dialogo_ = new Dialog(dueno_, pitido_);
-    seleccionado_ = dialogo_->Seleccionado();
-  }
-  return *dialogo_;
-}
+void Elegidor::PonerSeleccionado(std::int16_t valor) { seleccionado_ = valor; }
 
-void Elegidor::VaciarLista() { Crear().VaciarLista(); }
+void Elegidor::AgregarLinea(const QString& texto) { lista_->addItem(texto); }
 
-void Elegidor::PonerSeleccionado(std::int16_t valor) {
-  seleccionado_ = valor;
-  Crear().PonerSeleccionado(valor);
-}
+std::int16_t Elegidor::ContarLineas() const { return static_cast<std::int16_t>(lista_->count()); }
 
-void Elegidor::AgregarLinea(const QString& texto) { Crear().AgregarLinea(texto); }
-
-std::int16_t Elegidor::ContarLineas() { return Crear().ContarLineas(); }
-
-void Elegidor::SeleccionarLinea(int indice) { Crear().SeleccionarLinea(indice); }
+void Elegidor::SeleccionarLinea(int indice) { lista_->setCurrentRow(indice); }
 
 void Elegidor::MostrarModal() {
-  QPointer<Dialog> dialogo(&Crear());
-  dialogo->MostrarModal();
-  // Its owner may have gone while it was shown; then it has gone too.
-  if (!dialogo) return;
-  seleccionado_ = dialogo->Seleccionado();
-  if (dialogo->CerradoPorCaja()) delete dialogo.data();
+  cerradoPorCaja_ = false;
+  lista_->setFocus(Qt::OtherFocusReason);
+  if (lista_->currentItem() != nullptr) lista_->scrollToItem(lista_->currentItem());
+  exec();
 }
 
-std::int16_t Elegidor::Seleccionado() const {
-  return dialogo_ ? dialogo_->Seleccionado() : seleccionado_;
+int Elegidor::IndiceElegido() const {
+  const QList<QListWidgetItem*> elegidos = lista_->selectedItems();
+  return elegidos.isEmpty() ? -1 : lista_->row(elegidos.front());
+}
+
+void Elegidor::Aceptar() {
+  const int indice = IndiceElegido();
+  if (indice < 0) {
+    pitido_();
+    return;
+  }
+  seleccionado_ = static_cast<std::int16_t>(indice);
+  hide();
+}
+
+void Elegidor::Cancelar() {
+  seleccionado_ = -1;
+  hide();
+}
+
+void Elegidor::reject() { Cancelar(); }
+
+void Elegidor::closeEvent(QCloseEvent* evento) {
+  // The close box leaves Seleccionado as the caller set it.
+  cerradoPorCaja_ = true;
+  evento->accept();
+}
+
+bool Elegidor::eventFilter(QObject* objeto, QEvent* evento) {
+  if (objeto == lista_ && evento->type() == QEvent::KeyPress) {
+    const auto* tecla = static_cast<QKeyEvent*>(evento);
+    const bool intro = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+    if (intro && IndiceElegido() >= 0) {
+      Aceptar();
+      return true;
+    }
+  }
+  if (objeto == lista_->viewport() && evento->type() == QEvent::MouseButtonDblClick) {
+    // Once the list has taken the click, the line under the pointer is selected.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (isVisible() && IndiceElegido() >= 0) Aceptar();
+        },
+        Qt::QueuedConnection);
+  }
+  return QDialog::eventFilter(objeto, evento);
 }
 
 }  // namespace tiendal

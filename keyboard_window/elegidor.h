@@ -3,52 +3,59 @@
 #ifndef TIENDAL_KEYBOARD_WINDOW_ELEGIDOR_H
 #define TIENDAL_KEYBOARD_WINDOW_ELEGIDOR_H
 
-#include <QPointer>
+#include <QDialog>
 #include <QString>
 #include <cstdint>
 #include <functional>
 
-#include "keyboard_window/dialogo.h"
-
-class QWidget;
+class QLabel;
+class QListWidget;
+class QPushButton;
 
 namespace tiendal {
 
-// The program's one product chooser, as its caller sees it. The Dialog is made on first use,
-// only hidden after OK or Cancel, so that it and its lines wait for the next use, and destroyed
-// when the pupil closes it with its close box; the next use then makes it anew with an empty
-// list. It belongs to the window that shows it, so it never outlives the main windows.
-class Elegidor final {
+// The product chooser of the keyboard window: a modal list of text lines that hands back the
+// index of the accepted line, or -1. It knows nothing of products; the keyboard window fills it
+// and reads it. Enter on the list or a double click on a line accepts that line.
+class Elegidor final : public QDialog {
  public:
-  explicit Elegidor(std::function<void()> pitido = {});
+  // `pitido` sounds the beep of accepting with nothing selected; the system beep by default.
+  explicit Elegidor(QWidget* dueno, std::function<void()> pitido = {});
   Elegidor(const Elegidor&) = delete;
   Elegidor& operator=(const Elegidor&) = delete;
-  ~Elegidor();
-
-  // The one the program's keyboard windows share.
-  static Elegidor& DelPrograma();
-
-  // The window the chooser opens over and belongs to.
-  void PonerDueno(QWidget* dueno);
 
   void VaciarLista();
   void PonerSeleccionado(std::int16_t valor);
   void AgregarLinea(const QString& texto);
-  std::int16_t ContarLineas();
+  std::int16_t ContarLineas() const;
   void SeleccionarLinea(int indice);
+  // Returns once OK or Cancel has hidden the dialog, or its close box has closed it.
   void MostrarModal();
-  std::int16_t Seleccionado() const;
+  std::int16_t Seleccionado() const { return seleccionado_; }
 
-  // The chooser as it stands, or null before its first use and after its close box.
-  Dialog* Existente() const { return dialogo_.data(); }
+  // Whether the last showing ended by the close box (or Alt+F4) rather than OK or Cancel.
+  bool CerradoPorCaja() const { return cerradoPorCaja_; }
+
+  // Escape: the cancel button.
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
-  Dialog& Crear();
+  // The selected line, or a beep when there is none.
+  void Aceptar();
+  void Cancelar();
+  int IndiceElegido() const;
 
+  QLabel* etiqueta_;
+  QListWidget* lista_;
+  QPushButton* aceptar_;
+  QPushButton* cancelar_;
   std::function<void()> pitido_;
-  QPointer<QWidget> dueno_;
-  QPointer<Dialog> dialogo_;
   std::int16_t seleccionado_ = 0;
+  bool cerradoPorCaja_ = false;
 };
 
 }  // namespace tiendal

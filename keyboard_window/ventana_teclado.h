@@ -3,6 +3,7 @@
 #ifndef TIENDAL_KEYBOARD_WINDOW_VENTANA_TECLADO_H
 #define TIENDAL_KEYBOARD_WINDOW_VENTANA_TECLADO_H
 
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -13,14 +14,13 @@
 namespace tiendal {
 
 // The window for the keyboard alone: the shared main window without a shelf. The products of
-// the exercise are reached through the chooser (Applications key) and read aloud by F3; a
-// product leaves the list by Delete on its row's price box, or by a click on its name.
-class Form2 final : public VentanaPractica {
+// the exercise are reached through the product chooser (Applications key) and read aloud by
+// F3; a product leaves the list by Delete on its row's figure box, or by a click on its name.
+class VentanaTeclado final : public VentanaPractica {
   Q_OBJECT
 
  public:
-  Form2(Rutas rutas, Piezas piezas, Elegidor& elegidor = Elegidor::DelPrograma(),
-        QWidget* padre = nullptr);
+  VentanaTeclado(Rutas rutas, Piezas piezas, QWidget* padre = nullptr);
 
   // The help box: four paragraphs joined by CR LF.
   static QString TextoAyuda();
@@ -28,21 +28,23 @@ class Form2 final : public VentanaPractica {
   // Line k of the chooser's last opening offered the product of this shelf slot.
   const std::vector<std::int16_t>& HuecoElegible() const { return huecoElegible_; }
 
-  // Each new row's price box tells a screen reader what Delete does there.
-  void CrearFila() override;
+  // The chooser as it stands: made on first use, only hidden after "Aceptar" or "Cancelar" so
+  // that it waits for the next use, and gone after its close box (the next use makes it anew).
+  // Null before its first use and after its close box.
+  Elegidor* ElegidorExistente() const { return elegidor_.data(); }
 
  protected:
-  void Form_KeyDown(int codigo) override;
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  // The Applications key opens the chooser; Delete on a figure box takes its product off; F2,
+  // F3 and Ctrl read aloud. Those four stop here: no control has a use for them, and once the
+  // chooser or a message box has closed the window may not have its focus back yet, so the same
+  // press travelling on would be taken for a second one.
+  bool AtenderTecla(Tecla tecla, QWidget* destino) override;
 
  private:
   void ElegirProducto();
-  void TBPrecio_KeyDown(int fila);
-  int FilaDePrecio(const QObject* objeto) const;
   void NombrarControles();
-  void DescribirFila(int fila);
 
-  Elegidor& elegidor_;
+  QPointer<Elegidor> elegidor_;
   std::vector<std::int16_t> huecoElegible_;
 };
 

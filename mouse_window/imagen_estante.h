@@ -13,7 +13,7 @@
 
 namespace tiendal {
 
-// Image1(k): the picture of a shelf place. It loads a JPEG at its own size (upright, as its
+// The picture of a shelf place. It loads a JPEG at its own size (upright, as its
 // EXIF orientation says) or stretched to a given size, and decodes only as many pixels as it
 // shows. Stretching or showing it asks its store for the pixels and painting takes them, so
 // the six places of a new exercise are decoded side by side. It takes clicks and does nothing

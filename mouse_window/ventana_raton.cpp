@@ -19,7 +19,7 @@ using namespace medidas;
 const QColor kAmarillo(255, 255, 0);
 
 QString NombreControl(const char* control, int hueco) {
-  return QLatin1String(control) + u'_' + QString::number(hueco);
+  return QLatin1String(control) + QString::number(hueco);
 }
 
 // A screen reader names the frame after the product it holds; its text line says what it is.
@@ -33,11 +33,11 @@ void NombrarHueco(QWidget* marco, QWidget* texto, int hueco, const QString& prod
 
 }  // namespace
 
-Form1::Form1(Rutas rutas, Piezas piezas, QWidget* padre)
+VentanaRaton::VentanaRaton(Rutas rutas, Piezas piezas, QWidget* padre)
     : VentanaPractica(std::move(rutas), std::move(piezas),
                       Diseno{this, QStringLiteral("&Versión para sólo teclado"), TextoAyuda()},
                       padre) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(QStringLiteral("ventanaRaton"));
   std::vector<QWidget*> delante;
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
     huecos_[hueco] = CrearHueco(hueco);
@@ -47,20 +47,20 @@ Form1::Form1(Rutas rutas, Piezas piezas, QWidget* padre)
   PonerOrdenInicial(delante);
 }
 
-Form1::~Form1() {
+VentanaRaton::~VentanaRaton() {
   for (const Hueco& hueco : huecos_) delete hueco.marco;
 }
 
-QString Form1::TextoAyuda() {
+QString VentanaRaton::TextoAyuda() {
   return tiendal::TextoAyuda(
       QStringLiteral("Use el ratón para ir agregando los productos necesarios a la lista. "),
       {QStringLiteral("Si desea utilizar sólo el teclado, elija la opción correspondiente en el "
                       "menú de opciones.")});
 }
 
-Form1::Hueco Form1::CrearHueco(int numero) {
+VentanaRaton::Hueco VentanaRaton::CrearHueco(int numero) {
   auto* marco = new MarcoPulsable(Lienzo());
-  marco->setObjectName(NombreControl("Picture1", numero));
+  marco->setObjectName(NombreControl("marcoHueco", numero));
   marco->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   marco->setAutoFillBackground(true);
   marco->setFocusPolicy(Qt::StrongFocus);
@@ -68,11 +68,11 @@ Form1::Hueco Form1::CrearHueco(int numero) {
 
   // The picture lies under the text line, as a picture lies under the boxes of its frame.
   auto* imagen = new ImagenEstante(marco, fotos_);
-  imagen->setObjectName(NombreControl("Image1", numero));
+  imagen->setObjectName(NombreControl("imagenHueco", numero));
   imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, kAltoZonaImagen));
 
   auto* texto = new CajaPulsable(marco);
-  texto->setObjectName(NombreControl("Text1", numero));
+  texto->setObjectName(NombreControl("textoHueco", numero));
   texto->setReadOnly(true);
   texto->setContextMenuPolicy(Qt::NoContextMenu);
   texto->setGeometry(RectTwips(0, kAltoZonaImagen, kAnchoMarco, kAltoTextoHueco));
@@ -86,13 +86,13 @@ Form1::Hueco Form1::CrearHueco(int numero) {
   return {marco, imagen, texto};
 }
 
-void Form1::PonerTextoHueco(int hueco, const QString& texto) {
+void VentanaRaton::PonerTextoHueco(int hueco, const QString& texto) {
   huecos_[hueco].texto->setText(texto);
   huecos_[hueco].texto->setCursorPosition(0);
   NombrarHueco(huecos_[hueco].marco, huecos_[hueco].texto, hueco, texto);
 }
 
-void Form1::MostrarImagen(int hueco, const QString& ruta) {
+void VentanaRaton::MostrarImagen(int hueco, const QString& ruta) {
   ImagenEstante* imagen = huecos_[hueco].imagen;
   imagen->Cargar(ruta);
   const QRect encaje = EncajarImagen(imagen->size());
@@ -101,7 +101,7 @@ void Form1::MostrarImagen(int hueco, const QString& ruta) {
   imagen->show();
 }
 
-void Form1::showEvent(QShowEvent* evento) {
+void VentanaRaton::showEvent(QShowEvent* evento) {
   VentanaPractica::showEvent(evento);
   if (anticipadas_) return;
   anticipadas_ = true;
@@ -112,7 +112,7 @@ void Form1::showEvent(QShowEvent* evento) {
   fotos_.Anticipar(rutas, static_cast<int>(std::lround(Pixeles(kAltoMarco) * devicePixelRatioF())));
 }
 
-void Form1::ResaltarHueco(int hueco, bool resaltado) {
+void VentanaRaton::ResaltarHueco(int hueco, bool resaltado) {
   QPalette paleta = huecos_[hueco].marco->palette();
   paleta.setColor(QPalette::Window, resaltado ? kAmarillo : palette().color(QPalette::Window));
   huecos_[hueco].marco->setPalette(paleta);

@@ -16,17 +16,17 @@ class CajaPulsable;
 class MarcoPulsable;
 
 // The window for mouse and keyboard: the shared main window plus the shelf, six frames
-// Picture1_<k> down the right side, each with its picture Image1_<k> and its text line
-// Text1_<k>. A click on a frame or on its text line adds the product; a click on the picture
+// marcoHueco<k> down the right side, each with its picture imagenHueco<k> and its text line
+// textoHueco<k>. A click on a frame or on its text line adds the product; a click on the picture
 // itself does nothing.
-class Form1 final : public VentanaPractica, public VistaEstante {
+class VentanaRaton final : public VentanaPractica, public VistaEstante {
   Q_OBJECT
 
  public:
-  Form1(Rutas rutas, Piezas piezas, QWidget* padre = nullptr);
+  VentanaRaton(Rutas rutas, Piezas piezas, QWidget* padre = nullptr);
   // The shelf goes first: its pictures hold the picture store, a member that the window's own
   // children would otherwise outlive.
-  ~Form1() override;
+  ~VentanaRaton() override;
 
   // The help box: five paragraphs joined by CR LF.
   static QString TextoAyuda();

@@ -14,6 +14,7 @@
 #include "core/reproductor.h"
 #include "core/sesion.h"
 #include "core/sonido.h"
+#include "core/tecla.h"
 #include "core/vista.h"
 
 class QAction;
@@ -25,7 +26,8 @@ class QTextEdit;
 
 namespace tiendal {
 
-class EtiquetaPulsable;
+class FilasLista;
+class FiltroTeclas;
 
 // What a main window is given from outside: its sound player and its random numbers. The
 // program passes the SDL player and the clock-seeded generator; tests pass fakes.
@@ -37,32 +39,28 @@ struct Piezas {
 // What tells the two main windows apart, as far as this class is concerned.
 struct Diseno {
   VistaEstante* estante = nullptr;  // the window's shelf; none when it keeps it out of sight
-  QString textoVersion;             // caption of MnuOpcVer, with its "&"
+  QString textoVersion;             // the menu item that opens the other window, with its "&"
   QString ayuda;                    // text of the help box
 };
 
-// The part that Form1 and Form2 share: a main window titled "Tiendal", Arial 9.75
-// (FuenteVentana), with
-//   - the controls Text2, the list rows LBNombre<r>/TBPrecio<r>, LBResultado, TBResultado,
-//     CBCorregir and CBNuevo at their designed places, medidas.h (object names as written here);
-//   - the menu MnuOpc "&Opciones" with MnuOpcVal, MnuOpcMos, MnuOpcVer, MnuOpcAyu (F1) and
-//     MnuOpcSal, routed to the practice;
-//   - one practice (Sesion) and one sound player (Sonido), owned for as long as the window
-//     lives, and every view operation but the shelf's, which a window with a shelf gives the
-//     practice through its Diseno;
-//   - a key preview: every key press in the window, whichever control has the focus, reaches
-//     Form_KeyDown once, as a virtual key code, before the focused control gets it (which it
-//     still does);
-//   - a safe close: once closed, the sound stops, waits in progress end, and the object is
-//     deleted later, never while one of its handlers is still running further up the stack.
+// The part that both main windows share: a window titled "Tiendal", Arial 9.75 (FuenteVentana),
+// with the instructions box, the shopping list (FilasLista), the "Corregir" and "Nuevo
+// ejercicio" buttons at their designed places (medidas.h), and the "Opciones" menu; one
+// practice (Sesion) and one sound player (Sonido), owned for as long as the window lives. It
+// routes the controls' events to the practice and is the practice's Vista; a window with a
+// shelf gives the practice its VistaEstante through Diseno.
+//
+// Every key press in the window, whichever control has the focus, reaches AtenderTecla() once,
+// as the core's Tecla, before the focused control gets it (FiltroTeclas).
 //
 // A subclass places its own controls on Lienzo() (client-area coordinates), puts them in front
-// of the designed focus order with PonerOrdenInicial(), routes their events through Atender()
-// and overrides Form_KeyDown as it needs; it reaches the shared controls through the typed
-// accessors below.
+// of the focus order with PonerOrdenInicial(), routes their events through Atender() and
+// overrides AtenderTecla() to say what each key does in it.
 //
 // Lifecycle: construct, Cargar(), show() when it succeeded. The window ends with close() (also
-// MnuOpcSal, the close box and Alt+F4): it emits cerrada() once and then deletes itself.
+// the menu's "Salir", the close box and Alt+F4): the sound stops, waits in progress end, it emits
+// cerrada() once and is deleted later, never while one of its handlers is still running further
+// up the stack.
 class VentanaPractica : public QMainWindow, public Vista {
   Q_OBJECT
 
@@ -72,11 +70,11 @@ class VentanaPractica : public QMainWindow, public Vista {
   VentanaPractica(const VentanaPractica&) = delete;
   VentanaPractica& operator=(const VentanaPractica&) = delete;
 
-  // The window's load. On failure, the Spanish message naming the missing or broken file or folder;
-  // the window is then not to be shown, and nothing has been written.
+  // The window's load. On failure, the Spanish message naming the missing or broken file or
+  // folder; the window is then not to be shown, and nothing has been written.
   std::optional<QString> Cargar();
 
-  // Enables MnuOpcVer. Off until the program knows the other window.
+  // Enables the menu item that opens the other window. Off until the program knows it.
   void PermitirCambioDeVersion(bool permitido);
   bool EstaCerrada() const { return cerrada_; }
 
@@ -101,7 +99,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   void Pitido() override;
 
  signals:
-  // MnuOpcVer: the program is to close this window and open the other version.
+  // The menu asks for the other window: the program is to close this one and open that.
   void cambioDeVersionPedido();
   // Emitted once, when the window closes for whatever reason.
   void cerrada();
@@ -111,19 +109,14 @@ class VentanaPractica : public QMainWindow, public Vista {
  protected:
   // The client area, below the menu bar; controls are placed on it in client coordinates.
   QWidget* Lienzo() const { return lienzo_; }
+  QTextEdit* Instrucciones() const { return instrucciones_; }
+  FilasLista& Filas() const { return *filas_; }
+  QPushButton* BotonCorregir() const { return botonCorregir_; }
+  QPushButton* BotonNuevo() const { return botonNuevo_; }
+  QMenu* MenuOpciones() const { return menuOpciones_; }
 
-  // The shared controls. A row's controls are null for a row that does not exist.
-  QTextEdit* ControlInstrucciones() const { return text2_; }
-  QLabel* ControlNombre(int fila) const;
-  QLineEdit* ControlPrecio(int fila) const;
-  QLabel* ControlEtiquetaResultado() const;
-  QLineEdit* ControlResultado() const { return tbResultado_; }
-  QPushButton* BotonCorregir() const { return cbCorregir_; }
-  QPushButton* BotonNuevo() const { return cbNuevo_; }
-  QMenu* MenuOpciones() const { return mnuOpc_; }
-
-  // Puts `delante` first in the keyboard focus order, then the designed order: Text2, row 0,
-  // LBResultado, TBResultado, CBCorregir, CBNuevo. MostrarFilas() puts the list after them.
+  // Puts `delante` first in the keyboard focus order, then the designed order: the
+  // instructions, the list, the result box, "Corregir", "Nuevo ejercicio".
   void PonerOrdenInicial(const std::vector<QWidget*>& delante);
 
   // Runs one event handler. Every handler goes through here, so that a close asked for while
@@ -131,33 +124,19 @@ class VentanaPractica : public QMainWindow, public Vista {
   // after that handler has returned.
   void Atender(const std::function<void()>& manejador);
 
-  // Key preview: one call per key press, with the key's virtual code (F2 113, F3 114, Ctrl 17,
-  // Applications key 93). Runs inside Atender(). Here: the F2, F3 and Ctrl of the readings.
-  virtual void Form_KeyDown(int codigo);
-
-  // The caret position in TBResultado, the start of the selection when text is selected.
+  // What a key does in this window; runs inside Atender(). Returns whether the press stops
+  // here rather than going on to `destino`. Here: F2, F3 and Ctrl read aloud, and every key
+  // goes on.
+  virtual bool AtenderTecla(Tecla tecla, QWidget* destino);
+  // The caret position in the result box, the start of the selection when text is selected.
   int CursorResultado() const;
 
   void closeEvent(QCloseEvent* evento) override;
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
-  struct Fila {
-    EtiquetaPulsable* nombre;
-    QLineEdit* precio;
-  };
-
   void CrearControles();
   void CrearMenu();
-  Fila NuevaFila();
-  // Puts a control last in the keyboard focus order; labels never take the focus.
-  void PonerUltimoEnOrden(QWidget* control);
-  void NombrarFila(int fila);
-  bool EsPrimeraEntrega(const QObject* objeto) const;
-  void Terminar();
-
-  void LBNombre_Click(const EtiquetaPulsable* nombre);
-  void MnuOpcAyu_Click();
+  void MarcarAlCerrar();
 
   Rutas rutas_;
   Diseno diseno_;
@@ -167,20 +146,15 @@ class VentanaPractica : public QMainWindow, public Vista {
   Sesion sesion_;
 
   QWidget* lienzo_ = nullptr;
-  QTextEdit* text2_ = nullptr;
-  std::vector<Fila> filas_;
-  std::vector<Fila> filasSobrantes_;  // destroyed rows, hidden and nameless, kept for reuse
-  EtiquetaPulsable* lbResultado_ = nullptr;
-  QLineEdit* tbResultado_ = nullptr;
-  QPushButton* cbCorregir_ = nullptr;
-  QPushButton* cbNuevo_ = nullptr;
-  QMenu* mnuOpc_ = nullptr;
-  QAction* mnuOpcVal_ = nullptr;
-  QAction* mnuOpcMos_ = nullptr;
-  QAction* mnuOpcVer_ = nullptr;
-  QAction* mnuOpcAyu_ = nullptr;
-  QAction* mnuOpcSal_ = nullptr;
-  QWidget* ultimoEnOrden_ = nullptr;
+  QTextEdit* instrucciones_ = nullptr;
+  std::unique_ptr<FilasLista> filas_;
+  QPushButton* botonCorregir_ = nullptr;
+  QPushButton* botonNuevo_ = nullptr;
+  QMenu* menuOpciones_ = nullptr;
+  QAction* valoresEnteros_ = nullptr;
+  QAction* mostrarResultado_ = nullptr;
+  QAction* otraVersion_ = nullptr;
+  FiltroTeclas* filtroTeclas_ = nullptr;
 
   int manejadoresEnCurso_ = 0;
   bool cerrada_ = false;

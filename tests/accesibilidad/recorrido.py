@@ -7,8 +7,8 @@ recorrido.py TIENDAL DATOS
 
 Run inside a private D-Bus session (dbus-run-session). Starts a private X server, the
 accessibility bus and the program (a copy of TIENDAL beside a copy of the folder DATOS), then
-presses Tab through a whole cycle of Form1, of Form2 (reached through the options menu) and
-of the product chooser (the Applications key), and requires on each stop a non-empty Spanish
+presses Tab through a whole cycle of the mouse window, of the keyboard window (reached through
+the options menu) and of the product chooser (the Applications key), and requires on each stop a non-empty Spanish
 name and the focused state. Exit status 0 when every stop passes, 1 otherwise, 77 when a tool
 it needs is missing.
 """
@@ -202,14 +202,14 @@ def Recorrido(programa, datos):
         Empezar([os.path.join(carpeta, os.path.basename(programa))], env=entorno)
 
         aplicacion = Esperar(lambda: Programa(pyatspi), "el programa en el bus de accesibilidad")
-        form1 = Esperar(lambda: Ventana(aplicacion, pyatspi, pyatspi.ROLE_FRAME), "Form1")
+        raton = Esperar(lambda: Ventana(aplicacion, pyatspi, pyatspi.ROLE_FRAME), "VentanaRaton")
         EnfocarVentana()
-        print("Form1:", Recorrer("Form1", form1, pyatspi), "paradas")
+        print("VentanaRaton:", Recorrer("VentanaRaton", raton, pyatspi), "paradas")
 
         # Options menu, then V: "Valores enteros" and the version item share the access key, so
         # the first V moves on to the second; Enter takes it.
         def Elemento():
-            enfocado = Enfocado(form1, pyatspi)
+            enfocado = Enfocado(raton, pyatspi)
             menu = enfocado is not None and enfocado.getRole() == pyatspi.ROLE_MENU_ITEM
             return enfocado.name if menu else None
 
@@ -218,15 +218,15 @@ def Recorrido(programa, datos):
         Tecla("v")
         Esperar(lambda: Elemento() == "Versión para sólo teclado", "la versión elegida en el menú")
         Tecla("Return")
-        nombreForm1 = form1.name
+        nombreVentanaRaton = raton.name
 
-        def Form2():
+        def VentanaTeclado():
             ventana = Ventana(aplicacion, pyatspi, pyatspi.ROLE_FRAME)
-            return ventana if ventana is not None and ventana.name != nombreForm1 else None
+            return ventana if ventana is not None and ventana.name != nombreVentanaRaton else None
 
-        form2 = Esperar(Form2, "Form2")
+        teclado = Esperar(VentanaTeclado, "VentanaTeclado")
         EnfocarVentana()
-        print("Form2:", Recorrer("Form2", form2, pyatspi), "paradas")
+        print("VentanaTeclado:", Recorrer("VentanaTeclado", teclado, pyatspi), "paradas")
 
         Tecla("Menu")
         dialogo = Esperar(lambda: Ventana(aplicacion, pyatspi, pyatspi.ROLE_DIALOG),

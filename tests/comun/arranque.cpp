@@ -93,7 +93,7 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
   return arranque;
 }
 
-void Tecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod) {
+void PulsarTecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod) {
   if (QApplication::activeWindow() != &ventana) QApplication::setActiveWindow(&ventana);
   QWidget* foco = QApplication::focusWidget();
   QTest::keyClick(foco != nullptr && foco->window() == &ventana ? foco : &ventana, tecla, mod);
@@ -135,8 +135,8 @@ QStringList Incoherencias(VentanaPractica& v) {
   QStringList fallos;
   QWidget* lienzo = v.centralWidget();
   for (int fila = 0; fila <= kHuecos; ++fila) {
-    const auto* nombre = lienzo->findChild<QLabel*>(Nombrado("LBNombre", fila));
-    const auto* precio = lienzo->findChild<QLineEdit*>(Nombrado("TBPrecio", fila));
+    const auto* nombre = lienzo->findChild<QLabel*>(Nombrado("nombreFila", fila));
+    const auto* precio = lienzo->findChild<QLineEdit*>(Nombrado("precioFila", fila));
     const bool conNombre = nombre != nullptr && nombre->isVisible();
     const bool conPrecio = precio != nullptr && precio->isVisible();
     if (conNombre != (fila < p.MaxFilas) || conPrecio != conNombre ||
@@ -145,14 +145,14 @@ QStringList Incoherencias(VentanaPractica& v) {
     }
   }
 
-  // Form1: a frame is yellow exactly when its product is listed, its line shows the product,
+  // VentanaRaton: a frame is yellow exactly when its product is listed, its line shows the product,
   // and its picture lies where its own size puts it in the frame.
-  for (int hueco = 0; qobject_cast<Form1*>(&v) != nullptr && hueco < kHuecos; ++hueco) {
-    const auto* marco = lienzo->findChild<QWidget*>(Nombrado("Picture1_", hueco));
-    const auto* imagen = marco->findChild<ImagenEstante*>(Nombrado("Image1_", hueco));
+  for (int hueco = 0; qobject_cast<VentanaRaton*>(&v) != nullptr && hueco < kHuecos; ++hueco) {
+    const auto* marco = lienzo->findChild<QWidget*>(Nombrado("marcoHueco", hueco));
+    const auto* imagen = marco->findChild<ImagenEstante*>(Nombrado("imagenHueco", hueco));
     const QString linea = p.NombreDeHueco(hueco) + "  " + FormatoPrecio(p.PrecioDeHueco(hueco));
     if ((marco->palette().color(QPalette::Window) == QColor(Qt::yellow)) != p.EnLista[hueco] ||
-        marco->findChild<QLineEdit*>(Nombrado("Text1_", hueco))->text() != linea ||
+        marco->findChild<QLineEdit*>(Nombrado("textoHueco", hueco))->text() != linea ||
         imagen->geometry() != EncajarImagen(imagen->TamanoPropio())) {
       fallos << QStringLiteral("hueco %1").arg(hueco);
     }
@@ -160,7 +160,7 @@ QStringList Incoherencias(VentanaPractica& v) {
 
   // The menu marks show the options.
   const auto Marcado = [&v](const char* item) { return v.findChild<QAction*>(item)->isChecked(); };
-  if (Marcado("MnuOpcVal") != p.Opciones.ValoresEnteros || Marcado("MnuOpcMos") != p.Opciones.MostrarResultado)
+  if (Marcado("valoresEnteros") != p.Opciones.ValoresEnteros || Marcado("mostrarResultado") != p.Opciones.MostrarResultado)
     fallos << QStringLiteral("marcas");
   return fallos;
 }

@@ -50,9 +50,9 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = f
 
 // A key as the keyboard sends it: to the control that has the focus in the window, made active
 // first (the offscreen platform has no window manager to do it).
-void Tecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
+void PulsarTecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
 
-// The object name of a control of a row or a slot: "LBNombre2", "Picture1_4".
+// The object name of a control of a row or a slot: "nombreFila2", "marcoHueco4".
 inline QString Nombrado(const char* control, int indice) {
   return QLatin1String(control) + QString::number(indice);
 }

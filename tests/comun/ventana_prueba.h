@@ -31,8 +31,7 @@ inline QStringList Nombres(const VentanaPractica& ventana) {
 }
 
 // A program folder holding just the six products of kEstante (the fewest a shelf takes), windows
-// on it with a fake player and scripted random numbers, a chooser of the test's own with its
-// beeps counted, and an answerer that gives each message box OK and keeps its text.
+// on it with a fake player and scripted random numbers, the window's beeps counted, and an answerer that gives each message box OK and keeps its text.
 class PruebaVentana : public ::testing::Test {
  protected:
   PruebaVentana() { carpeta_.Llenar(PrimerosProductos(6)); }
@@ -61,15 +60,20 @@ class PruebaVentana : public ::testing::Test {
   // Opens ventana_, the keyboard window when `teclado`: loaded, shown and active.
   void Abrir(bool teclado, int tipo = 1) {
     if (teclado)
-      ventana_ = std::make_unique<Form2>(carpeta_.Ruta(), Falsas(tipo), elegidor_);
+      ventana_ = std::make_unique<VentanaTeclado>(carpeta_.Ruta(), Falsas(tipo));
     else
-      ventana_ = std::make_unique<Form1>(carpeta_.Ruta(), Falsas(tipo));
+      ventana_ = std::make_unique<VentanaRaton>(carpeta_.Ruta(), Falsas(tipo));
+    QObject::connect(ventana_.get(), &VentanaPractica::pitido, [this] { ++pitidos_; });
     ASSERT_EQ(ventana_->Cargar(), std::nullopt);
     ventana_->show();
     QApplication::setActiveWindow(ventana_.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_.get()));
   }
 
+  // The keyboard window's chooser as it stands, or null.
+  Elegidor* ElegidorDe(VentanaPractica& ventana) const {
+    return static_cast<VentanaTeclado&>(ventana).ElegidorExistente();
+  }
   QWidget* Control(const QString& nombre) const { return ventana_->findChild<QWidget*>(nombre); }
   QWidget* Enfocar(const QString& nombre) const {
     QWidget* control = Control(nombre);
@@ -80,7 +84,6 @@ class PruebaVentana : public ::testing::Test {
 
   Carpeta carpeta_;
   int pitidos_ = 0;
-  Elegidor elegidor_{[this] { ++pitidos_; }};
   Contestador contestador_;
   ReproductorFalso* reproductor_ = nullptr;
   AleatorioGuion* azar_ = nullptr;

@@ -25,8 +25,8 @@ using Accion = std::function<void(QWidget&)>;
 // In the chooser: down to line `linea` by the arrow keys, then Enter.
 Accion Linea(int linea) {
   return [linea](QWidget& dialogo) {
-    for (int i = 0; i < linea; ++i) Tecla(dialogo, Qt::Key_Down);
-    Tecla(dialogo, Qt::Key_Return);
+    for (int i = 0; i < linea; ++i) PulsarTecla(dialogo, Qt::Key_Down);
+    PulsarTecla(dialogo, Qt::Key_Return);
   };
 }
 
@@ -40,10 +40,10 @@ void Elegir(QWidget& ventana, Accion accion) {
     EXPECT_TRUE(QTest::qWaitFor([dialogo] { return !dialogo->isVisible(); }));
     dialogo->hide();
   });
-  Tecla(ventana, Qt::Key_Menu);
+  PulsarTecla(ventana, Qt::Key_Menu);
 }
 
-QListWidget* Lista(QWidget& dialogo) { return dialogo.findChild<QListWidget*>("List1"); }
+QListWidget* Lista(QWidget& dialogo) { return dialogo.findChild<QListWidget*>("listaProductos"); }
 
 // One opening of the chooser per action, on a type 1 exercise whose slots hold kEstante in
 // order; each opening offers the products not yet in the list, line 0 selected.
@@ -60,17 +60,19 @@ class Elecciones : public PruebaVentana, public ::testing::WithParamInterface<Ca
 TEST_P(Elecciones, LoQueHaceElPupiloDecideElProductoAnadido) {
   Abrir(true);
   for (const Accion& accion : GetParam().pupilo) Elegir(*ventana_, accion);
-  EXPECT_EQ(elegidor_.Seleccionado(), GetParam().seleccionado);
+  // After its close box the chooser is gone, with nothing chosen.
+  const Elegidor* elegidor = ElegidorDe(*ventana_);
+  EXPECT_EQ(elegidor ? elegidor->Seleccionado() : -1, GetParam().seleccionado);
   EXPECT_EQ(Nombres(*ventana_).join(u' '), QString::fromUtf8(GetParam().lista));
   EXPECT_EQ(pitidos_, GetParam().pitidos);
 }
 
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(Dialog, Elecciones, ::testing::Values(
+INSTANTIATE_TEST_SUITE_P(Elegidor, Elecciones, ::testing::Values(
   Caso{"Intro", {Linea(0)}, 0, "pan:"},
   // An access key clicks its button a moment after the key, when the chooser may be open by then.
   Caso{"ClicRetrasadoBajoElElegidor", {[](QWidget& v) {
-    for (const char* boton : {"CBNuevo", "CBCorregir"})
+    for (const char* boton : {"nuevoEjercicio", "corregir"})
       v.parentWidget()->findChild<QAbstractButton*>(boton)->click();
     Linea(0)(v);
   }}, 0, "pan:"},
@@ -79,24 +81,24 @@ INSTANTIATE_TEST_SUITE_P(Dialog, Elecciones, ::testing::Values(
     const QPoint centro = Lista(v)->visualItemRect(Lista(v)->item(3)).center();
     QTest::mouseDClick(Lista(v)->viewport(), Qt::LeftButton, Qt::NoModifier, centro);
   }}, 3, "plátanos:"},
-  Caso{"Escape", {[](QWidget& v) { Tecla(v, Qt::Key_Escape); }}, -1, ""},
+  Caso{"Escape", {[](QWidget& v) { PulsarTecla(v, Qt::Key_Escape); }}, -1, ""},
   Caso{"CajaDeCierreTrasUnaEleccion", {Linea(2), [](QWidget& v) { v.close(); }}, -1, "huevos:"},
   Caso{"SinLineaElegidaIntroPita", {[](QWidget& v) {
-    Tecla(v, Qt::Key_Space, Qt::ControlModifier);  // takes the selection off line 0
-    Tecla(v, Qt::Key_Return);
+    PulsarTecla(v, Qt::Key_Space, Qt::ControlModifier);  // takes the selection off line 0
+    PulsarTecla(v, Qt::Key_Return);
     EXPECT_TRUE(v.isVisible());
-    Tecla(v, Qt::Key_Escape);
+    PulsarTecla(v, Qt::Key_Escape);
   }}, -1, "", 1}),
   NombreDelCaso<Caso>);
 // clang-format on
 
-using Form2Prueba = PruebaVentana;
+using VentanaTecladoPrueba = PruebaVentana;
 
 // Two windows with the same three products listed, by the chooser in one and by the core in the
 // other: Delete on a row's price box in the first does what a click on its name does in the
 // second, for the middle row, a row left empty (a beep) and the first. The chooser then offers
 // the products taken off again, each in its slot's place.
-TEST_F(Form2Prueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveAOfrecer) {
+TEST_F(VentanaTecladoPrueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveAOfrecer) {
   Abrir(true);
   const std::unique_ptr<VentanaPractica> clic = std::move(ventana_);
   for (int hueco = 0; hueco < 3; ++hueco) clic->sesion().AgregarDelEstante(hueco);
@@ -108,28 +110,28 @@ TEST_F(Form2Prueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveAOfrecer) 
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
   QSignalSpy pitidos(ventana_.get(), &VentanaPractica::pitido);
   for (const int fila : {1, 2, 0}) {
-    Control(Nombrado("TBPrecio", fila))->setFocus();
-    Tecla(*ventana_, Qt::Key_Delete);
-    QTest::mouseClick(clic->findChild<QWidget*>(Nombrado("LBNombre", fila)), Qt::LeftButton);
+    Control(Nombrado("precioFila", fila))->setFocus();
+    PulsarTecla(*ventana_, Qt::Key_Delete);
+    QTest::mouseClick(clic->findChild<QWidget*>(Nombrado("nombreFila", fila)), Qt::LeftButton);
     EXPECT_EQ(Nombres(*ventana_), Nombres(*clic)) << fila;
   }
   EXPECT_EQ(pitidos.count(), 1);  // for the empty row
   Elegir(*ventana_, Linea(1));
   QStringList lineas;
-  for (int i = 0; i < Lista(*elegidor_.Existente())->count(); ++i)
-    lineas << Lista(*elegidor_.Existente())->item(i)->text();
+  for (int i = 0; i < Lista(*ElegidorDe(*ventana_))->count(); ++i)
+    lineas << Lista(*ElegidorDe(*ventana_))->item(i)->text();
   EXPECT_EQ(lineas,
             QStringList({"pan: 0,85", "leche: 1,5", "plátanos: 3,2", "queso: 7,45", "aceite: 5"}));
   EXPECT_EQ(Nombres(*ventana_), QStringList({"huevos:", "leche:"}));
 }
 
-// The program on both windows with fakes, Form2 with the test's chooser. The option marks cross
+// The program on both windows with fakes. The option marks cross
 // each switch of window, both ways; leaving the keyboard window after using the chooser ends the
 // program, chooser and all.
-TEST_F(Form2Prueba, LasMarcasPasanDeUnaVentanaALaOtraYElProgramaAcabaAlSalir) {
+TEST_F(VentanaTecladoPrueba, LasMarcasPasanDeUnaVentanaALaOtraYElProgramaAcabaAlSalir) {
   Programa programa{FabricaVentanas{
-      [this] { return std::make_unique<Form1>(carpeta_.Ruta(), Falsas(1)); },
-      [this] { return std::make_unique<Form2>(carpeta_.Ruta(), Falsas(1), elegidor_); }}};
+      [this] { return std::make_unique<VentanaRaton>(carpeta_.Ruta(), Falsas(1)); },
+      [this] { return std::make_unique<VentanaTeclado>(carpeta_.Ruta(), Falsas(1)); }}};
   // The window a switch leaves is deleted once the switch's handler has returned.
   const auto menu = [&programa](const char* item) {
     programa.Ventana()->findChild<QAction*>(item)->trigger();
@@ -138,27 +140,28 @@ TEST_F(Form2Prueba, LasMarcasPasanDeUnaVentanaALaOtraYElProgramaAcabaAlSalir) {
   ASSERT_TRUE(programa.Iniciar());
   // One option switched, then the window: the window now open, then the marks of "&Valores
   // enteros" and "&Mostrar resultado correcto".
-  for (const auto& [opcion, estado] : {std::pair{"MnuOpcVal", "Form2 1 1"},
-                                       {"MnuOpcMos", "Form1 1 0"},
-                                       {"MnuOpcVal", "Form2 0 0"}}) {
+  for (const auto& [opcion, estado] : {std::pair{"valoresEnteros", "ventanaTeclado 1 1"},
+                                       {"mostrarResultado", "ventanaRaton 1 0"},
+                                       {"valoresEnteros", "ventanaTeclado 0 0"}}) {
     menu(opcion);
-    menu("MnuOpcVer");
+    menu("otraVersion");
     QString ahora = programa.Ventana()->objectName();
-    for (const char* item : {"MnuOpcVal", "MnuOpcMos"})
+    for (const char* item : {"valoresEnteros", "mostrarResultado"})
       ahora += programa.Ventana()->findChild<QAction*>(item)->isChecked() ? " 1" : " 0";
     EXPECT_EQ(ahora, QLatin1String(estado));
   }
 
   Elegir(*programa.Ventana(), Linea(0));
-  ASSERT_NE(elegidor_.Existente(), nullptr);
+  QPointer<Elegidor> elegidor = ElegidorDe(*programa.Ventana());
+  ASSERT_NE(elegidor, nullptr);
   QSignalSpy terminado(&programa, &Programa::terminado);
   QPointer<VentanaPractica> ventana = programa.Ventana();
-  ventana->findChild<QAction*>("MnuOpcSal")->trigger();
+  ventana->findChild<QAction*>("salir")->trigger();
   EXPECT_TRUE(ventana->sonido().Cerrado());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(ventana.isNull());
   EXPECT_EQ(terminado, QList<QList<QVariant>>({{0}}));
-  EXPECT_EQ(elegidor_.Existente(), nullptr);  // gone with its window
+  EXPECT_EQ(elegidor, nullptr);  // gone with its window
 }
 
 }  // namespace

@@ -14,33 +14,33 @@
 namespace tiendal {
 namespace {
 
-using Form1Test = PruebaVentana;
+using VentanaRatonPrueba = PruebaVentana;
 
 // What both windows do alike, run on each: the parameter is "the keyboard window".
 class Ventanas : public PruebaVentana, public ::testing::WithParamInterface<bool> {};
 
-INSTANTIATE_TEST_SUITE_P(Form1YForm2, Ventanas, ::testing::Bool(),
-                         [](const auto& caso) { return caso.param ? "Form2" : "Form1"; });
+INSTANTIATE_TEST_SUITE_P(LasDos, Ventanas, ::testing::Bool(),
+                         [](const auto& caso) { return caso.param ? "VentanaTeclado" : "VentanaRaton"; });
 
 // The frame (beside its picture) and the text line add a product and light its frame; the
 // picture itself does nothing; a name label takes its product back off. The shelf's pictures
 // hold the window's picture store: it is still there while they go.
-TEST_F(Form1Test, ClicksOnShelfAndRowsAndThePictureStoreOutlivingTheShelf) {
+TEST_F(VentanaRatonPrueba, ClicksOnShelfAndRowsAndThePictureStoreOutlivingTheShelf) {
   Abrir(false);
-  QTest::mouseClick(Control("Picture1_2"), Qt::LeftButton, {}, QPoint(4, 20));
-  QTest::mouseClick(Control("Text1_4"), Qt::LeftButton);
-  EXPECT_EQ(QApplication::focusWidget(), Control("TBPrecio1"));
-  QTest::mouseClick(Control("Image1_1"), Qt::LeftButton);
+  QTest::mouseClick(Control("marcoHueco2"), Qt::LeftButton, {}, QPoint(4, 20));
+  QTest::mouseClick(Control("textoHueco4"), Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), Control("precioFila1"));
+  QTest::mouseClick(Control("imagenHueco1"), Qt::LeftButton);
   EXPECT_EQ(Nombres(*ventana_), (QStringList{"huevos:", "queso:"}));
   EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // the highlights among the rest
-  QTest::mouseClick(Control("LBNombre0"), Qt::LeftButton);
+  QTest::mouseClick(Control("nombreFila0"), Qt::LeftButton);
   EXPECT_EQ(Nombres(*ventana_), QStringList{"queso:"});
   EXPECT_EQ(Incoherencias(*ventana_), QStringList());
 
-  AlmacenFotos& fotos = static_cast<Form1&>(*ventana_).fotos();
+  AlmacenFotos& fotos = static_cast<VentanaRaton&>(*ventana_).fotos();
   const QString ruta = carpeta_.Ruta(QStringLiteral("imágenes/pan.jpg"));
   bool tomada = false;
-  QObject::connect(Control("Image1_0"), &QObject::destroyed, [&] {
+  QObject::connect(Control("imagenHueco0"), &QObject::destroyed, [&] {
     const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
     fotos.Encargar(ruta, cabecera, QSize(9, 6));
     tomada = !fotos.Tomar(ruta, cabecera, QSize(9, 6)).isNull();
@@ -54,20 +54,20 @@ TEST_F(Form1Test, ClicksOnShelfAndRowsAndThePictureStoreOutlivingTheShelf) {
 TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
   Abrir(GetParam());
   for (int hueco : {0, 1, 2}) ventana_->sesion().AgregarDelEstante(hueco);
-  QTest::keyClicks(Control("TBResultado"), "4,35");
-  QTest::mouseClick(Control("CBCorregir"), Qt::LeftButton);
+  QTest::keyClicks(Control("resultado"), "4,35");
+  QTest::mouseClick(Control("corregir"), Qt::LeftButton);
   ASSERT_EQ(contestador_.cajas.size(), 1u);
   EXPECT_TRUE(contestador_.cajas[0].startsWith(QStringLiteral("Respuesta correcta: ")));
   EXPECT_EQ(reproductor_->abiertos.last(), QStringLiteral("Aplauso.wav"));
 
-  const int paso = Control("TBPrecio1")->y() - Control("TBPrecio0")->y();
+  const int paso = Control("precioFila1")->y() - Control("precioFila0")->y();
   for (int tipo : {5, 5, 3, 1}) {
     Guion(tipo);
-    QTest::mouseClick(Control("CBNuevo"), Qt::LeftButton);
+    QTest::mouseClick(Control("nuevoEjercicio"), Qt::LeftButton);
     EXPECT_EQ(ventana_->Resultado(), QString());
     EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // exactly its rows, as the type says
-    const int ultima = Control(Nombrado("TBPrecio", ventana_->ContarFilas() - 1))->y();
-    EXPECT_NEAR(Control("TBResultado")->y(), ultima + paso, 1);  // give or take a pixel
+    const int ultima = Control(Nombrado("precioFila", ventana_->ContarFilas() - 1))->y();
+    EXPECT_NEAR(Control("resultado")->y(), ultima + paso, 1);  // give or take a pixel
   }
 }
 
@@ -76,7 +76,7 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
 // its opening words).
 TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   Abrir(GetParam());
-  QWidget* resultado = Enfocar("TBResultado");
+  QWidget* resultado = Enfocar("resultado");
   QTest::keyClicks(resultado, "12,5");
   QTest::keyClick(resultado, Qt::Key_F2);
   EXPECT_EQ(ventana_->Resultado(), QStringLiteral("12,5"));
@@ -86,7 +86,7 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   for (const QString& producto : kEstante) estante << producto + QStringLiteral(".wav");
   int detenciones = reproductor_->detenciones;
   for (const char* nombre :
-       {"TBResultado", "TBPrecio0", "Text2", "CBNuevo", "Text1_3", "Picture1_0"}) {
+       {"resultado", "precioFila0", "instrucciones", "nuevoEjercicio", "textoHueco3", "marcoHueco0"}) {
     if (ventana_->findChild<QWidget*>(nombre) == nullptr) continue;
     QWidget* control = Enfocar(nombre);
     reproductor_->abiertos.clear();
@@ -98,12 +98,12 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
 
   // The keyboard window's instructions box has no caret, yet shows when it has the focus.
   if (GetParam()) {
-    const QImage sinFoco = Control("Text2")->grab().toImage();
-    EXPECT_NE(Enfocar("Text2")->grab().toImage(), sinFoco);
+    const QImage sinFoco = Control("instrucciones")->grab().toImage();
+    EXPECT_NE(Enfocar("instrucciones")->grab().toImage(), sinFoco);
   }
 
-  QTest::keyClick(Enfocar("TBResultado"), Qt::Key_F1);
-  ventana_->findChild<QAction*>("MnuOpcAyu")->trigger();
+  QTest::keyClick(Enfocar("resultado"), Qt::Key_F1);
+  ventana_->findChild<QAction*>("ayuda")->trigger();
   ASSERT_EQ(contestador_.cajas.size(), 2u);
   for (const auto& caja : contestador_.cajas)
     EXPECT_TRUE(caja.startsWith(GetParam() ? "Pulse la tecla aplicaciones" : "Use el ratón"));
@@ -113,7 +113,7 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
 // only once the key handler that started it has returned.
 TEST_P(Ventanas, ClosingDuringAReadingDeletesTheWindowAfterwards) {
   Abrir(GetParam());
-  QWidget* resultado = Enfocar("TBResultado");
+  QWidget* resultado = Enfocar("resultado");
   reproductor_->sinFin = "*";
   QPointer<VentanaPractica> ventana = ventana_.release();
   bool vivaTrasCerrar = false;

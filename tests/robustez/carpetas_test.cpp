@@ -57,7 +57,7 @@ const CasoCarpeta kCarpetas[] = {
        c.Borrar("precios.txt");
        QSignalSpy terminado(a.programa.get(), &Programa::terminado);
        Contestador contestador;
-       a.Ventana()->findChild<QAction*>("MnuOpcVer")->trigger();
+       a.Ventana()->findChild<QAction*>("otraVersion")->trigger();
        EXPECT_EQ(terminado, QList<QList<QVariant>>({{1}}));
        EXPECT_EQ(a.Ventana(), nullptr);
        EXPECT_EQ(contestador.cajas, QStringList("No se puede leer el archivo de precios «" +
@@ -99,16 +99,16 @@ TEST_P(Carpetas, ParaConUnMensajeOArrancaEnteraSinEscribirNada) {
   EXPECT_EQ(arranque->cajas, QStringList());
   VentanaPractica& v = *arranque->Ventana();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&v));
-  EXPECT_FALSE(v.findChild<QTextEdit*>("Text2")->toPlainText().isEmpty());
+  EXPECT_FALSE(v.findChild<QTextEdit*>("instrucciones")->toPlainText().isEmpty());
   EXPECT_EQ(Incoherencias(v), QStringList());
   EXPECT_FALSE(v.grab().isNull());
   QStringList estante;
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
-    estante << v.findChild<QLineEdit*>(Nombrado("Text1_", hueco))->text();
+    estante << v.findChild<QLineEdit*>(Nombrado("textoHueco", hueco))->text();
     const QString aviso = "Tiendal: no se puede leer la imagen «" +
                           carpeta.Ruta("imágenes/" + v.sesion().practica().ImagenDeHueco(hueco)) +
                           "».";
-    EXPECT_EQ(v.findChild<ImagenEstante*>(Nombrado("Image1_", hueco))->TamanoPropio().isEmpty(),
+    EXPECT_EQ(v.findChild<ImagenEstante*>(Nombrado("imagenHueco", hueco))->TamanoPropio().isEmpty(),
               arranque->Avisos().contains(aviso));
   }
   estante.sort();

@@ -62,8 +62,8 @@ struct Tormenta {
     };
     auto& programa = arranques.emplace_back(std::make_unique<Arranque>())->programa;
     programa = std::make_unique<Programa>(FabricaVentanas{
-        [this, piezas] { return std::make_unique<Form1>(carpeta.Ruta(), piezas()); },
-        [this, piezas] { return std::make_unique<Form2>(carpeta.Ruta(), piezas()); }});
+        [this, piezas] { return std::make_unique<VentanaRaton>(carpeta.Ruta(), piezas()); },
+        [this, piezas] { return std::make_unique<VentanaTeclado>(carpeta.Ruta(), piezas()); }});
     QObject::connect(programa.get(), &Programa::terminado, [this] { terminado = true; });
     terminado = false;
     return programa->Iniciar();
@@ -84,7 +84,7 @@ struct Tormenta {
     else if (terminado)
       Arrancar();
     else if (hechas >= total || profundidad > kProfundidadMaxima)
-      Tecla(*Ventana(), Qt::Key_Control);  // so that the readings below end
+      PulsarTecla(*Ventana(), Qt::Key_Control);  // so that the readings below end
     else
       Actuar(*Ventana());
     Comprobar();
@@ -102,34 +102,34 @@ struct Tormenta {
     QTest::mouseClick(blanco, Qt::LeftButton, {}, blanco->mapFrom(&lienzo, donde));
   }
 
-  // Clicks on the shelf (Form1), the list rows, the buttons, anywhere; figures typed into the
-  // result box; keys (Form2 is driven by the Applications key and Delete); the menu items, the
+  // Clicks on the shelf (VentanaRaton), the list rows, the buttons, anywhere; figures typed into the
+  // result box; keys (VentanaTeclado is driven by the Applications key and Delete); the menu items, the
   // version switch about every hundred actions, the program's end now and then.
   void Actuar(VentanaPractica& v) {
     ++hechas;
     QWidget& lienzo = *v.centralWidget();
-    const int form1 = qobject_cast<Form1*>(&v) != nullptr ? 1 : 0;
+    const int raton = qobject_cast<VentanaRaton*>(&v) != nullptr ? 1 : 0;
     const int leer = profundidad <= kProfundidadLecturas ? 1 : 0;
     const int raro = hechas % 1999 == 0 ? 100 : 0;
     const char* cifras[] = {"7,35", "12.5", " 3 ", "-2", "1e3", "abc", "99999999999999"};
-    const char* opciones[] = {"MnuOpcVal", "MnuOpcMos", "MnuOpcAyu"};
+    const char* opciones[] = {"valoresEnteros", "mostrarResultado", "ayuda"};
     // clang-format off
     const std::pair<int, std::function<void()>> acciones[] = {
-        {16 * form1, [&] { Pulsar(lienzo, Nombrado("Picture1_", Azar(kHuecos - 1))); }},
-        {10, [&] { Pulsar(lienzo, Nombrado("LBNombre", Azar(v.sesion().practica().MaxFilas))); }},
-        {4, [&] { Pulsar(lienzo, "CBNuevo"); }}, {6, [&] { Pulsar(lienzo, "CBCorregir"); }},
+        {16 * raton, [&] { Pulsar(lienzo, Nombrado("marcoHueco", Azar(kHuecos - 1))); }},
+        {10, [&] { Pulsar(lienzo, Nombrado("nombreFila", Azar(v.sesion().practica().MaxFilas))); }},
+        {4, [&] { Pulsar(lienzo, "nuevoEjercicio"); }}, {6, [&] { Pulsar(lienzo, "corregir"); }},
         {6, [&] { Pulsar(lienzo, {}); }},
-        {8, [&] { QTest::keyClicks(lienzo.findChild<QWidget*>("TBResultado"), cifras[Azar(6)]); }},
-        {2 * leer, [&] { Tecla(v, Qt::Key_F2); }}, {2 * leer, [&] { Tecla(v, Qt::Key_F3); }},
-        {5, [&] { Tecla(v, Qt::Key_Control); }}, {3, [&] { Tecla(v, Qt::Key_Tab); }},
-        {3, [&] { Tecla(v, Qt::Key_Return); }}, {3, [&] { Tecla(v, Qt::Key_Backspace); }},
-        {2, [&] { Tecla(v, Qt::Key_C, Qt::AltModifier); }},
-        {2, [&] { Tecla(v, Qt::Key_N, Qt::AltModifier); }},
-        {8 - 7 * form1, [&] { Tecla(v, Qt::Key_Menu); }},
-        {4 - 3 * form1, [&] { Tecla(v, Qt::Key_Delete); }},
+        {8, [&] { QTest::keyClicks(lienzo.findChild<QWidget*>("resultado"), cifras[Azar(6)]); }},
+        {2 * leer, [&] { PulsarTecla(v, Qt::Key_F2); }}, {2 * leer, [&] { PulsarTecla(v, Qt::Key_F3); }},
+        {5, [&] { PulsarTecla(v, Qt::Key_Control); }}, {3, [&] { PulsarTecla(v, Qt::Key_Tab); }},
+        {3, [&] { PulsarTecla(v, Qt::Key_Return); }}, {3, [&] { PulsarTecla(v, Qt::Key_Backspace); }},
+        {2, [&] { PulsarTecla(v, Qt::Key_C, Qt::AltModifier); }},
+        {2, [&] { PulsarTecla(v, Qt::Key_N, Qt::AltModifier); }},
+        {8 - 7 * raton, [&] { PulsarTecla(v, Qt::Key_Menu); }},
+        {4 - 3 * raton, [&] { PulsarTecla(v, Qt::Key_Delete); }},
         {3, [&] { v.findChild<QAction*>(opciones[Azar(2)])->trigger(); }},
-        {hechas % 97 == 0 ? 200 : 0, [&] { v.findChild<QAction*>("MnuOpcVer")->trigger(); }},
-        {raro, [&] { v.findChild<QAction*>("MnuOpcSal")->trigger(); }}, {raro, [&] { v.close(); }},
+        {hechas % 97 == 0 ? 200 : 0, [&] { v.findChild<QAction*>("otraVersion")->trigger(); }},
+        {raro, [&] { v.findChild<QAction*>("salir")->trigger(); }}, {raro, [&] { v.close(); }},
     };
     // clang-format on
     std::vector<int> pesos;
