@@ -29,7 +29,7 @@ class Elegidor final : public QDialog {
   void AgregarLinea(const QString& texto);
   std::int16_t ContarLineas() const;
   void SeleccionarLinea(int indice);
-  // Returns once OK or Cancel has hidden the dialog, or its close box has closed it.
+  // Returns once "Aceptar" or "Cancelar" has hidden the chooser, or its close box has closed it.
   void MostrarModal();
   std::int16_t Seleccionado() const { return seleccionado_; }
 

@@ -24,7 +24,7 @@ inline QFont FuenteVentana() {
 inline constexpr int kAnchoCliente = 11880;
 inline constexpr int kAltoCliente = 7800;
 
-// Text2, the instructions, across the top.
+// The instructions box across the top.
 inline constexpr int kAnchoInstrucciones = 10000;
 inline constexpr int kAltoInstrucciones = 720;
 
@@ -41,7 +41,7 @@ inline constexpr int kArribaResultadoInicial = 5000;
 
 constexpr int ArribaFila(int fila) { return kArribaLista + kPasoFila * fila; }
 
-// CBCorregir and CBNuevo along the bottom.
+// The "Corregir" and "Nuevo ejercicio" buttons along the bottom.
 inline constexpr int kArribaBotones = 7300;
 inline constexpr int kIzquierdaCorregir = 500;
 inline constexpr int kIzquierdaNuevo = 5500;

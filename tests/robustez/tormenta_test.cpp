@@ -39,8 +39,8 @@ struct Tormenta {
   int total;  // actions
   int hechas = 0;
   int profundidad = 0;     // steps nested in one another
-  bool terminado = false;  // the program ended: the next step starts it again
-  bool terminada = false;
+  bool programaAcabado = false;  // the program ended: the next step starts it again
+  bool tormentaAcabada = false;  // every action done, and no reading or box left open
   // Every program started, kept to the end, since its code may still be returning.
   std::vector<std::unique_ptr<Arranque>> arranques = {};
   QStringList fallos = {};
@@ -64,8 +64,8 @@ struct Tormenta {
     programa = std::make_unique<Programa>(FabricaVentanas{
         [this, piezas] { return std::make_unique<VentanaRaton>(carpeta.Ruta(), piezas()); },
         [this, piezas] { return std::make_unique<VentanaTeclado>(carpeta.Ruta(), piezas()); }});
-    QObject::connect(programa.get(), &Programa::terminado, [this] { terminado = true; });
-    terminado = false;
+    QObject::connect(programa.get(), &Programa::terminado, [this] { programaAcabado = true; });
+    programaAcabado = false;
     return programa->Iniciar();
   }
 
@@ -74,14 +74,14 @@ struct Tormenta {
   void Paso() {
     QWidget* modal = QApplication::activeModalWidget();
     // Over once every action is done and every handler has returned.
-    terminada = hechas >= total && profundidad == 0 && modal == nullptr && !terminado;
-    if (terminada) return;
+    tormentaAcabada = hechas >= total && profundidad == 0 && modal == nullptr && !programaAcabado;
+    if (tormentaAcabada) return;
     QTimer::singleShot(0, [this] { Paso(); });
     ++profundidad;
     Comprobar();
     if (modal != nullptr)
       Contestar(*modal);
-    else if (terminado)
+    else if (programaAcabado)
       Arrancar();
     else if (hechas >= total || profundidad > kProfundidadMaxima)
       PulsarTecla(*Ventana(), Qt::Key_Control);  // so that the readings below end
@@ -179,7 +179,7 @@ TEST(Tormenta, DiezMilAccionesAlAzarSinRomperNada) {
                     qEnvironmentVariable("TIENDAL_ACCIONES", "10000").toInt()};
   ASSERT_TRUE(tormenta.Arrancar());
   QTimer::singleShot(0, [&tormenta] { tormenta.Paso(); });
-  while (!tormenta.terminada) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  while (!tormenta.tormentaAcabada) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   EXPECT_EQ(tormenta.fallos, QStringList()) << "TIENDAL_SEMILLA=" << semilla;
 }
 
