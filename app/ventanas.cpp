@@ -20,8 +20,12 @@ Piezas PiezasDelPrograma() {
 
 FabricaVentanas FabricaDelPrograma(const Rutas& rutas) {
   FabricaVentanas fabrica;
-  fabrica.ratonYTeclado = [rutas] { return std::make_unique<VentanaRaton>(rutas, PiezasDelPrograma()); };
-  fabrica.soloTeclado = [rutas] { return std::make_unique<VentanaTeclado>(rutas, PiezasDelPrograma()); };
+  fabrica.ratonYTeclado = [rutas] {
+    return std::make_unique<VentanaRaton>(rutas, PiezasDelPrograma());
+  };
+  fabrica.soloTeclado = [rutas] {
+    return std::make_unique<VentanaTeclado>(rutas, PiezasDelPrograma());
+  };
   return fabrica;
 }
 

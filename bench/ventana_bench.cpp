@@ -10,8 +10,8 @@
 // NuevoEjercicio: "Nuevo ejercicio" pressed and the window repainted, on the bundled data and
 //   on a shelf of six 12-megapixel JPEGs (two of them with an EXIF rotation), with the EXIF
 //   thumbnail that cameras and phones write and without it.
-// PrimerEjercicio: a fresh VentanaRaton loaded and painted on those six photos, nothing decoded yet.
-// NuevoEjercicioCatalogo: "Nuevo ejercicio" on a catalogue of twelve such photos without
+// PrimerEjercicio: a fresh VentanaRaton loaded and painted on those six photos, nothing decoded
+// yet. NuevoEjercicioCatalogo: "Nuevo ejercicio" on a catalogue of twelve such photos without
 //   thumbnails, once the window has decoded ahead the pictures not yet shown.
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as `tiendal` runs it, instrumented from outside its own code:
-//   ventana_medida arranque            prints the CLOCK_MONOTONIC time (ns) at which VentanaRaton has
+//   ventana_medida arranque            prints the CLOCK_MONOTONIC time (ns) at which VentanaRaton
+//   has
 //                                      first been painted with its first exercise, the peak
 //                                      resident set size (kB) and the CPU time used (ms) at that
 //                                      moment; then exits
@@ -82,10 +83,14 @@ class PrimeraPintura final : public QObject {
 // it takes without a refusal.
 void Rellenar(tiendal::VentanaPractica& ventana) {
   auto* nuevo = ventana.findChild<QPushButton*>(QStringLiteral("nuevoEjercicio"));
-  for (int i = 0; i < 50 && ventana.sesion().practica().TipoEjercicio == tiendal::TipoDeEjercicio::Diferencia; ++i) nuevo->click();
+  for (int i = 0;
+       i < 50 && ventana.sesion().practica().TipoEjercicio == tiendal::TipoDeEjercicio::Diferencia;
+       ++i)
+    nuevo->click();
   const auto tipo = ventana.sesion().practica().TipoEjercicio;
   const int productos =
-      tipo == tiendal::TipoDeEjercicio::Total || tipo == tiendal::TipoDeEjercicio::MasProductos ? 2 : 1;
+      tipo == tiendal::TipoDeEjercicio::Total || tipo == tiendal::TipoDeEjercicio::MasProductos ? 2
+                                                                                                : 1;
   for (int hueco = 0; hueco < productos; ++hueco) {
     auto* texto = ventana.findChild<QWidget*>(QStringLiteral("textoHueco%1").arg(hueco * 2 + 1));
     QTest::mouseClick(texto, Qt::LeftButton);

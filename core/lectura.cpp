@@ -84,8 +84,8 @@ void LeerProductos(Practica& practica, Sonido& sonido, EsperaProducto espera) {
   }
 }
 
-bool AtenderTeclaDeLectura(Tecla tecla, Practica& practica, const Vista& vista,
-                           int cursorResultado, Sonido& sonido, EsperaProducto espera) {
+bool AtenderTeclaDeLectura(Tecla tecla, Practica& practica, const Vista& vista, int cursorResultado,
+                           Sonido& sonido, EsperaProducto espera) {
   switch (tecla) {
     case Tecla::F3:
       LeerProductos(practica, sonido, espera);

@@ -30,9 +30,8 @@ void LeerProductos(Practica& practica, Sonido& sonido,
                    EsperaProducto espera = EsperaProducto::HastaParar);
 
 // F2, F3 and Ctrl; every other key does nothing. Returns whether the key was one of them.
-bool AtenderTeclaDeLectura(Tecla tecla, Practica& practica, const Vista& vista,
-                           int cursorResultado, Sonido& sonido,
-                           EsperaProducto espera = EsperaProducto::HastaParar);
+bool AtenderTeclaDeLectura(Tecla tecla, Practica& practica, const Vista& vista, int cursorResultado,
+                           Sonido& sonido, EsperaProducto espera = EsperaProducto::HastaParar);
 
 }  // namespace tiendal
 

@@ -10,8 +10,8 @@ namespace tiendal {
 
 // The options of the "Opciones" menu that are kept in the settings file.
 struct Opciones {
-  bool ValoresEnteros = false;    // prices and money in whole numbers
-  bool MostrarResultado = true;   // a wrong answer is told with the right figure
+  bool ValoresEnteros = false;   // prices and money in whole numbers
+  bool MostrarResultado = true;  // a wrong answer is told with the right figure
 };
 
 // Applies the settings file to `opciones`. A missing file changes nothing; a line that is

@@ -52,7 +52,8 @@ struct Practica {
   // First list row that takes a product: row 0 holds the banknote (type 2) or the money (type 5).
   int PrimeraFilaProducto() const { return TieneDineroEnFila0() ? 1 : 0; }
   bool TieneDineroEnFila0() const {
-    return TipoEjercicio == TipoDeEjercicio::Cambio || TipoEjercicio == TipoDeEjercicio::MasProductos;
+    return TipoEjercicio == TipoDeEjercicio::Cambio ||
+           TipoEjercicio == TipoDeEjercicio::MasProductos;
   }
 
   static std::array<int, kFilasRegistro> VaciarFilas() {

@@ -53,7 +53,8 @@ void Sesion::SortearEjercicio() {
     vista_.PonerPrecio(fila, QStringLiteral("0"));
   }
 
-  if (p_.TipoEjercicio == TipoDeEjercicio::Cambio) vista_.PonerNombre(0, QStringLiteral("Billete entregado:"));
+  if (p_.TipoEjercicio == TipoDeEjercicio::Cambio)
+    vista_.PonerNombre(0, QStringLiteral("Billete entregado:"));
   if (p_.TipoEjercicio == TipoDeEjercicio::MasProductos) {
     vista_.PonerNombre(0, QStringLiteral("Dinero disponible="));
     float total = 0.0f;

@@ -58,8 +58,7 @@ class FilasLista final {
   void DescribirPrecios(const QString& descripcion);
 
   // The focus order: `delante`, `antes`, row 0, the result box, then `detras`.
-  void PonerOrdenInicial(const std::vector<QWidget*>& delante,
-                         const std::vector<QWidget*>& detras);
+  void PonerOrdenInicial(const std::vector<QWidget*>& delante, const std::vector<QWidget*>& detras);
 
  private:
   struct Fila {

@@ -81,14 +81,13 @@ void VentanaPractica::CrearControles() {
     pulsador->setGeometry(RectTwips(izquierda, kArribaBotones, kAnchoBoton, kAltoBoton));
     pulsador->setAutoDefault(true);
     connect(pulsador, &QPushButton::clicked, this, [this, operacion] {
-      if (QApplication::activeModalWidget() == nullptr) Atender([this, operacion] {
-          (sesion_.*operacion)();
-        });
+      if (QApplication::activeModalWidget() == nullptr)
+        Atender([this, operacion] { (sesion_.*operacion)(); });
     });
     return pulsador;
   };
-  botonCorregir_ = boton("corregir", QStringLiteral("&Corregir"), kIzquierdaCorregir,
-                         &Sesion::Corregir);
+  botonCorregir_ =
+      boton("corregir", QStringLiteral("&Corregir"), kIzquierdaCorregir, &Sesion::Corregir);
   botonNuevo_ = boton("nuevoEjercicio", QStringLiteral("&Nuevo ejercicio"), kIzquierdaNuevo,
                       &Sesion::NuevoEjercicio);
 }
@@ -116,7 +115,8 @@ void VentanaPractica::CrearMenu() {
       });
   mostrarResultado_->setCheckable(true);
   mostrarResultado_->setChecked(true);
-  otraVersion_ = item("otraVersion", diseno_.textoVersion, [this] { emit cambioDeVersionPedido(); });
+  otraVersion_ =
+      item("otraVersion", diseno_.textoVersion, [this] { emit cambioDeVersionPedido(); });
   otraVersion_->setEnabled(false);
   QAction* ayuda = item("ayuda", QStringLiteral("&Ayuda"), [this] { Mensaje(diseno_.ayuda); });
   ayuda->setShortcut(QKeySequence(Qt::Key_F1));

@@ -15,8 +15,8 @@
 
 #include "app/ventanas.h"
 #include "core/numeros.h"
-#include "mouse_window/ventana_raton.h"
 #include "mouse_window/imagen_estante.h"
+#include "mouse_window/ventana_raton.h"
 #include "window_base/encaje.h"
 
 namespace tiendal {
@@ -160,7 +160,8 @@ QStringList Incoherencias(VentanaPractica& v) {
 
   // The menu marks show the options.
   const auto Marcado = [&v](const char* item) { return v.findChild<QAction*>(item)->isChecked(); };
-  if (Marcado("valoresEnteros") != p.Opciones.ValoresEnteros || Marcado("mostrarResultado") != p.Opciones.MostrarResultado)
+  if (Marcado("valoresEnteros") != p.Opciones.ValoresEnteros ||
+      Marcado("mostrarResultado") != p.Opciones.MostrarResultado)
     fallos << QStringLiteral("marcas");
   return fallos;
 }

@@ -31,7 +31,8 @@ inline QStringList Nombres(const VentanaPractica& ventana) {
 }
 
 // A program folder holding just the six products of kEstante (the fewest a shelf takes), windows
-// on it with a fake player and scripted random numbers, the window's beeps counted, and an answerer that gives each message box OK and keeps its text.
+// on it with a fake player and scripted random numbers, the window's beeps counted, and an answerer
+// that gives each message box OK and keeps its text.
 class PruebaVentana : public ::testing::Test {
  protected:
   PruebaVentana() { carpeta_.Llenar(PrimerosProductos(6)); }

@@ -58,7 +58,9 @@ class BancoLectura final : public Reproductor {
     practica.MaxFilas = static_cast<int>(precios.size());
     cursor = cursorResultado;
   }
-  void Pulsar(Tecla tecla) { AtenderTeclaDeLectura(tecla, practica, vista, cursor, sonido, espera); }
+  void Pulsar(Tecla tecla) {
+    AtenderTeclaDeLectura(tecla, practica, vista, cursor, sonido, espera);
+  }
 
   QStringList abiertos;
   QHash<QString, Tecla> durante;  // what to do at the first pass while a sound plays

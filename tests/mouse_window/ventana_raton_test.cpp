@@ -19,8 +19,9 @@ using VentanaRatonPrueba = PruebaVentana;
 // What both windows do alike, run on each: the parameter is "the keyboard window".
 class Ventanas : public PruebaVentana, public ::testing::WithParamInterface<bool> {};
 
-INSTANTIATE_TEST_SUITE_P(LasDos, Ventanas, ::testing::Bool(),
-                         [](const auto& caso) { return caso.param ? "VentanaTeclado" : "VentanaRaton"; });
+INSTANTIATE_TEST_SUITE_P(LasDos, Ventanas, ::testing::Bool(), [](const auto& caso) {
+  return caso.param ? "VentanaTeclado" : "VentanaRaton";
+});
 
 // The frame (beside its picture) and the text line add a product and light its frame; the
 // picture itself does nothing; a name label takes its product back off. The shelf's pictures
@@ -85,8 +86,8 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   QStringList estante{QStringLiteral("lista.wav")};
   for (const QString& producto : kEstante) estante << producto + QStringLiteral(".wav");
   int detenciones = reproductor_->detenciones;
-  for (const char* nombre :
-       {"resultado", "precioFila0", "instrucciones", "nuevoEjercicio", "textoHueco3", "marcoHueco0"}) {
+  for (const char* nombre : {"resultado", "precioFila0", "instrucciones", "nuevoEjercicio",
+                             "textoHueco3", "marcoHueco0"}) {
     if (ventana_->findChild<QWidget*>(nombre) == nullptr) continue;
     QWidget* control = Enfocar(nombre);
     reproductor_->abiertos.clear();

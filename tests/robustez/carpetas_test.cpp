@@ -141,7 +141,8 @@ TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
     const auto hallada =
         BuscarCarpetaDatos(c.Ruta("bin"), *pedida ? c.Ruta(pedida) : "", c.Ruta("config"));
     const auto* rutas = std::get_if<Rutas>(&hallada);
-    QString visto = rutas ? rutas->Datos + ", " + rutas->CarpetaOpciones : std::get<QString>(hallada);
+    QString visto =
+        rutas ? rutas->Datos + ", " + rutas->CarpetaOpciones : std::get<QString>(hallada);
     EXPECT_TRUE(visto.remove(c.Ruta() + "/").contains(hallado)) << visto.toStdString();
   }
 }

@@ -38,7 +38,7 @@ struct Tormenta {
   std::mt19937 azar;
   int total;  // actions
   int hechas = 0;
-  int profundidad = 0;     // steps nested in one another
+  int profundidad = 0;           // steps nested in one another
   bool programaAcabado = false;  // the program ended: the next step starts it again
   bool tormentaAcabada = false;  // every action done, and no reading or box left open
   // Every program started, kept to the end, since its code may still be returning.
@@ -102,9 +102,9 @@ struct Tormenta {
     QTest::mouseClick(blanco, Qt::LeftButton, {}, blanco->mapFrom(&lienzo, donde));
   }
 
-  // Clicks on the shelf (VentanaRaton), the list rows, the buttons, anywhere; figures typed into the
-  // result box; keys (VentanaTeclado is driven by the Applications key and Delete); the menu items, the
-  // version switch about every hundred actions, the program's end now and then.
+  // Clicks on the shelf (VentanaRaton), the list rows, the buttons, anywhere; figures typed into
+  // the result box; keys (VentanaTeclado is driven by the Applications key and Delete); the menu
+  // items, the version switch about every hundred actions, the program's end now and then.
   void Actuar(VentanaPractica& v) {
     ++hechas;
     QWidget& lienzo = *v.centralWidget();
