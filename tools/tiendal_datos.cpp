@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tiendal-datos CARPETA: shows what Tiendal would make of a data folder (see README.md).
+// tiendal-datos CARPETA: shows what Tiendal would make of a data folder (manual page:
+// packaging/tiendal-datos.1).
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
