@@ -55,8 +55,9 @@ QImage LeerMiniatura(QIODevice& archivo, QSize propio, QSize destino) {
 
 // Each picture is told once per run, however often it comes back to the shelf.
 void AvisarIlegible(const QString& ruta) {
-  AvisarUnaVez(QStringLiteral("imagen ") + ruta,
-               QStringLiteral("Tiendal: no se puede leer la imagen «") + ruta + QStringLiteral("»."));
+  AvisarUnaVez(
+      QStringLiteral("imagen ") + ruta,
+      QStringLiteral("Tiendal: no se puede leer la imagen «") + ruta + QStringLiteral("»."));
 }
 
 }  // namespace
