@@ -7,63 +7,34 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDebug>
 #include <QEvent>
 #include <QFileInfo>
-#include <QMutex>
 #include <QObject>
-#include <QSet>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstring>
 #include <exception>
 #include <future>
 #include <new>
 #include <vector>
 
+#include "audio/dispositivo_sdl.h"
 #include "audio/memoria_sonidos.h"
 #include "audio/wav_sdl.h"
-
-#if defined(__SANITIZE_THREAD__)
-#include <sanitizer/tsan_interface.h>
-#endif
+#include "core/aviso_unico.h"
+#include "core/traspaso_hilos.h"
 
 namespace tiendal {
 namespace {
 
-constexpr int kFrecuencia = 44100;
-constexpr Uint8 kCanales = 2;
-// 11.6 ms at 44.1 kHz: the start and the end of a sound are seen within one buffer.
-constexpr Uint16 kMuestrasPorBloque = 512;
 // About three minutes of sound as the device takes it.
 constexpr std::size_t kMemoriaBytes = 32u << 20;
 // A longer sound starts on its first part, converted at once, while the whole of it is
 // converted on another thread; it takes the place of the part long before that has played.
 constexpr double kCabezaSegundos = 0.5;
 
-// Each fault is told once per run, however often the pupil asks for the sound.
-void AvisarUnaVez(const QString& clave, const QString& texto) {
-  static QMutex mutex;
-  static QSet<QString> avisados;
-  const QMutexLocker bloqueo(&mutex);
-  if (avisados.contains(clave)) return;
-  avisados.insert(clave);
-  qWarning().noquote() << texto;
-}
-
 QString ErrorSdl() { return QString::fromUtf8(SDL_GetError()); }
-
-// Qt hands a posted event to the receiving thread under its own lock, which ThreadSanitizer
-// cannot see in an uninstrumented Qt: in that build the event is marked as made before it is read.
-#if defined(__SANITIZE_THREAD__)
-void Entregar(QEvent* evento) { __tsan_release(evento); }
-void Recibir(QEvent* evento) { __tsan_acquire(evento); }
-#else
-void Entregar(QEvent*) {}
-void Recibir(QEvent*) {}
-#endif
 
 // Receives what the audio thread posts, in the thread that made the player; the event itself
 // wakes that thread's event loop.
@@ -72,7 +43,7 @@ class Despertador final : public QObject {
   explicit Despertador(std::function<void()> alDespertar) : alDespertar_(std::move(alDespertar)) {}
 
   bool event(QEvent* evento) override {
-    Recibir(evento);
+    TraspasoRecibido(evento);
     if (evento->type() != QEvent::User) return QObject::event(evento);
     alDespertar_();
     return true;
@@ -84,19 +55,8 @@ class Despertador final : public QObject {
 
 }  // namespace
 
-struct ReproductorSdl::Estado {
-  // One device for the whole program: a window's player may still be alive when the next
-  // window's starts, and some drivers open a single device only. Each player mixes its sound in.
-  struct Dispositivo {
-    SDL_AudioDeviceID id = 0;
-    SDL_AudioSpec formato{};
-    std::vector<Estado*> pistas;  // changed under the device's lock
-  };
-  static Dispositivo& Compartido() {
-    static Dispositivo dispositivo;
-    return dispositivo;
-  }
-  static void SDLCALL Rellenar(void* datos, Uint8* salida, int bytes);
+// One player's sound, a track of the shared device.
+struct ReproductorSdl::Estado final : DispositivoSdl::Pista {
   // Used on the players' thread only.
   static MemoriaSonidos& Memoria() {
     static MemoriaSonidos memoria(kMemoriaBytes);
@@ -113,19 +73,20 @@ struct ReproductorSdl::Estado {
   explicit Estado(std::chrono::milliseconds reposo) : despertador([this] { AlDespertar(); }) {
     cierre.setSingleShot(true);
     cierre.setInterval(reposo);
-    QObject::connect(&cierre, &QTimer::timeout, &despertador, [] { CerrarSiReposa(); });
+    // The device is let go once every player has been quiet for a while.
+    QObject::connect(&cierre, &QTimer::timeout, &despertador,
+                     [] { DispositivoSdl::Compartido().CerrarSiReposa(); });
   }
 
   bool Conectar();
   void Desconectar();
   void AlDespertar();
-  // Closes the device once every player has been quiet for a while: its thread would otherwise
-  // wake the processor a hundred times a second for nothing.
-  static void CerrarSiReposa();
-  void Mezclar(Uint8* salida, std::size_t bytes);
+  void Mezclar(Uint8* salida, std::size_t bytes) override;
+  bool Sonando() const override { return ocupado.load(); }
+  void AlCerrar() override;
   void Despertar() {
     auto* evento = new QEvent(QEvent::User);
-    Entregar(evento);
+    TraspasoHecho(evento);
     QCoreApplication::postEvent(&despertador, evento);
   }
   void Empezar(MemoriaSonidos::Muestras nuevas, bool completas);
@@ -156,13 +117,6 @@ struct ReproductorSdl::Estado {
   std::atomic<std::uint64_t> arrancada{0};
 };
 
-void SDLCALL ReproductorSdl::Estado::Rellenar(void* datos, Uint8* salida, int bytes) {
-  const auto& d = *static_cast<Dispositivo*>(datos);
-  const auto pedidos = static_cast<std::size_t>(bytes);
-  std::memset(salida, d.formato.silence, pedidos);
-  for (Estado* pista : d.pistas) pista->Mezclar(salida, pedidos);
-}
-
 void ReproductorSdl::Estado::Mezclar(Uint8* salida, std::size_t bytes) {
   if (!ocupado.load()) return;
   const std::size_t quedan = muestras->size() - entregados;
@@ -190,71 +144,34 @@ void ReproductorSdl::Estado::Mezclar(Uint8* salida, std::size_t bytes) {
 bool ReproductorSdl::Estado::Conectar() {
   if (conectado) return true;
   if (fallido || !sdlIniciado) return false;
-  Dispositivo& d = Compartido();
-  if (d.id == 0) {
-    SDL_AudioSpec deseado{};
-    deseado.freq = kFrecuencia;
-    deseado.format = AUDIO_S16SYS;
-    deseado.channels = kCanales;
-    deseado.samples = kMuestrasPorBloque;
-    deseado.callback = &Estado::Rellenar;
-    deseado.userdata = &d;
-    d.id = SDL_OpenAudioDevice(nullptr, 0, &deseado, &d.formato,
-                               SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
-    if (d.id == 0) {
-      // Tried once per player: the next window tries again.
-      fallido = true;
-      const QString error = ErrorSdl();
-      AvisarUnaVez(QStringLiteral("dispositivo ") + error,
-                   QStringLiteral("Tiendal: no se puede abrir el dispositivo de sonido (%1); "
-                                  "no sonará nada.")
-                       .arg(error));
-      return false;
-    }
-    SDL_PauseAudioDevice(d.id, 0);
+  DispositivoSdl& d = DispositivoSdl::Compartido();
+  if (!d.Abrir()) {
+    fallido = true;  // tried once per player: the next window tries again
+    return false;
   }
-  formato = d.formato;
+  formato = d.Formato();
   bytesPorSegundo = static_cast<double>(formato.freq) * formato.channels *
                     (SDL_AUDIO_BITSIZE(formato.format) / 8);
-  SDL_LockAudioDevice(d.id);
-  d.pistas.push_back(this);
-  SDL_UnlockAudioDevice(d.id);
-  dispositivo = d.id;
+  d.Unir(*this);
+  dispositivo = d.Id();
   conectado = true;
   return true;
 }
 
 void ReproductorSdl::Estado::Desconectar() {
   if (!conectado) return;
-  Dispositivo& d = Compartido();
-  SDL_LockAudioDevice(d.id);
-  std::erase(d.pistas, this);
-  SDL_UnlockAudioDevice(d.id);
   conectado = false;
-  if (d.pistas.empty()) {
-    SDL_CloseAudioDevice(d.id);
-    d.id = 0;
-  }
+  DispositivoSdl::Compartido().Separar(*this);
 }
 
 void ReproductorSdl::Estado::AlDespertar() {
   if (!ocupado.load()) cierre.start();
 }
 
-void ReproductorSdl::Estado::CerrarSiReposa() {
-  Dispositivo& d = Compartido();
-  if (d.id == 0) return;
-  for (Estado* pista : d.pistas) {
-    if (pista->ocupado.load()) return;
-  }
-  for (Estado* pista : d.pistas) pista->RecogerConversiones(true);
-  SDL_CloseAudioDevice(d.id);  // its thread is gone once this returns
-  d.id = 0;
-  for (Estado* pista : d.pistas) {
-    pista->conectado = false;
-    pista->dispositivo = 0;
-  }
-  d.pistas.clear();
+void ReproductorSdl::Estado::AlCerrar() {
+  RecogerConversiones(true);  // they lock the device
+  conectado = false;
+  dispositivo = 0;
 }
 
 void ReproductorSdl::Estado::Empezar(MemoriaSonidos::Muestras nuevas, bool enteras) {
@@ -414,6 +331,6 @@ double ReproductorSdl::Posicion() const {
 
 double ReproductorSdl::Duracion() const { return estado_->duracion; }
 
-bool ReproductorSdl::DispositivoAbierto() { return Estado::Compartido().id != 0; }
+bool ReproductorSdl::DispositivoAbierto() { return DispositivoSdl::Compartido().Abierto(); }
 
 }  // namespace tiendal

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <memory>
@@ -18,12 +17,15 @@
 #include "audio/reproductor_sdl.h"
 #include "core/reproductor_de.h"
 #include "core/sonido.h"
-#include "tono_wav.h"
+#include "tests/comun/carpeta.h"
 
 namespace tiendal {
 namespace {
 
 using Reloj = std::chrono::steady_clock;
+
+// The tones are mono 16-bit at the rate of the program's recordings.
+constexpr int kMuestrasPorSegundo = 22050;
 
 // The position leaves zero when the audio thread hands the sound's first buffer over, and the
 // player wakes the event loop then.
@@ -64,10 +66,10 @@ void Anotar(benchmark::State& state, std::vector<double> tiempos, const char* co
 void BM_PrimerBloque(benchmark::State& state) {
   const double segundos = static_cast<double>(state.range(0)) / 1000;
   const bool repetido = state.range(1) != 0;
-  QTemporaryDir carpeta;
+  Carpeta carpeta;
   ReproductorDe<ReproductorSdl> reproductor;
-  Sonido sonido(reproductor, carpeta.path());
-  EscribirTono(carpeta.filePath(QStringLiteral("tono.wav")), segundos);
+  Sonido sonido(reproductor, carpeta.Ruta());
+  carpeta.Escribir(QStringLiteral("tono.wav"), Tono(segundos, kMuestrasPorSegundo));
   sonido.ReproducirSonido(QStringLiteral("tono.wav"));
   sonido.DetenerSonido();
   std::vector<double> tiempos;
@@ -78,7 +80,7 @@ void BM_PrimerBloque(benchmark::State& state) {
     if (!repetido) {
       state.PauseTiming();
       nombre = QStringLiteral("tono%1.wav").arg(++vez);
-      EscribirTono(carpeta.filePath(nombre), segundos);
+      carpeta.Escribir(nombre, Tono(segundos, kMuestrasPorSegundo));
       state.ResumeTiming();
     }
     const double t = HastaPrimerBloque(sonido, reproductor, nombre);
@@ -101,18 +103,18 @@ BENCHMARK(BM_PrimerBloque)
 
 // A window's first sound: its player made, SDL's audio started and the device opened.
 void BM_PrimerBloqueDeUnaVentanaNueva(benchmark::State& state) {
-  QTemporaryDir carpeta;
+  Carpeta carpeta;
   std::vector<double> tiempos;
   const char* controlador = "sin sonido";
   int vez = 0;
   for (auto _ : state) {
     state.PauseTiming();
     const QString nombre = QStringLiteral("tono%1.wav").arg(++vez);
-    EscribirTono(carpeta.filePath(nombre), 0.7);
+    carpeta.Escribir(nombre, Tono(0.7, kMuestrasPorSegundo));
     state.ResumeTiming();
     const auto inicio = Reloj::now();
     auto reproductor = std::make_unique<ReproductorDe<ReproductorSdl>>();
-    Sonido sonido(*reproductor, carpeta.path());
+    Sonido sonido(*reproductor, carpeta.Ruta());
     const double t = std::chrono::duration<double>(Reloj::now() - inicio).count() +
                      HastaPrimerBloque(sonido, *reproductor, nombre);
     state.SetIterationTime(t);
@@ -128,13 +130,3 @@ BENCHMARK(BM_PrimerBloqueDeUnaVentanaNueva)
 
 }  // namespace
 }  // namespace tiendal
-
-int main(int argc, char** argv) {
-  // Without a sound card the figures come from SDL's dummy driver, which plays in real time.
-  qputenv("SDL_AUDIODRIVER", qEnvironmentVariable("SDL_AUDIODRIVER", "dummy").toUtf8());
-  QCoreApplication aplicacion(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -16,12 +15,15 @@
 #include "audio/reproductor_sdl.h"
 #include "core/reproductor_de.h"
 #include "core/sonido.h"
-#include "tono_wav.h"
+#include "tests/comun/carpeta.h"
 
 namespace tiendal {
 namespace {
 
 using Reloj = std::chrono::steady_clock;
+
+// The tones are mono 16-bit at the rate of the program's recordings.
+constexpr int kMuestrasPorSegundo = 22050;
 
 double SegundosCpu(int quien) {
   rusage uso{};
@@ -39,12 +41,12 @@ double Desde(Reloj::time_point inicio) {
 // CPU of the whole process (the audio thread included) and of the waiting thread alone, as a
 // share of one core, while EsperarSonido waits on a sound of `segundos`.
 void MedirCpu(benchmark::State& state, double segundos, bool girando) {
-  QTemporaryDir carpeta;
-  EscribirTono(carpeta.filePath(QStringLiteral("tono.wav")), segundos);
+  Carpeta carpeta;
+  carpeta.Escribir(QStringLiteral("tono.wav"), Tono(segundos, kMuestrasPorSegundo));
   ReproductorDe<ReproductorSdl> reproductor;
   std::function<void()> atender;
   if (girando) atender = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
-  Sonido sonido(reproductor, carpeta.path(), atender);
+  Sonido sonido(reproductor, carpeta.Ruta(), atender);
   state.SetLabel(SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "sin sonido");
   // Once converted, the sound is taken from memory: only the wait is measured.
   sonido.ReproducirSonido(QStringLiteral("tono.wav"));
@@ -77,10 +79,10 @@ BENCHMARK(BM_CpuEsperandoGirando1s)->Iterations(1)->Unit(benchmark::kSecond);
 // From the moment the player turns stopped (seen by a thread that watches it without pause) to
 // the return of EsperarSonido, blocked in the event loop until the audio thread wakes it.
 void BM_FinDelSonidoNotado(benchmark::State& state) {
-  QTemporaryDir carpeta;
-  EscribirTono(carpeta.filePath(QStringLiteral("tono.wav")), 0.2);
+  Carpeta carpeta;
+  carpeta.Escribir(QStringLiteral("tono.wav"), Tono(0.2, kMuestrasPorSegundo));
   ReproductorDe<ReproductorSdl> reproductor;
-  Sonido sonido(reproductor, carpeta.path());
+  Sonido sonido(reproductor, carpeta.Ruta());
   double peor = 0;
   double suma = 0;
   for (auto _ : state) {
@@ -107,13 +109,3 @@ BENCHMARK(BM_FinDelSonidoNotado)->Iterations(20)->UseManualTime()->Unit(benchmar
 
 }  // namespace
 }  // namespace tiendal
-
-int main(int argc, char** argv) {
-  // Without a sound card the figures come from SDL's dummy driver, which plays in real time.
-  qputenv("SDL_AUDIODRIVER", qEnvironmentVariable("SDL_AUDIODRIVER", "dummy").toUtf8());
-  QCoreApplication aplicacion(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -71,5 +71,3 @@ BENCHMARK_CAPTURE(CargarPrecios, Caliente, false)->Unit(benchmark::kMillisecond)
 BENCHMARK_CAPTURE(CargarPrecios, EnFrio, true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-BENCHMARK_MAIN();

@@ -224,11 +224,3 @@ BENCHMARK(BM_PrimerEjercicioFotos12Mp)->Unit(benchmark::kMillisecond)->Repetitio
 BENCHMARK(BM_PrimerEjercicioFotos12MpSinMiniatura)->Unit(benchmark::kMillisecond)->Repetitions(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  QApplication aplicacion(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -12,9 +12,7 @@
 #include <mutex>
 #include <utility>
 
-#if defined(__SANITIZE_THREAD__)
-#include <sanitizer/tsan_interface.h>
-#endif
+#include "core/traspaso_hilos.h"
 
 namespace tiendal {
 namespace {
@@ -34,14 +32,9 @@ qsizetype Kib(const QImage& imagen) { return imagen.sizeInBytes() / 1024 + 1; }
 
 // The pool hands a task to a worker under Qt's own lock, which ThreadSanitizer cannot see in an
 // uninstrumented Qt: in that build the task is marked as made before it runs.
-#if defined(__SANITIZE_THREAD__)
 char entrega;
-void Entregar() { __tsan_release(&entrega); }
-void Recibir() { __tsan_acquire(&entrega); }
-#else
-void Entregar() {}
-void Recibir() {}
-#endif
+void Entregar() { TraspasoHecho(&entrega); }
+void Recibir() { TraspasoRecibido(&entrega); }
 
 // A picture decoded ahead takes about this much; no more are decoded ahead than fit.
 constexpr qsizetype kKibPorAnticipada = 64;

@@ -5,15 +5,14 @@
 #include <libexif/exif-data.h>
 
 #include <QBuffer>
-#include <QDebug>
 #include <QFile>
 #include <QImageReader>
-#include <QMutex>
-#include <QSet>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
 #include <memory>
+
+#include "core/aviso_unico.h"
 
 namespace tiendal {
 namespace {
@@ -55,14 +54,10 @@ QImage LeerMiniatura(QIODevice& archivo, QSize propio, QSize destino) {
 }
 
 // Each picture is told once per run, however often it comes back to the shelf.
-void AvisarUnaVez(const QString& ruta) {
-  static QMutex mutex;
-  static QSet<QString> avisadas;
-  const QMutexLocker bloqueo(&mutex);
-  if (avisadas.contains(ruta)) return;
-  avisadas.insert(ruta);
-  qWarning().noquote() << QStringLiteral("Tiendal: no se puede leer la imagen «") + ruta +
-                              QStringLiteral("».");
+void AvisarIlegible(const QString& ruta) {
+  AvisarUnaVez(
+      QStringLiteral("imagen ") + ruta,
+      QStringLiteral("Tiendal: no se puede leer la imagen «") + ruta + QStringLiteral("»."));
 }
 
 }  // namespace
@@ -121,7 +116,7 @@ CabeceraFoto LeerCabeceraFoto(const QString& ruta) {
   QFile archivo(ruta);
   CabeceraFoto cabecera{QSize(0, 0)};
   if (archivo.open(QIODevice::ReadOnly)) cabecera = LeerCabeceraFoto(archivo);
-  if (cabecera.derecha.isEmpty()) AvisarUnaVez(ruta);
+  if (cabecera.derecha.isEmpty()) AvisarIlegible(ruta);
   return cabecera;
 }
 
@@ -130,7 +125,7 @@ QImage LeerFotoReducida(const QString& ruta, const CabeceraFoto& cabecera, QSize
   QFile archivo(ruta);
   QImage imagen;
   if (archivo.open(QIODevice::ReadOnly)) imagen = LeerFotoReducida(archivo, cabecera, tamano);
-  if (imagen.isNull()) AvisarUnaVez(ruta);
+  if (imagen.isNull()) AvisarIlegible(ruta);
   return imagen;
 }
 

@@ -4,7 +4,7 @@
 #
 # Checks the program's layers by their #include lines, and fails on the first layer broken:
 #   core/            Qt Core only; no other module of the program, no SDL
-#   audio/           Qt Core and SDL; no other module of the program
+#   audio/           the core, Qt Core and SDL; no other module of the program
 #   window_base/     the core and Qt; neither window, nor audio
 #   mouse_window/    the core, window_base and Qt; not the other window, nor audio
 #   keyboard_window/ the core, window_base and Qt; not the other window, nor audio
@@ -22,7 +22,7 @@ fi
 modulos=(app audio core keyboard_window mouse_window tools window_base)
 declare -A prohibidos=(
   [core]="app audio keyboard_window mouse_window tools window_base"
-  [audio]="app core keyboard_window mouse_window tools window_base"
+  [audio]="app keyboard_window mouse_window tools window_base"
   [window_base]="app audio keyboard_window mouse_window tools"
   [mouse_window]="app audio keyboard_window tools"
   [keyboard_window]="app audio mouse_window tools"

@@ -35,9 +35,9 @@ class Codificaciones : public ConCarpeta,
                        public testing::WithParamInterface<std::pair<int, int>> {};
 
 TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
-  const auto [frecuencia, canales] = GetParam();
-  const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), Tono(1.0, frecuencia, canales));
-  const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), Tono(0.05, frecuencia, canales));
+  const auto [muestreo, canales] = GetParam();
+  const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), Tono(1.0, muestreo, canales));
+  const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), Tono(0.05, muestreo, canales));
   ReproductorDe<ReproductorSdl> reproductor;
   Sonido sonido(reproductor, carpeta.Ruta());
 

@@ -41,19 +41,20 @@ static QStringList SonidosFijos() {
   return nombres;
 }
 
-QByteArray Tono(double segundos, int frecuencia, int canales) {
+QByteArray Tono(double segundos, int muestrasPorSegundo, int canales) {
+  constexpr double frecuencia = 440;
   const auto le = [](qint64 valor, int bytes) {
     QByteArray b;
     for (int i = 0; i < bytes; ++i) b += static_cast<char>(valor >> (8 * i));
     return b;
   };
   QByteArray datos;
-  for (int c = 0; c < static_cast<int>(std::ceil(segundos * frecuencia)); ++c) {
-    const double x = 0.5 * std::sin(2 * std::numbers::pi * 440 * c / frecuencia);
+  for (int c = 0; c < static_cast<int>(std::ceil(segundos * muestrasPorSegundo)); ++c) {
+    const double x = 0.5 * std::sin(2 * std::numbers::pi * frecuencia * c / muestrasPorSegundo);
     datos += le(std::lround(x * 32767), 2).repeated(canales);
   }
-  const QByteArray fmt = le(1, 2) + le(canales, 2) + le(frecuencia, 4) +
-                         le(frecuencia * 2 * canales, 4) + le(2 * canales, 2) + le(16, 2);
+  const QByteArray fmt = le(1, 2) + le(canales, 2) + le(muestrasPorSegundo, 4) +
+                         le(muestrasPorSegundo * 2 * canales, 4) + le(2 * canales, 2) + le(16, 2);
   return "RIFF" + le(36 + datos.size(), 4) + "WAVEfmt " + le(16, 4) + fmt + "data" +
          le(datos.size(), 4) + datos;
 }

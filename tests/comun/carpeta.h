@@ -24,7 +24,7 @@ std::vector<Producto> PrimerosProductos(int cuantos);
 QByteArray PreciosCp1252(const std::vector<Producto>& productos);
 
 // A 440 Hz tone at half scale as a 16-bit PCM WAV file with the canonical 44-byte header.
-QByteArray Tono(double segundos, int frecuencia = 8000, int canales = 1);
+QByteArray Tono(double segundos, int muestrasPorSegundo = 8000, int canales = 1);
 // A short sound for a program folder.
 inline QByteArray Wav(int milisegundos) { return Tono(milisegundos / 1000.0); }
 
