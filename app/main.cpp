@@ -34,12 +34,10 @@ QIcon IconoInstalado(const QString& carpetaPrograma) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // --help and --version answer before any window system is asked for.
-  if (const auto ordenes = tiendal::LeerLineaDeOrdenes(Argumentos(argc, argv));
-      std::holds_alternative<tiendal::Terminar>(ordenes) &&
-      std::get<tiendal::Terminar>(ordenes).estado == 0) {
-    return tiendal::Acabar(std::get<tiendal::Terminar>(ordenes));
-  }
+  // The command line is answered before any window system is asked for.
+  const auto leidas = tiendal::LeerLineaDeOrdenes(Argumentos(argc, argv));
+  if (const auto* fin = std::get_if<tiendal::Terminar>(&leidas)) return tiendal::Acabar(*fin);
+  const auto& ordenes = std::get<tiendal::Ordenes>(leidas);
 
   QApplication aplicacion(argc, argv);
   // The user's configuration folder is ~/.config/tiendal.
@@ -50,11 +48,6 @@ int main(int argc, char* argv[]) {
   // The program, not Qt, decides when it ends: a window switch leaves no window open for a
   // moment.
   QApplication::setQuitOnLastWindowClosed(false);
-
-  // Qt has taken its own arguments (-platform and the like) out by now.
-  const auto leidas = tiendal::LeerLineaDeOrdenes(QCoreApplication::arguments());
-  if (const auto* fin = std::get_if<tiendal::Terminar>(&leidas)) return tiendal::Acabar(*fin);
-  const auto& ordenes = std::get<tiendal::Ordenes>(leidas);
 
   const auto datos = tiendal::BuscarCarpetaDatos(
       QCoreApplication::applicationDirPath(), ordenes.datos,

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef TIENDAL_CORE_VOCES_H
+#define TIENDAL_CORE_VOCES_H
+
+#include <QString>
+#include <vector>
+
+namespace tiendal {
+
+// The sounds a data folder holds besides one per product. The program names them here when it
+// plays them, the data checker looks for these, and the voice generator speaks these texts
+// (tiendal-datos --textos-voces).
+inline const QString kSonidoLista = QStringLiteral("lista.wav");
+inline const QString kSonidoComa = QStringLiteral("coma.wav");
+inline const QString kSonidoIgual = QStringLiteral("igual.wav");
+inline const QString kSonidoError = QStringLiteral("error.wav");
+inline const QString kSonidoAplauso = QStringLiteral("Aplauso.wav");
+
+// The instructions of exercise type 1..5, as the window shows them and its announcement says
+// them.
+QString InstruccionesDelTipo(int tipo);
+// The announcement of exercise type 1..5.
+QString SonidoDelTipo(int tipo);
+// The sound of a figure 0..9.
+QString SonidoDeCifra(int cifra);
+
+struct SonidoFijo {
+  QString archivo;
+  QString texto;  // what the recording says; empty for the error tone and the applause
+};
+
+// Every fixed sound, in the order the voice generator makes them.
+std::vector<SonidoFijo> SonidosFijos();
+
+}  // namespace tiendal
+
+#endif
