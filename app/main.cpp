@@ -18,11 +18,11 @@ QStringList Argumentos(int argc, char* argv[]) {
   return argumentos;
 }
 
-// The menu icon's PNG sizes, installed in ../share/icons beside the data; a portable copy finds
-// none and keeps the default icon.
+// The menu icon's PNG sizes (packaging/iconos/lados.txt), installed in ../share/icons beside the
+// data; a portable copy finds none and keeps the default icon.
 QIcon IconoInstalado(const QString& carpetaPrograma) {
   QIcon icono;
-  for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
+  for (const int lado : {TIENDAL_LADOS_ICONO}) {
     const QString tamano = QString::number(lado);
     const QString png = carpetaPrograma + QStringLiteral("/../share/icons/hicolor/") + tamano +
                         u'x' + tamano + QStringLiteral("/apps/" TIENDAL_ID ".png");
