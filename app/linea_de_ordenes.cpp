@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 namespace tiendal {
@@ -43,9 +44,51 @@ QString ErrorDeValor(const QStringList& argumentos) {
   return QStringLiteral("falta la carpeta tras «--datos»");
 }
 
+// Qt's own options, which QApplication takes out of the command line itself, with one dash or
+// two: those that take the next argument as their value, and those that take none. The X11
+// ones are taken only on X11 and are harmless elsewhere.
+bool EsOpcionDeQt(QStringView argumento, bool& llevaValor) {
+  static const QStringList kConValor = {
+      QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+      QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+      QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+      QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+      QStringLiteral("style"),           QStringLiteral("stylesheet"),
+      QStringLiteral("qmljsdebugger"),   QStringLiteral("display"),
+      QStringLiteral("geometry"),        QStringLiteral("icon"),
+      QStringLiteral("title"),           QStringLiteral("name"),
+      QStringLiteral("visual")};
+  static const QStringList kSinValor = {QStringLiteral("reverse"), QStringLiteral("testability"),
+                                        QStringLiteral("widgetcount"), QStringLiteral("dograb"),
+                                        QStringLiteral("nograb")};
+  static const QStringList kConIgual = {QStringLiteral("style="), QStringLiteral("stylesheet="),
+                                        QStringLiteral("qmljsdebugger=")};
+  if (!argumento.startsWith(u'-')) return false;
+  QStringView nombre = argumento.sliced(argumento.startsWith(u"--") ? 2 : 1);
+  llevaValor = kConValor.contains(nombre);
+  if (llevaValor || kSinValor.contains(nombre)) return true;
+  return std::any_of(kConIgual.begin(), kConIgual.end(),
+                     [nombre](const QString& prefijo) { return nombre.startsWith(prefijo); });
+}
+
+// The arguments less Qt's own options and their values.
+QStringList SinOpcionesDeQt(const QStringList& argumentos) {
+  QStringList quedan;
+  for (qsizetype i = 0; i < argumentos.size(); ++i) {
+    bool llevaValor = false;
+    if (i == 0 || !EsOpcionDeQt(argumentos[i], llevaValor)) {
+      quedan.append(argumentos[i]);
+    } else if (llevaValor) {
+      ++i;
+    }
+  }
+  return quedan;
+}
+
 }  // namespace
 
-std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& argumentos) {
+std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& todos) {
+  const QStringList argumentos = SinOpcionesDeQt(todos);
   QCommandLineParser analizador;
   const QCommandLineOption datos(QStringLiteral("datos"), QString(), QStringLiteral("CARPETA"));
   const QCommandLineOption teclado(QStringLiteral("teclado"));

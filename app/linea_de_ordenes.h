@@ -23,8 +23,9 @@ struct Terminar {
   QString texto;
 };
 
-// Reads the arguments, the program's own name first. Only --datos looks at the disk: its folder
-// must exist.
+// Reads the arguments, the program's own name first, with Qt's own options (-platform and the
+// like) passed over: it needs no window system, so that a console without a display gets its
+// answer too. Only --datos looks at the disk: its folder must exist.
 std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& argumentos);
 
 // Writes the text of `fin` to standard output (status 0) or standard error, and returns the

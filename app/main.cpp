@@ -18,11 +18,11 @@ QStringList Argumentos(int argc, char* argv[]) {
   return argumentos;
 }
 
-// The menu icon's PNG sizes, installed in ../share/icons beside the data; a portable copy finds
-// none and keeps the default icon.
+// The menu icon's PNG sizes (packaging/iconos/lados.txt), installed in ../share/icons beside the
+// data; a portable copy finds none and keeps the default icon.
 QIcon IconoInstalado(const QString& carpetaPrograma) {
   QIcon icono;
-  for (const int lado : {16, 24, 32, 48, 64, 128, 256}) {
+  for (const int lado : {TIENDAL_LADOS_ICONO}) {
     const QString tamano = QString::number(lado);
     const QString png = carpetaPrograma + QStringLiteral("/../share/icons/hicolor/") + tamano +
                         u'x' + tamano + QStringLiteral("/apps/" TIENDAL_ID ".png");
@@ -34,12 +34,10 @@ QIcon IconoInstalado(const QString& carpetaPrograma) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // --help and --version answer before any window system is asked for.
-  if (const auto ordenes = tiendal::LeerLineaDeOrdenes(Argumentos(argc, argv));
-      std::holds_alternative<tiendal::Terminar>(ordenes) &&
-      std::get<tiendal::Terminar>(ordenes).estado == 0) {
-    return tiendal::Acabar(std::get<tiendal::Terminar>(ordenes));
-  }
+  // The command line is answered before any window system is asked for.
+  const auto leidas = tiendal::LeerLineaDeOrdenes(Argumentos(argc, argv));
+  if (const auto* fin = std::get_if<tiendal::Terminar>(&leidas)) return tiendal::Acabar(*fin);
+  const auto& ordenes = std::get<tiendal::Ordenes>(leidas);
 
   QApplication aplicacion(argc, argv);
   // The user's configuration folder is ~/.config/tiendal.
@@ -50,11 +48,6 @@ int main(int argc, char* argv[]) {
   // The program, not Qt, decides when it ends: a window switch leaves no window open for a
   // moment.
   QApplication::setQuitOnLastWindowClosed(false);
-
-  // Qt has taken its own arguments (-platform and the like) out by now.
-  const auto leidas = tiendal::LeerLineaDeOrdenes(QCoreApplication::arguments());
-  if (const auto* fin = std::get_if<tiendal::Terminar>(&leidas)) return tiendal::Acabar(*fin);
-  const auto& ordenes = std::get<tiendal::Ordenes>(leidas);
 
   const auto datos = tiendal::BuscarCarpetaDatos(
       QCoreApplication::applicationDirPath(), ordenes.datos,

@@ -8,6 +8,7 @@
 #include "core/practica.h"
 #include "core/sonido.h"
 #include "core/vista.h"
+#include "core/voces.h"
 
 namespace tiendal {
 namespace {
@@ -23,8 +24,8 @@ QString CaracterDeColumna(const QString& texto, qsizetype columna) {
 
 QString SonidoDeCaracter(const QString& caracter) {
   const QChar c = caracter.at(0);
-  if (c >= u'0' && c <= u'9') return caracter + kWav;
-  return QStringLiteral("coma.wav");
+  if (c >= u'0' && c <= u'9') return SonidoDeCifra(c.digitValue());
+  return kSonidoComa;
 }
 
 // The product sound of a shelf place; empty while the place holds no catalogue product.
@@ -60,7 +61,7 @@ void LeerColumna(const Practica& practica, const Vista& vista, int cursorResulta
     if (sonido.Cerrado()) return;
 
     if (fila == filas - 1) {
-      sonido.ReproducirSonido(QStringLiteral("igual.wav"));
+      sonido.ReproducirSonido(kSonidoIgual);
       sonido.EsperarSonido();
       if (sonido.Cerrado()) return;
     }
@@ -68,7 +69,7 @@ void LeerColumna(const Practica& practica, const Vista& vista, int cursorResulta
 }
 
 void LeerProductos(Practica& practica, Sonido& sonido, EsperaProducto espera) {
-  sonido.ReproducirSonido(QStringLiteral("lista.wav"));
+  sonido.ReproducirSonido(kSonidoLista);
   sonido.EsperarSonido();
   if (sonido.Cerrado()) return;
   practica.DetenerLectura = false;

@@ -8,6 +8,7 @@
 #include "core/sesion.h"
 #include "core/sonido.h"
 #include "core/vista.h"
+#include "core/voces.h"
 
 namespace tiendal {
 
@@ -54,7 +55,7 @@ void Sesion::Corregir() {
       return;
   }
   if (!faltan.isEmpty()) {
-    sonido_.ReproducirSonido(QStringLiteral("error.wav"));
+    sonido_.ReproducirSonido(kSonidoError);
     vista_.Mensaje(faltan);
     return;
   }
@@ -65,11 +66,11 @@ void Sesion::Corregir() {
   const float tecleado = RedondearCentesimas(LeerCifra(vista_.Resultado()));
   const float diferencia = std::fabs(esperado - tecleado);
   if (std::isfinite(esperado) && diferencia <= 0.001f) {
-    sonido_.ReproducirSonido(QStringLiteral("Aplauso.wav"));
+    sonido_.ReproducirSonido(kSonidoAplauso);
     vista_.Mensaje(QStringLiteral("Respuesta correcta: ") + FormatoPrecio(esperado));
     return;
   }
-  sonido_.ReproducirSonido(QStringLiteral("error.wav"));
+  sonido_.ReproducirSonido(kSonidoError);
   QString mensaje = QStringLiteral("respuesta incorrecta. ");
   // A total beyond single precision has no figure worth showing.
   if (p_.Opciones.MostrarResultado && std::isfinite(esperado)) {
@@ -118,7 +119,7 @@ void Sesion::CorregirMasProductos() {
                            "disponible.");
   mensaje += QStringLiteral("\r\n");
   vista_.Mensaje(mensaje);
-  if (!(cuentaBien && alcanza)) sonido_.ReproducirSonido(QStringLiteral("error.wav"));
+  if (!(cuentaBien && alcanza)) sonido_.ReproducirSonido(kSonidoError);
 }
 
 }  // namespace tiendal

@@ -7,39 +7,22 @@
 #include "core/sesion.h"
 #include "core/sonido.h"
 #include "core/vista.h"
+#include "core/voces.h"
 
 namespace tiendal {
 namespace {
 
-struct Tipo {
-  const char16_t* instrucciones;
-  const char16_t* sonido;
-  int maxFilas;
-};
-
-constexpr Tipo kTipos[] = {
-    {u"Elige tres productos y calcula cuánto cuestan en total", u"tipo1.wav", 3},
-    {u"Elige un producto y calcula cuánto dinero te deben devolver", u"tipo2.wav", 2},
-    {u"Añade a la lista el producto más caro, después añade el más barato y por último calcula "
-     u"la diferencia entre sus precios.",
-     u"tipo3.wav", 2},
-    {u"Elige uno de los productos y calcula cuánto costarán tantos productos iguales como se "
-     u"indica en número de unidades",
-     u"tipo4.wav", 2},
-    {u"Añade a la lista el máximo número de productos que puedes comprar con el dinero "
-     u"disponible  \r\nDespués suma los precios de los productos que has elegido.",
-     u"tipo5.wav", 6},
-};
+// The rows the list holds for each type.
+constexpr int kMaxFilas[] = {3, 2, 2, 2, 6};
 
 }  // namespace
 
 void Sesion::SortearEjercicio() {
-  const int sorteado = Sortear(kTiposDeEjercicio, 1);
-  p_.TipoEjercicio = static_cast<TipoDeEjercicio>(sorteado);
-  const Tipo& tipo = kTipos[sorteado - 1];
-  sonido_.ReproducirSonido(QString::fromUtf16(tipo.sonido));
-  vista_.PonerInstrucciones(QString::fromUtf16(tipo.instrucciones));
-  p_.MaxFilas = tipo.maxFilas;
+  const auto tipo = static_cast<TipoDeEjercicio>(Sortear(kTiposDeEjercicio, 1));
+  p_.TipoEjercicio = tipo;
+  sonido_.ReproducirSonido(SonidoDelTipo(tipo));
+  vista_.PonerInstrucciones(InstruccionesDelTipo(tipo));
+  p_.MaxFilas = kMaxFilas[static_cast<int>(tipo) - 1];
   if (p_.TieneDineroEnFila0()) p_.NumFilas = 1;
 
   ElegirProductos();

@@ -20,14 +20,13 @@ Sonido::Sonido(Reproductor& reproductor, QString carpetaSonidos,
       carpeta_(std::move(carpetaSonidos)),
       atenderEventos_(std::move(atenderEventos)) {}
 
-QString Sonido::Ruta(const QString& nombre) const {
-  // Recordings copied from a system that ignores letter case, or that spells accents apart.
-  return EntradaDe(carpeta_, nombre, Qt::CaseInsensitive, QDir::Files);
+QString ArchivoDeSonido(const QString& carpetaSonidos, const QString& nombre) {
+  return EntradaDe(carpetaSonidos, nombre, Qt::CaseInsensitive, QDir::Files);
 }
 
 void Sonido::ReproducirSonido(const QString& nombre) {
   if (cerrado_) return;
-  reproductor_.Abrir(Ruta(nombre));
+  reproductor_.Abrir(ArchivoDeSonido(carpeta_, nombre));
 }
 
 void Sonido::AtenderEventos() {

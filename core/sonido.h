@@ -10,6 +10,11 @@ namespace tiendal {
 
 class Reproductor;
 
+// The file of the sounds folder that the program plays for `nombre`: the exact name first, else
+// one differing only in letter case or Unicode form (recordings copied from a system that
+// ignores case, or that spells accents apart). The exact path when there is none.
+QString ArchivoDeSonido(const QString& carpetaSonidos, const QString& nombre);
+
 // The three audio operations of a main window, on top of its player.
 class Sonido final {
  public:
@@ -21,7 +26,7 @@ class Sonido final {
   Sonido(const Sonido&) = delete;
   Sonido& operator=(const Sonido&) = delete;
 
-  // Starts a file of the sounds folder (exact name first, else one differing only in case).
+  // Starts the file ArchivoDeSonido() finds.
   void ReproducirSonido(const QString& nombre);
   // Returns once the player is stopped, handling events meanwhile. Returns true when it ended
   // early because `detener` held (looked at only while the sound still plays) or because the
@@ -45,7 +50,6 @@ class Sonido final {
   Reproductor& reproductor() { return reproductor_; }
 
  private:
-  QString Ruta(const QString& nombre) const;
   void AtenderEventos();
 
   Reproductor& reproductor_;

@@ -12,11 +12,11 @@ paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev 
 if [[ "${1:-}" == "--tests" ]]; then
   paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
   # The menu entry, AppStream data and licences are validated; the Debian package is built and
-  # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server, and a
-  # screen reader's view of it is walked over the accessibility bus; the icon's PNG sizes are
-  # rendered from its SVG.
+  # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server (its
+  # window's class read with xprop), and a screen reader's view of it is walked over the
+  # accessibility bus; the icon's PNG sizes are rendered from its SVG.
   paquetes+=(desktop-file-utils appstream reuse lintian dpkg-dev fakeroot file xvfb xauth xdotool
-    at-spi2-core python3-pyatspi dbus librsvg2-bin)
+    x11-utils at-spi2-core python3-pyatspi dbus librsvg2-bin)
 fi
 
 faltan=()

@@ -6,7 +6,9 @@
 # has a picture but no sound yet. The same input always gives the same files.
 #   tools/generar-voces.sh [--todas] [CARPETA]
 # CARPETA is the folder that holds imágenes/ (data/ of this repository by default); --todas
-# also rewrites the product sounds that already exist.
+# also rewrites the product sounds that already exist. The fixed sounds' names and texts come
+# from the program (tiendal-datos --textos-voces), built first in build/dev, or in dev/ of the
+# folder named by TIENDAL_BUILD.
 # Needs espeak-ng and sox (Debian packages espeak-ng and sox); the program itself does not.
 set -euo pipefail
 
@@ -16,7 +18,7 @@ for arg in "$@"; do
   case "$arg" in
     --todas) todas=1 ;;
     -h | --help)
-      sed -n '2,8s/^# \{0,1\}//p' "$0"
+      sed -n '4,12s/^# \{0,1\}//p' "$0"
       exit 0
       ;;
     -*)
@@ -26,7 +28,8 @@ for arg in "$@"; do
     *) carpeta=$arg ;;
   esac
 done
-carpeta=${carpeta:-"$(cd "$(dirname "$0")/.." && pwd)/data"}
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+carpeta=${carpeta:-"$raiz/data"}
 
 faltan=()
 for programa in espeak-ng sox; do
@@ -40,6 +43,14 @@ if [[ ! -d "$carpeta/imágenes" ]]; then
   echo "generar-voces: no existe la carpeta $carpeta/imágenes" >&2
   exit 2
 fi
+
+# The fixed sounds, one "file<TAB>text" line each, escapes as printf %b reads them.
+construccion="${TIENDAL_BUILD:-$raiz/build}/dev"
+if [[ ! -f "$construccion/CMakeCache.txt" ]]; then
+  cmake -S "$raiz" -B "$construccion" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$construccion" --target tiendal-datos >/dev/null
+textos=$("$construccion/bin/tiendal-datos" --textos-voces)
 
 sonidos="$carpeta/Sonidos"
 mkdir -p "$sonidos"
@@ -130,20 +141,17 @@ aplauso() {
   echo "$salida"
 }
 
-hablar "Elige tres productos y calcula cuánto cuestan en total" "$sonidos/tipo1.wav"
-hablar "Elige un producto y calcula cuánto dinero te deben devolver" "$sonidos/tipo2.wav"
-hablar "Añade a la lista el producto más caro, después añade el más barato y por último calcula la diferencia entre sus precios." "$sonidos/tipo3.wav"
-hablar "Elige uno de los productos y calcula cuánto costarán tantos productos iguales como se indica en número de unidades" "$sonidos/tipo4.wav"
-hablar $'Añade a la lista el máximo número de productos que puedes comprar con el dinero disponible  \r\nDespués suma los precios de los productos que has elegido.' "$sonidos/tipo5.wav"
-hablar "Los productos son" "$sonidos/lista.wav"
-cifras=(cero uno dos tres cuatro cinco seis siete ocho nueve)
-for d in "${!cifras[@]}"; do
-  hablar "${cifras[$d]}" "$sonidos/$d.wav"
-done
-hablar "coma" "$sonidos/coma.wav"
-hablar "igual" "$sonidos/igual.wav"
-tono_error "$sonidos/error.wav"
-aplauso "$sonidos/Aplauso.wav"
+# The two that are no speech are made here; every other says its text.
+while IFS=$'\t' read -r -u 3 archivo texto; do
+  case "$archivo" in
+    error.wav) tono_error "$sonidos/$archivo" ;;
+    Aplauso.wav) aplauso "$sonidos/$archivo" ;;
+    *)
+      printf -v texto '%b' "$texto"
+      hablar "$texto" "$sonidos/$archivo"
+      ;;
+  esac
+done 3<<<"$textos"
 
 # A product's sound is its picture's name with "wav" for the last three characters.
 shopt -s nullglob

@@ -7,13 +7,16 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 #include "core/apariciones.h"
 #include "core/catalogo.h"
+#include "core/comprobaciones.h"
 #include "core/numeros.h"
-#include "core/practica.h"
 #include "core/rutas.h"
+#include "core/sonido.h"
+#include "core/voces.h"
 #include "window_base/medidas.h"
 #include "window_base/twips.h"
 
@@ -38,14 +41,21 @@ QStringView LineaDe(const QString& texto, qsizetype pos, qsizetype& inicio) {
   return QStringView(texto).sliced(inicio, fin - inicio);
 }
 
-// A product's own line starts with its name, then (after blanks, if any) the "|".
-bool EsLineaPropia(QStringView linea, const QString& nombre) {
-  if (!linea.startsWith(nombre)) return false;
-  for (const QChar c : linea.sliced(nombre.size())) {
-    if (c == u'|') return true;
-    if (c != u' ' && c != u'\t') return false;
+enum class Linea { Ajena, Propia, PropiaSinBarra };
+
+// A product's own line starts with its name, then (after blanks, if any) the "|". Without any
+// "|", a line that goes on with a number, or with nothing, is its own line less the bar.
+Linea ClaseDeLinea(QStringView linea, const QString& nombre) {
+  if (!linea.startsWith(nombre)) return Linea::Ajena;
+  const QStringView resto = linea.sliced(nombre.size());
+  for (const QChar c : resto) {
+    if (c == u'|') return Linea::Propia;
+    if (c != u' ' && c != u'\t') break;
   }
-  return false;
+  const QStringView valor = resto.trimmed();
+  if (!resto.contains(u'|') && (valor.isEmpty() || EmpiezaPorNumero(valor)))
+    return Linea::PropiaSinBarra;
+  return Linea::Ajena;
 }
 
 // A line of the prices file as a warning quotes it: a very long one is cut.
@@ -70,7 +80,15 @@ void AvisarApariciones(const QStringList& productos, const QString& texto,
     }
     qsizetype inicio = 0;
     const QStringView linea = LineaDe(texto, pos, inicio);
-    if (pos == inicio && EsLineaPropia(linea, productos[k])) continue;
+    const Linea clase = pos == inicio ? ClaseDeLinea(linea, productos[k]) : Linea::Ajena;
+    if (clase == Linea::Propia) continue;
+    if (clase == Linea::PropiaSinBarra) {
+      avisos << QStringLiteral(
+                    "la línea «%1» de precios.txt no lleva «|» entre el nombre y el precio: "
+                    "«%2» lee el precio %3")
+                    .arg(Cita(linea), productos[k], precio);
+      continue;
+    }
     avisos << QStringLiteral(
                   "«%1» aparece antes dentro de la línea «%2» de precios.txt y lee "
                   "el precio %3")
@@ -113,34 +131,32 @@ void AvisarPrecios(const QStringList& productos, const QString& texto,
   }
 }
 
-// The text line under a shelf picture, in the window's font, with whole values off and on.
+// The text line under a shelf picture, in the window's font, with whole values off and on. The
+// frame reaches past the window's right edge, and the text starts inside its box (one pixel of
+// frame and Qt's two of margin): what the pupil sees is narrower than the frame.
 void AvisarAnchos(const QStringList& productos, const std::vector<float>& precios,
                   const std::vector<float>& preciosEnteros, QStringList& avisos) {
   const QFontMetricsF medida(medidas::FuenteVentana());
-  const int marco = Pixeles(medidas::kAnchoMarco);
+  constexpr int kSangriaTexto = 3;
+  const int visible = std::min(Pixeles(medidas::kAnchoCliente),
+                               Pixeles(medidas::kIzquierdaEstante + medidas::kAnchoMarco)) -
+                      Pixeles(medidas::kIzquierdaEstante) - kSangriaTexto;
   for (qsizetype k = 0; k < productos.size(); ++k) {
     const auto i = static_cast<size_t>(k);
     for (const float precio : {precios[i], preciosEnteros[i]}) {
       const QString texto = TextoEstante(productos[k], precio);
       const double ancho = medida.horizontalAdvance(texto);
-      if (ancho <= marco) continue;
-      avisos << QStringLiteral(
-                    "«%1» no cabe en su marco del estante: mide %2 píxeles y el marco %3")
-                    .arg(texto, QString::number(std::ceil(ancho)), QString::number(marco));
+      if (ancho <= visible) continue;
+      avisos << QStringLiteral("«%1» no cabe en su marco del estante: mide %2 píxeles y se ven %3")
+                    .arg(texto, QString::number(std::ceil(ancho)), QString::number(visible));
       break;
     }
   }
 }
 
-// The sounds every data folder needs besides one per product.
-QStringList SonidosFijos() {
-  QStringList nombres;
-  for (int tipo = 1; tipo <= 5; ++tipo) nombres << QStringLiteral("tipo%1.wav").arg(tipo);
-  nombres << QStringLiteral("lista.wav");
-  for (int cifra = 0; cifra <= 9; ++cifra) nombres << QStringLiteral("%1.wav").arg(cifra);
-  nombres << QStringLiteral("coma.wav") << QStringLiteral("igual.wav")
-          << QStringLiteral("error.wav") << QStringLiteral("Aplauso.wav");
-  return nombres;
+// Whether the program finds a file to play for `nombre`, as it looks for it.
+bool TieneSonido(const QString& carpetaSonidos, const QString& nombre) {
+  return QFileInfo(ArchivoDeSonido(carpetaSonidos, nombre)).isFile();
 }
 
 }  // namespace
@@ -153,28 +169,23 @@ int RevisionDatos::CodigoSalida() const {
 RevisionDatos RevisarDatos(const QString& carpeta) {
   RevisionDatos revision;
   const Rutas rutas{carpeta};
-  if (!QFileInfo(carpeta).isDir()) {
-    revision.fallo = QStringLiteral("no existe la carpeta %1").arg(carpeta);
-    return revision;
-  }
   // Each folder is found once, whatever the Unicode form of its name.
   const QString carpetaImagenes = rutas.Imagenes();
   const QString carpetaSonidos = rutas.Sonidos();
   const auto rutaImagen = [&carpetaImagenes](const QString& archivo) {
     return carpetaImagenes + u'/' + archivo;
   };
-  if (!QFileInfo(carpetaImagenes).isDir()) {
-    revision.fallo = QStringLiteral("no existe la carpeta de imágenes %1").arg(carpetaImagenes);
-    return revision;
-  }
+  // The program's own start-up checks, in its words. Too few or too many pictures still let the
+  // products be listed.
+  const QStringList imagenes = ListarImagenes(carpetaImagenes);
+  revision.fallo = FalloDelCatalogo(carpetaImagenes, imagenes.size());
+  if (imagenes.isEmpty()) return revision;
   const auto texto = LeerTextoPrecios(rutas.Precios());
   if (!texto) {
-    revision.fallo =
-        QStringLiteral("no se puede leer el archivo de precios %1").arg(rutas.Precios());
+    if (!revision.fallo) revision.fallo = FalloDePrecios(rutas.Precios());
     return revision;
   }
 
-  const QStringList imagenes = ListarImagenes(carpetaImagenes);
   QStringList productos;
   for (const QString& imagen : imagenes) productos << NombreProducto(imagen);
   const auto precios = PreciosDe(productos, *texto, false);
@@ -187,7 +198,7 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
                       Tamano(rutaImagen(imagenes[k])),
                       FormatoPrecio(precios[i]),
                       FormatoPrecio(preciosEnteros[i]),
-                      QFileInfo(carpetaSonidos + u'/' + SonidoProducto(imagenes[k])).isFile()};
+                      TieneSonido(carpetaSonidos, SonidoProducto(imagenes[k]))};
     revision.filas.push_back(fila);
   }
 
@@ -201,14 +212,11 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
                              .arg(rutaImagen(fila.imagen));
     }
   }
-  for (const QString& sonido : SonidosFijos()) {
-    const QString ruta = carpetaSonidos + u'/' + sonido;
-    if (!QFileInfo(ruta).isFile())
-      revision.avisos << QStringLiteral("falta el sonido %1").arg(ruta);
-  }
-  if (imagenes.size() < kHuecos) {
-    revision.avisos << QStringLiteral("hay %1 productos y el estante necesita al menos seis")
-                           .arg(imagenes.size());
+  for (const SonidoFijo& sonido : SonidosFijos()) {
+    if (!TieneSonido(carpetaSonidos, sonido.archivo)) {
+      revision.avisos
+          << QStringLiteral("falta el sonido %1").arg(carpetaSonidos + u'/' + sonido.archivo);
+    }
   }
   return revision;
 }
@@ -221,6 +229,18 @@ void EscribirRevision(const RevisionDatos& revision, QTextStream& salida) {
            << '\n';
   }
   for (const QString& aviso : revision.avisos) salida << QStringLiteral("aviso: ") << aviso << '\n';
+  salida.flush();
+}
+
+void EscribirTextosVoces(QTextStream& salida) {
+  for (const SonidoFijo& sonido : SonidosFijos()) {
+    QString texto = sonido.texto;
+    texto.replace(u'\\', QStringLiteral("\\\\"))
+        .replace(u'\t', QStringLiteral("\\t"))
+        .replace(u'\r', QStringLiteral("\\r"))
+        .replace(u'\n', QStringLiteral("\\n"));
+    salida << sonido.archivo << '\t' << texto << '\n';
+  }
   salida.flush();
 }
 

@@ -22,7 +22,8 @@ struct FilaRevision {
 };
 
 struct RevisionDatos {
-  // Set when the program could not start on the folder at all; names what is missing.
+  // The program's own message when it could not start on the folder. The products are still
+  // listed when only the number of pictures stops it.
   std::optional<QString> fallo;
   std::vector<FilaRevision> filas;  // in catalogue order
   QStringList avisos;
@@ -32,12 +33,17 @@ struct RevisionDatos {
 };
 
 // Reads a data folder (the one that holds imágenes/, precios.txt and Sonidos/) with the
-// program's own catalogue scan and prices reading. Needs a QGuiApplication: the shelf texts are
-// measured in the window's font.
+// program's own start-up checks, catalogue scan, prices reading and sound look-up. Needs a
+// QGuiApplication: the shelf texts are measured in the window's font.
 RevisionDatos RevisarDatos(const QString& carpeta);
 
 // A header line, one tab-separated line per product, then one "aviso: " line per warning.
 void EscribirRevision(const RevisionDatos& revision, QTextStream& salida);
+
+// The fixed sounds, one line each: the file name, a tab, and what the recording says (nothing
+// for the error tone and the applause), with backslash, tab, CR and LF written \\, \t, \r
+// and \n. The voice generator reads this.
+void EscribirTextosVoces(QTextStream& salida);
 
 }  // namespace tiendal
 

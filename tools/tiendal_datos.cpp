@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tiendal-datos CARPETA: shows what Tiendal would make of a data folder (manual page:
 // packaging/tiendal-datos.1).
+// tiendal-datos --textos-voces: the fixed sounds and what each says, for the voice generator.
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -13,12 +14,15 @@ namespace {
 
 const char kAyuda[] =
     "Uso: tiendal-datos CARPETA\n"
+    "     tiendal-datos --textos-voces\n"
     "Muestra lo que Tiendal hace de una carpeta de datos (imágenes/, precios.txt, Sonidos/):\n"
     "una línea por producto, separada por tabuladores, con su imagen, su tamaño, su precio,\n"
     "su precio entero y si tiene sonido, y después un aviso por cada problema.\n"
-    "Estado de salida: 0 sin avisos, 1 con avisos, 2 si la carpeta no se puede leer.\n"
+    "Estado de salida: 0 sin avisos, 1 con avisos, 2 si Tiendal no puede arrancar con ella.\n"
     "\n"
     "Opciones:\n"
+    "  --textos-voces muestra cada sonido fijo y lo que dice, separados por un tabulador,\n"
+    "                 y termina (generar-voces.sh lo lee)\n"
     "  -h, --help     muestra esta ayuda y termina\n"
     "  -v, --version  muestra la versión y termina\n";
 
@@ -33,7 +37,8 @@ int main(int argc, char** argv) {
   QCommandLineParser analizador;
   const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-  analizador.addOptions({ayuda, version});
+  const QCommandLineOption textosVoces(QStringLiteral("textos-voces"));
+  analizador.addOptions({ayuda, version, textosVoces});
   const bool leida = analizador.parse(app.arguments());
   if (leida && analizador.isSet(ayuda)) {
     salida << QString::fromUtf8(kAyuda);
@@ -44,15 +49,17 @@ int main(int argc, char** argv) {
     return 0;
   }
   const QStringList args = analizador.positionalArguments();
-  if (!leida || args.size() != 1) {
-    error << QStringLiteral("uso: tiendal-datos CARPETA\n");
+  if (leida && analizador.isSet(textosVoces) && args.isEmpty()) {
+    tiendal::EscribirTextosVoces(salida);
+    return 0;
+  }
+  if (!leida || args.size() != 1 || analizador.isSet(textosVoces)) {
+    error << QStringLiteral("uso: tiendal-datos CARPETA | --textos-voces\n");
     return 2;
   }
   const tiendal::RevisionDatos revision = tiendal::RevisarDatos(args[0]);
-  if (revision.fallo) {
-    error << QStringLiteral("tiendal-datos: ") << *revision.fallo << '\n';
-    return 2;
-  }
-  tiendal::EscribirRevision(revision, salida);
+  // Too few or too many pictures stop the program, but the products are still listed.
+  if (!revision.fallo || !revision.filas.empty()) tiendal::EscribirRevision(revision, salida);
+  if (revision.fallo) error << QStringLiteral("tiendal-datos: ") << *revision.fallo << '\n';
   return revision.CodigoSalida();
 }

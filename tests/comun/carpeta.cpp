@@ -9,6 +9,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/voces.h"
 #include "jpeg.h"
 
 namespace tiendal {
@@ -31,14 +32,6 @@ QByteArray PreciosCp1252(const std::vector<Producto>& productos) {
   for (const Producto& p : productos)
     texto += QByteArray(cp1252.encode(p.nombre)) + '|' + p.precio + "\r\n";
   return texto;
-}
-
-// The sounds the program plays whatever the products are.
-static QStringList SonidosFijos() {
-  QStringList nombres{"error.wav", "Aplauso.wav", "lista.wav", "coma.wav", "igual.wav"};
-  for (int tipo = 1; tipo <= 5; ++tipo) nombres << QStringLiteral("tipo%1.wav").arg(tipo);
-  for (int cifra = 0; cifra <= 9; ++cifra) nombres << QStringLiteral("%1.wav").arg(cifra);
-  return nombres;
 }
 
 QByteArray Tono(double segundos, int muestrasPorSegundo, int canales) {
@@ -96,7 +89,8 @@ void Carpeta::Imagenes(const std::vector<Producto>& productos) const {
 void Carpeta::Llenar(const std::vector<Producto>& productos, int milisegundos) const {
   Imagenes(productos);
   Escribir(QStringLiteral("precios.txt"), PreciosCp1252(productos));
-  QStringList sonidos = SonidosFijos();
+  QStringList sonidos;
+  for (const SonidoFijo& fijo : SonidosFijos()) sonidos << fijo.archivo;
   for (const Producto& p : productos) sonidos << p.nombre + ".wav";
   for (const QString& nombre : sonidos) Escribir("Sonidos/" + nombre, Wav(milisegundos));
 }

@@ -7,8 +7,9 @@
 # folder and nothing beside the executable: it finds the installed data and opens its window; a
 # switch of an option writes Tiendal.ini, byte for byte, in the user's configuration folder and
 # nothing under the install tree; a teacher's --datos folder wins over the installed data and
-# keeps its own Tiendal.ini; --help and --version end with 0, a --datos folder that does not
-# exist with 2 and its name. The window runs on a private Xvfb and is driven with xdotool.
+# keeps its own Tiendal.ini; --help and --version end with 0 and a bad command line with 2 and
+# its name, with no window system; the menu entry names the window's class. The window runs on
+# a private Xvfb and is driven with xdotool.
 set -euo pipefail
 build=$1
 version=$2
@@ -41,18 +42,31 @@ unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CONFIG_DIRS
 export SDL_AUDIODRIVER=dummy
 export QT_QPA_PLATFORM=offscreen
 
-# The command line, offscreen.
-"$tiendal" --help | grep -q -- '--datos CARPETA' || falla "--help"
-[[ "$("$tiendal" --version)" == "tiendal $version" ]] || falla "--version"
+# The command line, with no window system at all: every answer comes before one is asked for,
+# and Qt's own options are left to Qt.
+sin_pantalla() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+[[ "$(sin_pantalla "$tiendal" --help)" == *'--datos CARPETA'* ]] || falla "--help"
+[[ "$(sin_pantalla "$tiendal" --version)" == "tiendal $version" ]] || falla "--version"
+[[ "$(sin_pantalla "$tiendal" -platform offscreen --style fusion --version)" == "tiendal $version" ]] ||
+  falla "--version tras las opciones de Qt"
 "$datos" --help | grep -q 'tiendal-datos CARPETA' || falla "tiendal-datos --help"
 [[ "$("$datos" --version)" == "tiendal-datos $version" ]] || falla "tiendal-datos --version"
 "$datos" "$raiz/usr/share/tiendal" >/dev/null || falla "tiendal-datos avisa sobre los datos instalados"
-estado=0
-mensaje=$("$tiendal" --datos "$tmp/No existe" 2>&1) || estado=$?
-[[ $estado == 2 && "$mensaje" == *"$tmp/No existe"* ]] || falla "--datos de una carpeta que falta: $estado «$mensaje»"
-estado=0
-mensaje=$("$tiendal" --ninguna 2>&1) || estado=$?
-[[ $estado == 2 && "$mensaje" == *"--ninguna"* ]] || falla "opción desconocida: $estado «$mensaje»"
+[[ "$("$datos" --textos-voces | head -n 1)" == $'tipo1.wav\tElige tres productos'* ]] ||
+  falla "tiendal-datos --textos-voces"
+# A bad command line ends with status 2 and names what is wrong: mal WHAT ARGUMENTS...
+mal() {
+  local nombra=$1 estado=0 mensaje
+  shift
+  mensaje=$(sin_pantalla "$tiendal" "$@" 2>&1) || estado=$?
+  [[ $estado == 2 && "$mensaje" == *"$nombra"* ]] || falla "$*: $estado «$mensaje»"
+}
+mal "«$tmp/No existe»" --datos "$tmp/No existe"
+mal "«--ninguna»" --ninguna
+mal "«-x»" -platform offscreen -x
+mal "«--teclado» no lleva valor" --teclado=1
+mal "falta la carpeta tras «--datos»" --datos
+mal "de más «sobra»" sobra
 # Copied alone, with no data beside it nor installed above it: its message box names both
 # places, and so does its line on standard error (the box waits for OK; the line comes first).
 mkdir -p "$tmp/solo/bin"
@@ -74,6 +88,7 @@ antes=$(contenido)
 programa=$!
 ventana=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tiendal$' | head -n 1)
 [[ -n "$ventana" ]] || { echo "no se abrió la ventana" >&2; kill "$programa"; exit 1; }
+xprop -id "$ventana" WM_CLASS >"$CLASE"
 xdotool windowfocus --sync "$ventana"
 xdotool key --delay 300 alt+o m
 for _ in $(seq 300); do [[ "$(contenido)" != "$antes" ]] && break; sleep 0.1; done
@@ -82,6 +97,7 @@ for _ in $(seq 300); do kill -0 "$programa" 2>/dev/null || break; sleep 0.1; don
 kill -0 "$programa" 2>/dev/null && { echo "el programa no terminó" >&2; kill "$programa"; }
 wait "$programa"
 FIN
+export CLASE=$tmp/clase
 cambiar() {
   QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' bash "$tmp/cambiar.sh" "$@"
 }
@@ -89,6 +105,10 @@ cambiar() {
 # The installed data: the options go to ~/.config/tiendal.
 ini_usuario=$HOME/.config/tiendal/Tiendal.ini
 cambiar "$ini_usuario" "$tiendal" || falla "el programa instalado no terminó con 0"
+# The docks tie the window to its menu entry by the window's class.
+clase=$(sed -nE 's/.*, "([^"]*)"$/\1/p' "$CLASE")
+grep -qx "StartupWMClass=$clase" "$raiz/usr/share/applications/es.tiendal.Tiendal.desktop" ||
+  falla "la entrada del menú no nombra la clase de la ventana, «$clase»"
 if ! cmp -s "$ini_usuario" <(printf ' 0 \r\n 0 \r\n'); then
   falla "Tiendal.ini del usuario: $(od -c "$ini_usuario" 2>&1 | head -n 2)"
 fi

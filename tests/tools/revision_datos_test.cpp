@@ -83,10 +83,26 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   Caso{"ImagenIlegible", [](const Carpeta& d) {
     d.Escribir(QStringLiteral("imágenes/sandía.jpg"), "esto no es un JPEG");
   }, "sandía\tsandía.jpg\tilegible\t4\t4\tsí", {"sandía.jpg no se puede leer"}},
+  // The program's own start-up words; the products are listed all the same.
   Caso{"MenosDeSeis", [](const Carpeta& d) {
     d.Borrar(QStringLiteral("imágenes/plátano.jpg"));
     d.Borrar(QStringLiteral("imágenes/piña.jpg"));
-  }, "brócoli\tbrócoli.jpg\t24x16\t1,49\t1\tsí", {"hay 4 productos"}},
+  }, "brócoli\tbrócoli.jpg\t24x16\t1,49\t1\tsí", {"tiene 4 imágenes .jpg y hacen falta al menos seis."}},
+  Caso{"SinCarpetaDeImagenes", [](const Carpeta& d) { d.Borrar(QStringLiteral("imágenes")); },
+       "", {"No se encuentra la carpeta de imágenes «"}},
+  // Found as the program finds it when it plays them.
+  Caso{"SonidoEnMayusculas", [](const Carpeta& d) {
+    d.Borrar(QStringLiteral("Sonidos/lista.wav"));
+    d.Borrar(QStringLiteral("Sonidos/piña.wav"));
+    d.Escribir(QStringLiteral("Sonidos/LISTA.wav"), Wav(10));
+    d.Escribir(QStringLiteral("Sonidos/PIÑA.WAV"), Wav(10));
+  }, "piña\tpiña.jpg\t24x16\t2,5\t2\tsí", {}},
+  // Its own line without the bar: the price comes from the next line's.
+  Caso{"LineaSinBarra", [](const Carpeta& d) {
+    Agregar(d, {"fresas", ""});
+    d.Escribir(QStringLiteral("precios.txt"), "fresas 2.99\r\n" + PreciosCp1252(kSeis));
+  }, "fresas\tfresas.jpg\t24x16\t0,35\t1\tsí",
+     {"la línea «fresas 2.99» de precios.txt no lleva «|» entre el nombre y el precio: «fresas» lee el precio 0,35"}},
   Caso{"PrecioSinNumero", [](const Carpeta& d) { Precios(d, Mas({{"piña", " dos"}}, kSeis)); },
        "piña\tpiña.jpg\t24x16\t0\t1\tsí", {"«piña» no tiene número en la línea «piña| dos»"}},
   // The price is read after the name's own bar: "ajo|1.5" has no number.
@@ -99,7 +115,13 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
     Agregar(d, tarta);
     Precios(d, Mas(kSeis, {tarta}));
   }, "tarta de chocolate con nata\ttarta de chocolate con nata.jpg\t24x16\t12,5\t12\tsí",
-     {"«tarta de chocolate con nata  12,5» no cabe en su marco del estante"}}),
+     {"«tarta de chocolate con nata  12,5» no cabe en su marco del estante"}},
+  // Narrower than the frame, wider than what the window shows of it.
+  Caso{"TextoCortadoPorElBordeDeLaVentana", [](const Carpeta& d) {
+    const Producto cortada{"cabecera-cortada", "3.2"};
+    Agregar(d, cortada);
+    Precios(d, Mas(kSeis, {cortada}));
+  }, "", {"«cabecera-cortada  3,2» no cabe en su marco del estante: mide"}}),
   [](const auto& caso) { return std::string(caso.param.nombre); });
 // clang-format on
 
