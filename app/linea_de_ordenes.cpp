@@ -27,8 +27,8 @@ const QString kAyuda = QStringLiteral(
     "al programa. Las dos opciones del menú se guardan en Tiendal.ini, en la carpeta de los\n"
     "datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.\n");
 
-Terminar Error(const QString& texto) {
-  return {2, QStringLiteral("tiendal: %1\nPruebe «tiendal --help».\n").arg(texto)};
+FinSinVentana Error(const QString& texto) {
+  return {2, QStringLiteral("tiendal: %1 (pruebe «tiendal --help»)\n").arg(texto)};
 }
 
 // The argument QCommandLineParser stopped at, when it was no unknown option: an option that
@@ -87,7 +87,7 @@ QStringList SinOpcionesDeQt(const QStringList& argumentos) {
 
 }  // namespace
 
-std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& todos) {
+std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos) {
   const QStringList argumentos = SinOpcionesDeQt(todos);
   QCommandLineParser analizador;
   const QCommandLineOption datos(QStringLiteral("datos"), QString(), QStringLiteral("CARPETA"));
@@ -109,9 +109,9 @@ std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& todos) {
     return Error(
         QStringLiteral("argumento de más «%1»").arg(analizador.positionalArguments().first()));
   }
-  if (analizador.isSet(ayuda)) return Terminar{0, kAyuda};
+  if (analizador.isSet(ayuda)) return FinSinVentana{0, kAyuda};
   if (analizador.isSet(version)) {
-    return Terminar{0, QStringLiteral("tiendal %1\n").arg(QStringLiteral(TIENDAL_VERSION))};
+    return FinSinVentana{0, QStringLiteral("tiendal %1\n").arg(QStringLiteral(TIENDAL_VERSION))};
   }
 
   Ordenes ordenes;
@@ -126,7 +126,7 @@ std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& todos) {
   return ordenes;
 }
 
-int Acabar(const Terminar& fin) {
+int Acabar(const FinSinVentana& fin) {
   const QByteArray texto = fin.texto.toLocal8Bit();
   std::FILE* salida = fin.estado == 0 ? stdout : stderr;
   std::fwrite(texto.constData(), 1, static_cast<size_t>(texto.size()), salida);

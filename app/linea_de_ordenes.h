@@ -17,8 +17,8 @@ struct Ordenes {
 
 // The program ends at once: --help and --version with status 0 and their text for standard
 // output; a bad argument, or a --datos folder that does not exist, with status 2 and one
-// message for standard error that names it.
-struct Terminar {
+// line for standard error that names it.
+struct FinSinVentana {
   int estado = 0;
   QString texto;
 };
@@ -26,11 +26,11 @@ struct Terminar {
 // Reads the arguments, the program's own name first, with Qt's own options (-platform and the
 // like) passed over: it needs no window system, so that a console without a display gets its
 // answer too. Only --datos looks at the disk: its folder must exist.
-std::variant<Ordenes, Terminar> LeerLineaDeOrdenes(const QStringList& argumentos);
+std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& argumentos);
 
 // Writes the text of `fin` to standard output (status 0) or standard error, and returns the
 // status.
-int Acabar(const Terminar& fin);
+int Acabar(const FinSinVentana& fin);
 
 }  // namespace tiendal
 

@@ -36,7 +36,7 @@ QIcon IconoInstalado(const QString& carpetaPrograma) {
 int main(int argc, char* argv[]) {
   // The command line is answered before any window system is asked for.
   const auto leidas = tiendal::LeerLineaDeOrdenes(Argumentos(argc, argv));
-  if (const auto* fin = std::get_if<tiendal::Terminar>(&leidas)) return tiendal::Acabar(*fin);
+  if (const auto* fin = std::get_if<tiendal::FinSinVentana>(&leidas)) return tiendal::Acabar(*fin);
   const auto& ordenes = std::get<tiendal::Ordenes>(leidas);
 
   QApplication aplicacion(argc, argv);

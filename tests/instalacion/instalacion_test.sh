@@ -54,12 +54,13 @@ sin_pantalla() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 "$datos" "$raiz/usr/share/tiendal" >/dev/null || falla "tiendal-datos avisa sobre los datos instalados"
 [[ "$("$datos" --textos-voces | head -n 1)" == $'tipo1.wav\tElige tres productos'* ]] ||
   falla "tiendal-datos --textos-voces"
-# A bad command line ends with status 2 and names what is wrong: mal WHAT ARGUMENTS...
+# A bad command line ends with status 2 and names what is wrong in one line: mal WHAT ARGUMENTS...
 mal() {
   local nombra=$1 estado=0 mensaje
   shift
   mensaje=$(sin_pantalla "$tiendal" "$@" 2>&1) || estado=$?
-  [[ $estado == 2 && "$mensaje" == *"$nombra"* ]] || falla "$*: $estado «$mensaje»"
+  [[ $estado == 2 && "$mensaje" == *"$nombra"* && "$mensaje" != *$'\n'* ]] ||
+    falla "$*: $estado «$mensaje»"
 }
 mal "«$tmp/No existe»" --datos "$tmp/No existe"
 mal "«--ninguna»" --ninguna
