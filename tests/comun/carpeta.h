@@ -3,7 +3,12 @@
 #ifndef TIENDAL_TESTS_COMUN_CARPETA_H
 #define TIENDAL_TESTS_COMUN_CARPETA_H
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -55,6 +60,32 @@ class Carpeta final {
  private:
   QTemporaryDir dir_;
 };
+
+// Root writes everywhere. A test of folders that cannot be written, run as root, runs again in a
+// child as "nobody", whose home and configuration folders cannot be written either; the child's
+// verdict is this test's. In a test: `if (geteuid() == 0) return ComoUsuarioSinPrivilegios();`.
+inline void ComoUsuarioSinPrivilegios() {
+  const auto* prueba = ::testing::UnitTest::GetInstance()->current_test_info();
+  QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+  for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+    entorno.insert(variable, QStringLiteral("/nonexistent"));
+  QProcess hijo;
+  hijo.setProcessEnvironment(entorno);
+  hijo.setProcessChannelMode(QProcess::MergedChannels);
+  hijo.start(
+      "setpriv",
+      {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
+       QCoreApplication::applicationFilePath(),
+       QStringLiteral("--gtest_filter=%1.%2").arg(prueba->test_suite_name(), prueba->name())});
+  const bool acabado = hijo.waitForFinished(120000);
+  const std::string salida = hijo.readAll().toStdString();
+  if (hijo.error() == QProcess::FailedToStart)
+    GTEST_SKIP() << "sin setpriv, no se puede probar como un usuario sin privilegios";
+  if (hijo.exitCode() == 126 || hijo.exitCode() == 127)
+    GTEST_SKIP() << "nobody no puede ejecutar la prueba: " << salida;
+  EXPECT_TRUE(acabado && hijo.exitCode() == 0 && salida.find("[  PASSED  ] 1 test") != salida.npos)
+      << salida;
+}
 
 }  // namespace tiendal
 

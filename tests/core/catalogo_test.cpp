@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "core/apariciones.h"
+#include "core/comprobaciones.h"
 #include "core/entradas.h"
 #include "tests/memoria_agotada.h"
 
@@ -64,6 +65,15 @@ INSTANTIATE_TEST_SUITE_P(Tabla, PreciosTest, ::testing::Values(
     CasoPrecio{"pl\xE1tano|1.20\r\n", u"plátano", 1.2f, 1.0f},
     CasoPrecio{"pl\xC3\xA1tano|1.20\n", u"plátano", 1.2f, 1.0f},
     CasoPrecio{"\xEF\xBB\xBFpi\xC3\xB1" "a|2.10\n", u"piña", 2.1f, 2.0f},
+    // Each encoding with each line end, the product past the first line, the last line open.
+    CasoPrecio{"caf\xE9|0.90\nt\xE9|1.10\npl\xE1tano|1.20", u"plátano", 1.2f, 1.0f},
+    CasoPrecio{"a\xF1o|2\rpi\xF1" "a|3.5\r", u"piña", 3.5f, 3.0f},
+    CasoPrecio{"caf\xC3\xA9|0.90\r\nt\xC3\xA9|1.10\r\npl\xC3\xA1tano|1.20", u"plátano", 1.2f, 1.0f},
+    CasoPrecio{"\xEF\xBB\xBFleche|0.95\rpi\xC3\xB1" "a|2.10\r", u"piña", 2.1f, 2.0f},
+    CasoPrecio{"\xEF\xBB\xBF" "a|1\r\nt\xC3\xA9|4\nuva|2\rkiwi|3", u"té", 4.0f, 4.0f},
+    // One byte that is no UTF-8 makes the whole file Windows-1252; a byte-order mark, UTF-8.
+    CasoPrecio{"pi\xC3\xB1" "a|2\r\npl\xE1tano|1.5\r\n", u"plátano", 1.5f, 1.0f},
+    CasoPrecio{"\xEF\xBB\xBFpl\xE1tano|9\r\nt\xC3\xA9|1.5\r\n", u"té", 1.5f, 1.0f},
     // A price beyond single precision counts as 0.
     CasoPrecio{"pan|1e39\r\n", u"pan", 0.0f, 1.0f},
     CasoPrecio{"pan|-1e40\r\n", u"pan", 0.0f, 1.0f},
@@ -145,6 +155,15 @@ TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
             raiz + QStringLiteral("plátano.wav"));
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes"), Qt::CaseSensitive, QDir::Files),
             raiz + QStringLiteral("imágenes"));
+  // A shelf needs six pictures, and a catalogue holds 32767 at most.
+  const std::pair<int, const char*> limites[] = {{5, "tiene 5 imágenes .jpg y hacen falta"},
+                                                 {6, ""},
+                                                 {32767, ""},
+                                                 {32768, "como mucho 32767."}};
+  for (const auto& [cuantas, fallo] : limites) {
+    const QString visto = FalloDelCatalogo(dir.path(), cuantas).value_or("");
+    EXPECT_TRUE(visto.contains(fallo) && visto.isEmpty() == !*fallo) << cuantas;
+  }
 }
 
 }  // namespace

@@ -64,6 +64,10 @@ INSTANTIATE_TEST_SUITE_P(Tipo5, CorregirTest, ::testing::Values(
     Correccion{5, {1, 2, 3, 4, 5, 6}, {0, 1}, u"", {M(u"el número de productos añadidos a la lista es correcto. \r\nHa elegido correctamente los productos, tiene suficiente dinero para comprarlos. \r\n")}},
     Correccion{5, {1, 2, 3, 4, 5, 6}, {0, 1, 2}, u"", {M(u"el número de productos añadidos a la lista  no es correcto.  Debería haber elegido 2 productos.\r\nHa elegido mal los productos, valen más del dinero disponible.\r\n"), kError}},
     Correccion{5, {1, 2, 3, 4, 5, 6}, {4, 5}, u"", {M(u"el número de productos añadidos a la lista es correcto. \r\nHa elegido mal los productos, valen más del dinero disponible.\r\n"), kError}},
+    // Cheapest first whatever the shelf's order: 1 + 2 stay below 5,25, a third does not.
+    Correccion{5, {6, 5, 4, 3, 2, 1}, {5, 4}, u"", {M(u"el número de productos añadidos a la lista es correcto. \r\nHa elegido correctamente los productos, tiene suficiente dinero para comprarlos. \r\n")}},
+    Correccion{5, {2, 6, 1, 5, 3, 4}, {0}, u"", {M(u"el número de productos añadidos a la lista  no es correcto.  Debería haber elegido 2 productos.\r\nHa elegido correctamente los productos, tiene suficiente dinero para comprarlos. \r\n"), kError}},
+    Correccion{5, {2, 6, 1, 5, 3, 4}, {1, 4}, u"", {M(u"el número de productos añadidos a la lista es correcto. \r\nHa elegido mal los productos, valen más del dinero disponible.\r\n"), kError}},
     // Prices 1, 2, 3 and 18 total 24 for money exactly 6: N is 2, and three make exactly 6.
     Correccion{5, {1, 2, 3, 6, 6, 6}, {0, 1, 2}, u"", {M(u"el número de productos añadidos a la lista  no es correcto.  Debería haber elegido 2 productos.\r\nHa elegido correctamente los productos, tiene suficiente dinero para comprarlos. \r\n"), kError}},
     // Nothing to spend: never "-1 productos".

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 
+#include "tests/comun/carpeta.h"
 #include "vista_falsa.h"
 
 namespace tiendal {
@@ -67,13 +69,32 @@ TEST(Opciones, ValoresEnterosReleeLosPreciosYEmpiezaOtroEjercicio) {
   EXPECT_EQ(ini(), QByteArray(" 1 \r\n 0 \r\n"));
 }
 
-// Settings that cannot be written leave everything as it was.
-TEST(Opciones, UnaCarpetaConElNombreDelArchivoQuedaComoEstaba) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(QDir(dir.path()).mkdir("Tiendal.ini"));
-  EXPECT_FALSE(EscribirArchivoOpciones(dir.filePath("Tiendal.ini"), {}));
-  EXPECT_TRUE(QDir(dir.filePath("Tiendal.ini")).isEmpty());
-  EXPECT_EQ(QDir(dir.path()).count(), 3u);  // ".", ".." and the folder
+// Settings are written where they can be: into a folder that takes new files, or in place into
+// a file that can be written. Otherwise everything is left as it was: a folder of the file's
+// name, a read-only folder without the file, a read-only file.
+TEST(Opciones, SeEscribenDondeSePuedeYSiNoTodoQuedaComoEstaba) {
+  if (geteuid() == 0) return ComoUsuarioSinPrivilegios();
+  constexpr auto kLectura = QFile::ReadOwner | QFile::ExeOwner;
+  // The file as it was ("/": a folder; "": none), whether it and its folder can be written.
+  const std::tuple<const char*, bool, bool> casos[] = {
+      {"/", true, true}, {"", false, true}, {"0\r\n", false, true}, {"0\r\n", true, false}};
+  for (const auto& [antes, carpetaEscribible, iniEscribible] : casos) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("Tiendal.ini");
+    QFile archivo(ini);
+    if (*antes == '/') QDir(dir.path()).mkdir("Tiendal.ini");
+    if (*antes && *antes != '/' && archivo.open(QIODevice::WriteOnly)) archivo.write(antes);
+    archivo.close();
+    if (!iniEscribible) archivo.setPermissions(kLectura);
+    if (!carpetaEscribible) QFile::setPermissions(dir.path(), kLectura);
+    const bool escrito = *antes != '/' && iniEscribible && (carpetaEscribible || *antes);
+    EXPECT_EQ(EscribirArchivoOpciones(ini, {}), escrito) << antes;
+    QFile::setPermissions(dir.path(), kLectura | QFile::WriteOwner);
+    EXPECT_EQ(QDir(dir.path()).count(), *antes || escrito ? 3u : 2u) << antes;  // nothing left over
+    if (*antes != '/' && archivo.open(QIODevice::ReadOnly)) {
+      EXPECT_EQ(archivo.readAll(), escrito ? TextoOpciones({}) : QByteArray(antes));
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <tuple>
 
@@ -18,8 +20,8 @@ namespace {
 // worker decode it at the size it is stretched to), or brought down from one decoded ahead.
 enum class Camino { Directo, Estante, Anticipado };
 
-// The EXIF orientation of a 60 x 40 picture, its upright size, and a point of its stored left
-// half once upright and halved.
+// The EXIF orientation of a 60 x 40 picture, its upright size, and a point of its stored top left
+// quarter, red, once upright and halved; the rest is blue.
 using Orientacion = std::tuple<int, QSize, QPoint>;
 
 class AlmacenFotosTest : public ::testing::TestWithParam<std::tuple<Orientacion, Camino>> {};
@@ -30,7 +32,13 @@ TEST_P(AlmacenFotosTest, DaLaFotoDerechaAlTamanoPedido) {
   const auto& [exif, derecha, rojo] = orientacion;
   QTemporaryDir dir;
   const QString ruta = dir.filePath(QStringLiteral("foto.jpg"));
-  EscribirJpeg(ruta, 60, 40, exif);
+  QImage cuartos(60, 40, QImage::Format_RGB32);
+  cuartos.fill(Qt::blue);
+  QPainter(&cuartos).fillRect(0, 0, 30, 20, Qt::red);
+  QFile archivo(ruta);
+  ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+  archivo.write(JpegConExif(cuartos, exif));
+  archivo.close();
   const CabeceraFoto cabecera = LeerCabeceraFoto(ruta);
   EXPECT_EQ(cabecera.derecha, derecha);
   const QSize tamano = derecha / 2;
@@ -48,16 +56,18 @@ TEST_P(AlmacenFotosTest, DaLaFotoDerechaAlTamanoPedido) {
     foto = almacen.Tomar(ruta, cabecera, tamano);
   }
   ASSERT_EQ(foto.size(), tamano);
-  const QRgb izquierda = foto.pixel(rojo);  // of the stored picture, and the point opposite
+  const QRgb cuarto = foto.pixel(rojo);  // of the stored picture, and the point opposite
   const QRgb opuesta = foto.pixel(tamano.width() - 1 - rojo.x(), tamano.height() - 1 - rojo.y());
-  EXPECT_TRUE(qRed(izquierda) > 200 && qBlue(izquierda) < 80);
+  EXPECT_TRUE(qRed(cuarto) > 200 && qBlue(cuarto) < 80);
   EXPECT_TRUE(qBlue(opuesta) > 200 && qRed(opuesta) < 80);
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Exif, AlmacenFotosTest, ::testing::Combine(
-    ::testing::Values(Orientacion{1, {60, 40}, {5, 10}}, Orientacion{3, {60, 40}, {25, 10}},
-                      Orientacion{6, {40, 60}, {10, 5}}, Orientacion{8, {40, 60}, {10, 25}}),
+    ::testing::Values(Orientacion{1, {60, 40}, {4, 4}}, Orientacion{2, {60, 40}, {25, 4}},
+                      Orientacion{3, {60, 40}, {25, 15}}, Orientacion{4, {60, 40}, {4, 15}},
+                      Orientacion{5, {40, 60}, {4, 4}}, Orientacion{6, {40, 60}, {15, 4}},
+                      Orientacion{7, {40, 60}, {15, 25}}, Orientacion{8, {40, 60}, {4, 25}}),
     ::testing::Values(Camino::Directo, Camino::Estante, Camino::Anticipado)));
 // clang-format on
 

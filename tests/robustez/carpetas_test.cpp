@@ -126,20 +126,37 @@ INSTANTIATE_TEST_SUITE_P(Robustez, Carpetas, ::testing::ValuesIn(kCarpetas),
 // go to the user's configuration folder for the installed data. When nothing is found, the
 // message names both places. Folders relative to a temporary one; the program lies in bin/.
 TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
-  // The folders made, --datos, and "data folder, folder of Tiendal.ini" or what the message says.
+  if (geteuid() == 0) return ComoUsuarioSinPrivilegios();
+  // The folders and settings files made ("r:" those then made read-only), --datos, and "data
+  // folder, folder of Tiendal.ini" or what the message says.
   // clang-format off
   const std::tuple<std::vector<const char*>, const char*, const char*> casos[] = {
       {{"bin/imágenes", "share/tiendal"}, "", "bin, bin"},
       {{"bin", "share/tiendal/imágenes"}, "", "share/tiendal, config"},
       {{"bin/imágenes", "share/tiendal", "mia"}, "mia", "mia, mia"},
+      {{"bin/imágenes", "r:bin", "share/tiendal"}, "", "bin, config"},
+      {{"bin/imágenes", "bin/Tiendal.ini", "r:bin"}, "", "bin, bin"},
+      {{"bin/imágenes", "r:bin/Tiendal.ini", "r:bin"}, "", "bin, config"},
+      {{"bin", "r:mia"}, "mia", "mia, config"},
       {{"bin"}, "", "«bin/imágenes» junto al programa y la carpeta de datos instalada «share/"},
   };
   // clang-format on
   for (const auto& [carpetas, pedida, hallado] : casos) {
     Carpeta c;
-    for (const char* nueva : carpetas) c.CrearCarpeta(nueva);
+    QStringList soloLectura;
+    for (QString nueva : carpetas) {
+      if (nueva.startsWith("r:")) soloLectura << c.Ruta(nueva.remove(0, 2));
+      if (nueva.endsWith(".ini"))
+        c.Escribir(nueva, "0\r\n");
+      else
+        c.CrearCarpeta(nueva);
+    }
+    for (const QString& r : soloLectura)
+      QFile::setPermissions(r, QFile::ReadOwner | QFile::ExeOwner);
     const auto hallada =
         BuscarCarpetaDatos(c.Ruta("bin"), *pedida ? c.Ruta(pedida) : "", c.Ruta("config"));
+    for (const QString& r : soloLectura)
+      QFile::setPermissions(r, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const auto* rutas = std::get_if<Rutas>(&hallada);
     QString visto =
         rutas ? rutas->Datos + ", " + rutas->CarpetaOpciones : std::get<QString>(hallada);

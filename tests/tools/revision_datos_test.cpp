@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QTextStream>
 #include <functional>
 #include <ostream>
 
+#include "core/voces.h"
 #include "tests/comun/carpeta.h"
 
 namespace tiendal {
@@ -34,7 +36,7 @@ std::vector<Producto> Mas(std::vector<Producto> antes, const std::vector<Product
 }
 
 struct Caso {
-  const char* nombre;
+  std::string nombre;
   std::function<void(const Carpeta&)> cambio;
   const char* linea;   // one product's line of the report, if any
   QStringList avisos;  // a piece of each warning, in order, or of what stops the check
@@ -75,11 +77,9 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
        "", {"precios.txt"}},
   Caso{"SinLineaTomaLaPrimera", [](const Carpeta& d) { Agregar(d, {"kiwi", "0.30"}); },
        "kiwi\tkiwi.jpg\t24x16\t0,35\t1\tsí", {"«kiwi» no tiene línea"}},
-  // A product's own sound is only noted; a fixed one is a warning.
-  Caso{"FaltanSonidos", [](const Carpeta& d) {
-    d.Borrar(QStringLiteral("Sonidos/limón.wav"));
-    d.Borrar(QStringLiteral("Sonidos/tipo3.wav"));
-  }, "limón\tlimón.jpg\t24x16\t0,4\t1\tfalta", {"/Sonidos/tipo3.wav"}},
+  // A product's own sound is only noted; a fixed one is a warning (each, below).
+  Caso{"FaltaSonidoDeProducto", [](const Carpeta& d) { d.Borrar(QStringLiteral("Sonidos/limón.wav")); },
+       "limón\tlimón.jpg\t24x16\t0,4\t1\tfalta", {}},
   Caso{"ImagenIlegible", [](const Carpeta& d) {
     d.Escribir(QStringLiteral("imágenes/sandía.jpg"), "esto no es un JPEG");
   }, "sandía\tsandía.jpg\tilegible\t4\t4\tsí", {"sandía.jpg no se puede leer"}},
@@ -105,6 +105,8 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
      {"la línea «fresas 2.99» de precios.txt no lleva «|» entre el nombre y el precio: «fresas» lee el precio 0,35"}},
   Caso{"PrecioSinNumero", [](const Carpeta& d) { Precios(d, Mas({{"piña", " dos"}}, kSeis)); },
        "piña\tpiña.jpg\t24x16\t0\t1\tsí", {"«piña» no tiene número en la línea «piña| dos»"}},
+  Caso{"PrecioFueraDePrecisionSimple", [](const Carpeta& d) { Precios(d, Mas({{"piña", "1e39"}}, kSeis)); },
+       "piña\tpiña.jpg\t24x16\t0\t1\tsí", {"«piña» en la línea «piña|1e39» de precios.txt no cabe en precisión simple"}},
   // The price is read after the name's own bar: "ajo|1.5" has no number.
   Caso{"BarraEnElNombre", [](const Carpeta& d) {
     Agregar(d, {"pan|ajo", "1.5"});
@@ -122,8 +124,23 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
     Agregar(d, cortada);
     Precios(d, Mas(kSeis, {cortada}));
   }, "", {"«cabecera-cortada  3,2» no cabe en su marco del estante: mide"}}),
-  [](const auto& caso) { return std::string(caso.param.nombre); });
+  [](const auto& caso) { return caso.param.nombre; });
 // clang-format on
+
+// Every fixed sound the program plays, each missing in turn, is a warning.
+std::vector<Caso> SinCadaSonidoFijo() {
+  std::vector<Caso> casos;
+  for (const SonidoFijo& s : SonidosFijos()) {
+    const QString ruta = QStringLiteral("/Sonidos/") + s.archivo;
+    casos.push_back({"Falta" + QFileInfo(s.archivo).baseName().toStdString(),
+                     [ruta](const Carpeta& d) { d.Borrar(ruta.mid(1)); },
+                     "",
+                     {ruta}});
+  }
+  return casos;
+}
+INSTANTIATE_TEST_SUITE_P(SonidosFijos, Revision, ::testing::ValuesIn(SinCadaSonidoFijo()),
+                         [](const auto& caso) { return caso.param.nombre; });
 
 }  // namespace
 }  // namespace tiendal
