@@ -146,10 +146,7 @@ TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
     QStringList soloLectura;
     for (QString nueva : carpetas) {
       if (nueva.startsWith("r:")) soloLectura << c.Ruta(nueva.remove(0, 2));
-      if (nueva.endsWith(".ini"))
-        c.Escribir(nueva, "0\r\n");
-      else
-        c.CrearCarpeta(nueva);
+      nueva.endsWith(".ini") ? c.Escribir(nueva, "0\r\n") : c.CrearCarpeta(nueva);
     }
     for (const QString& r : soloLectura)
       QFile::setPermissions(r, QFile::ReadOwner | QFile::ExeOwner);
