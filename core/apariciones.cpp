@@ -6,6 +6,8 @@
 // sorted and deduplicated, the trie is laid out depth first (a node's first child is the node
 // right after it), code units are mapped to a small alphabet, and the nodes that branch
 // (those near the root, where failure links lead) get a dense row of children.
+#include "core/apariciones.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <exception>
@@ -15,8 +17,6 @@
 #include <system_error>
 #include <thread>
 #include <vector>
-
-#include "core/apariciones.h"
 
 namespace tiendal {
 namespace {

@@ -62,7 +62,8 @@ void Sesion::ElegirProductos() {
 
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
     estante_->MostrarImagen(hueco, carpetaImagenes_ + u'/' + p_.ImagenDeHueco(hueco));
-    estante_->PonerTextoHueco(hueco, TextoEstante(p_.NombreDeHueco(hueco), p_.PrecioDeHueco(hueco)));
+    estante_->PonerTextoHueco(hueco,
+                              TextoEstante(p_.NombreDeHueco(hueco), p_.PrecioDeHueco(hueco)));
   }
 }
 

@@ -150,7 +150,6 @@ int RevisionDatos::CodigoSalida() const {
   return avisos.isEmpty() ? 0 : 1;
 }
 
-
 RevisionDatos RevisarDatos(const QString& carpeta) {
   RevisionDatos revision;
   const Rutas rutas{carpeta};

@@ -15,8 +15,8 @@
 
 #include "app/ventanas.h"
 #include "core/numeros.h"
-#include "mouse_window/ventana_raton.h"
 #include "mouse_window/imagen_estante.h"
+#include "mouse_window/ventana_raton.h"
 #include "window_base/encaje.h"
 
 namespace tiendal {

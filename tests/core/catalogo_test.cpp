@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/apariciones.h"
 #include "core/catalogo.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +12,7 @@
 #include <random>
 #include <thread>
 
+#include "core/apariciones.h"
 #include "core/entradas.h"
 #include "tests/memoria_agotada.h"
 
