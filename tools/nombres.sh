@@ -28,7 +28,7 @@ if ((${#archivos[@]} == 0)); then
 fi
 if hallados=$(grep -HnIiP -- "$patron" "${archivos[@]}"); then
   printf '%s\n' "$hallados" >&2
-  echo "nombres: $(wc -l <<<"$hallados") líneas con nombres de controles del diseño en vez de su papel" >&2
+  echo "nombres: $(wc -l <<<"$hallados") líneas nombran controles como el diseño, no por su papel" >&2
   exit 1
 fi
 echo "nombres: ningún control ni manejador lleva el nombre del diseño (${#archivos[@]} archivos)"
