@@ -10,7 +10,8 @@ set -euo pipefail
 
 paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libgl-dev fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
-  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
+  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+    locales)
   # The menu entry, AppStream data and licences are validated; the Debian package is built and
   # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server, and a
   # screen reader's view of it is walked over the accessibility bus; the icon's PNG sizes are
