@@ -58,6 +58,6 @@ int main(int argc, char* argv[]) {
   }
 
   tiendal::Programa programa(tiendal::FabricaDelPrograma(std::get<tiendal::Rutas>(datos)));
-  return tiendal::Ejecutar(programa, ordenes.teclado ? tiendal::Version::SoloTeclado
-                                                      : tiendal::Version::RatonYTeclado);
+  return tiendal::Ejecutar(
+      programa, ordenes.teclado ? tiendal::Version::SoloTeclado : tiendal::Version::RatonYTeclado);
 }

@@ -59,6 +59,7 @@ class AlmacenFotos {
   QSet<QString> pedidas_;  // files the shelf has asked for, at whatever size
   int paraEstante_ = 0;    // pictures asked for by the shelf and not decoded yet
   QList<QPair<QString, std::shared_ptr<Trabajo>>> enEspera_;  // to decode ahead, later
+
   bool cerrando_ = false;  // once set, nothing more is started
   QThreadPool obreros_;
 };

@@ -8,7 +8,7 @@ import pathlib
 import subprocess
 import sys
 
-PROGRAMA = {"core", "audio", "mouse_window", "keyboard_window", "app"}
+PROGRAMA = {"core", "audio", "window_base", "mouse_window", "keyboard_window", "app"}
 
 
 def sin_comentarios(texto):
@@ -41,8 +41,9 @@ def sin_comentarios(texto):
 
 def main():
     raiz = pathlib.Path(__file__).resolve().parent.parent
-    archivos = subprocess.run(["git", "ls-files", "*.cpp", "*.h"], cwd=raiz, check=True,
-                              capture_output=True, text=True).stdout.split()
+    archivos = subprocess.run([raiz / "tools" / "archivos.sh", "*.cpp", "*.h"], check=True,
+                              capture_output=True, text=True).stdout.split("\n")
+    archivos = [a for a in archivos if a]
     lineas = {}
     for archivo in archivos:
         texto = sin_comentarios((raiz / archivo).read_text(encoding="utf-8"))

@@ -10,7 +10,9 @@ set -euo pipefail
 
 paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libgl-dev fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
-  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales)
+  # ccache: the planted-fault runs rebuild one changed file at a time.
+  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+    locales ccache)
   # The menu entry, AppStream data and licences are validated; the Debian package is built and
   # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server (its
   # window's class read with xprop), and a screen reader's view of it is walked over the

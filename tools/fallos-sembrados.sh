@@ -20,70 +20,8 @@ lista="$raiz/tools/fallos-sembrados.txt"
 copia="${TIENDAL_FALLOS_COPIA:-${TMPDIR:-/tmp}/tiendal-fallos}"
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy LC_ALL=C
 
-# The list's reader and the planter: a fault is a file, the lines to find (compared without their
-# leading and trailing blanks, so that re-indented code still matches) and the lines that replace
-# them, indented like the first line found.
-plantador() {
-  python3 - "$lista" "$@" <<'PYTHON'
-import re, sys
-
-def leer(ruta):
-    fallos, actual = [], None
-    for numero, linea in enumerate(open(ruta, encoding="utf-8"), 1):
-        linea = linea.rstrip("\n")
-        cabecera = re.match(r"^\[([\w.-]+)\]\s+(\S+)\s*(.*)$", linea)
-        if cabecera:
-            actual = {"id": cabecera[1], "archivo": cabecera[2], "que": cabecera[3],
-                      "buscar": [], "poner": []}
-            fallos.append(actual)
-        elif linea.startswith("- ") or linea == "-":
-            actual["buscar"].append(linea[2:].strip())
-        elif linea.startswith("+ ") or linea == "+":
-            actual["poner"].append(linea[2:])
-        elif linea.strip() and not linea.startswith("#"):
-            sys.exit(f"{ruta}:{numero}: línea no entendida: {linea}")
-    ids = [f["id"] for f in fallos]
-    repetidos = {i for i in ids if ids.count(i) > 1}
-    if repetidos:
-        sys.exit(f"{ruta}: identificadores repetidos: {', '.join(sorted(repetidos))}")
-    for f in fallos:
-        if not f["buscar"]:
-            sys.exit(f"{ruta}: [{f['id']}] no dice qué líneas buscar")
-    return fallos
-
-fallos = leer(sys.argv[1])
-orden = sys.argv[2]
-if orden == "ids":
-    for f in fallos:
-        print(f["id"])
-elif orden == "lista":
-    for f in fallos:
-        print(f"{f['id']:<28} {f['archivo']:<34} {f['que']}")
-elif orden == "archivo":
-    print(next(f["archivo"] for f in fallos if f["id"] == sys.argv[3]))
-elif orden in ("plantar", "aplica"):
-    fallo = next((f for f in fallos if f["id"] == sys.argv[3]), None)
-    if fallo is None:
-        sys.exit(f"no hay ningún fallo {sys.argv[3]}")
-    ruta = f"{sys.argv[4]}/{fallo['archivo']}"
-    try:
-        lineas = open(ruta, encoding="utf-8").read().split("\n")
-    except FileNotFoundError:
-        print(f"no aplica: no existe {fallo['archivo']}")
-        sys.exit(2)
-    n = len(fallo["buscar"])
-    sitios = [i for i in range(len(lineas) - n + 1)
-              if [l.strip() for l in lineas[i:i + n]] == fallo["buscar"]]
-    if len(sitios) != 1:
-        print(f"no aplica: las líneas buscadas están {len(sitios)} veces en {fallo['archivo']}")
-        sys.exit(2)
-    if orden == "plantar":
-        i = sitios[0]
-        sangria = re.match(r"\s*", lineas[i])[0]
-        lineas[i:i + n] = [sangria + l if l.strip() else "" for l in fallo["poner"]]
-        open(ruta, "w", encoding="utf-8").write("\n".join(lineas))
-PYTHON
-}
+# The list's reader and the planter (tools/fallos_sembrados.py).
+plantador() { python3 "$raiz/tools/fallos_sembrados.py" "$lista" "$@"; }
 
 if [[ "${1:-}" == "--lista" ]]; then
   plantador lista
@@ -100,7 +38,8 @@ if [[ "${1:-}" == "--aplican" ]]; then
   exit $fallan
 fi
 if [[ "${1:-}" == -* ]]; then
-  sed -n '5,18s/^# \{0,1\}//p' "$0"
+  # The comment at the top, without its licence lines.
+  awk 'NR == 1 || /SPDX-/ { next } !/^#/ { exit } { sub(/^# ?/, ""); print }' "$0" | sed '1{/^$/d}'
   exit 0
 fi
 if (($# > 0)); then ids=("$@"); else mapfile -t ids < <(plantador ids); fi
@@ -130,7 +69,7 @@ probar() {
   rm -f "$build/Testing/Temporary/CTestCostData.txt"
   # A test that fails is run once more: a test upset by a busy machine must not pass for a
   # caught fault.
-  nice ctest --test-dir "$build" -E '^tormenta' --stop-on-failure --repeat until-pass:2 \
+  nice ctest --test-dir "$build" -LE tormenta --stop-on-failure --repeat until-pass:2 \
     --timeout 300 -j "$(nproc)" >"$1" 2>&1
 }
 # The first test that failed, as ctest names it (not one it skipped or did not run).

@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Tiendal developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the product pictures of tools/productos.tsv into CARPETA/imágenes (data/ of this
-# repository by default), building the drawing tool tiendal-imagenes first in build/dev (or in
-# the build folder named by TIENDAL_CONSTRUCCION).
+# repository by default), building the drawing tool tiendal-imagenes first in build/dev
+# (TIENDAL_BUILD=DIR: in DIR/dev, as ./test puts its builds under DIR).
 #   tools/generar-imagenes.sh [CARPETA]
 # Needs the Noto Color Emoji font (Debian package fonts-noto-color-emoji); the program does not.
 set -euo pipefail
@@ -16,9 +16,10 @@ if ! fc-list 2>/dev/null | grep -q 'Noto Color Emoji'; then
   exit 2
 fi
 
-construccion=${TIENDAL_CONSTRUCCION:-"$raiz/build/dev"}
+construccion=${TIENDAL_BUILD:-build}/dev
+[[ $construccion == /* ]] || construccion=$raiz/$construccion
 if [[ ! -f "$construccion/CMakeCache.txt" ]]; then
-  cmake -S "$raiz" -B "$construccion" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  (cd "$raiz" && cmake --preset dev -B "$construccion" >/dev/null)
 fi
 cmake --build "$construccion" --target tiendal-imagenes >/dev/null
 QT_QPA_PLATFORM=offscreen "$construccion/bin/tiendal-imagenes" "$raiz/tools/productos.tsv" \

@@ -18,7 +18,8 @@ for arg in "$@"; do
   case "$arg" in
     --todas) todas=1 ;;
     -h | --help)
-      sed -n '4,12s/^# \{0,1\}//p' "$0"
+      # The comment at the top, without its licence lines.
+      awk 'NR == 1 || /SPDX-/ { next } !/^#/ { exit } { sub(/^# ?/, ""); print }' "$0"
       exit 0
       ;;
     -*)

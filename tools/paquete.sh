@@ -14,6 +14,6 @@ cmake -S . -B "$carpeta" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTIENDAL_TESTS=OFF
   -DTIENDAL_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$carpeta"
+cmake --build "$carpeta" -j "$(nproc)"
 (cd "$carpeta" && cpack -G DEB)
 lintian --info "$carpeta"/tiendal_*.deb

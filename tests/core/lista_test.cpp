@@ -38,7 +38,7 @@ TEST_P(ListaTest, AgregaYQuitaSegunElTipo) {
     const int n = paso.mid(1).toInt();
     if (paso[0] == u'+') {
       b.sesion.AgregarDelEstante(n);
-      if (b.p().HuecoFila[b.p().NumFilas - 1] == n) {
+      if (b.p().NumFilas > 0 && b.p().HuecoFila[b.p().NumFilas - 1] == n) {
         EXPECT_EQ(b.vista.enfocada, b.p().NumFilas - (c.tipo == 4 ? 2 : 1));
       }
     } else {

@@ -34,7 +34,7 @@ for f in share/tiendal/precios.txt share/tiendal/imágenes share/tiendal/Sonidos
   share/man/man1/tiendal.1.gz share/man/man1/tiendal-datos.1.gz share/doc/tiendal/copyright; do
   [[ -e "$raiz/usr/$f" ]] || falla "no se instaló usr/$f"
 done
-if find "$raiz" -name '*_tests' -o -name '*_bench' | grep -q .; then falla "se instalaron pruebas"; fi
+if find "$raiz" -name 'pruebas_*' -o -name '*_bench' | grep -q .; then falla "se instalaron pruebas"; fi
 
 export HOME=$tmp/casa
 mkdir "$HOME"
