@@ -66,15 +66,12 @@ class Carpeta final {
 // verdict is this test's. In a test: `if (geteuid() == 0) return ComoUsuarioSinPrivilegios();`.
 inline void ComoUsuarioSinPrivilegios() {
   const auto* prueba = ::testing::UnitTest::GetInstance()->current_test_info();
-  QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
-  for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-    entorno.insert(variable, QStringLiteral("/nonexistent"));
   QProcess hijo;
-  hijo.setProcessEnvironment(entorno);
   hijo.setProcessChannelMode(QProcess::MergedChannels);
   hijo.start(
       "setpriv",
-      {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
+      {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--", "env", "HOME=/nonexistent",
+       "XDG_CONFIG_HOME=/nonexistent", "XDG_DATA_HOME=/nonexistent",
        QCoreApplication::applicationFilePath(),
        QStringLiteral("--gtest_filter=%1.%2").arg(prueba->test_suite_name(), prueba->name())});
   const bool acabado = hijo.waitForFinished(120000);

@@ -23,16 +23,14 @@ QByteArray Escribir(const QImage& imagen, const char* formato, int calidad = 85)
 
 }  // namespace
 
-QImage DosMitades(QSize tamano, QColor color) {
+QImage Cuarto(QSize tamano, QColor color) {
   QImage imagen(tamano, QImage::Format_RGB32);
   imagen.fill(Qt::blue);
-  QPainter(&imagen).fillRect(0, 0, (tamano.width() + 1) / 2, tamano.height(), color);
+  QPainter(&imagen).fillRect(0, 0, (tamano.width() + 1) / 2, (tamano.height() + 1) / 2, color);
   return imagen;
 }
 
-QByteArray JpegQt(QSize tamano, QColor color) {
-  return Escribir(DosMitades(tamano, color), "jpeg");
-}
+QByteArray JpegQt(QSize tamano, QColor color) { return Escribir(Cuarto(tamano, color), "jpeg"); }
 
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
                        int calidad) {
@@ -60,7 +58,7 @@ QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& mini
 void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion) {
   QFile archivo(ruta);
   if (!archivo.open(QIODevice::WriteOnly)) qFatal("no se pudo escribir %s", qPrintable(ruta));
-  archivo.write(JpegConExif(DosMitades({ancho, alto}, Qt::red), orientacion));
+  archivo.write(JpegConExif(Cuarto({ancho, alto}, Qt::red), orientacion));
 }
 
 }  // namespace tiendal

@@ -11,9 +11,9 @@
 
 namespace tiendal {
 
-// The left half in `color`, the right half blue, so that a picture turned the wrong way can be
-// told.
-QImage DosMitades(QSize tamano, QColor color);
+// The top left quarter in `color`, the rest blue, so that a picture turned or mirrored the wrong
+// way can be told.
+QImage Cuarto(QSize tamano, QColor color);
 
 // That picture as a JPEG written by Qt.
 QByteArray JpegQt(QSize tamano, QColor color);
@@ -23,7 +23,7 @@ QByteArray JpegQt(QSize tamano, QColor color);
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura = {},
                        int calidad = 90);
 
-// The red and blue halves, stored at `ruta` with the given EXIF orientation.
+// The red quarter on blue, stored at `ruta` with the given EXIF orientation.
 void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1);
 
 }  // namespace tiendal

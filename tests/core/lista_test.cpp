@@ -93,19 +93,5 @@ TEST(Agregar, ElBilleteDelTipo2CubreElPrecio) {
   }
 }
 
-TEST(NuevoEjercicio, BorraLaListaYLosResaltados) {
-  Banco b;
-  b.Estante({1, 2, 3, 4, 5, 6});
-  b.Ejercicio(1);
-  for (int h : {0, 1}) b.sesion.AgregarDelEstante(h);
-  b.vista.resultado = QStringLiteral("3");
-  b.Ejercicio(2);
-  EXPECT_EQ(b.vista.resaltado, (std::array<bool, 6>{}));
-  EXPECT_EQ(b.p().EnLista, (std::array<bool, 6>{}));
-  EXPECT_EQ(b.p().NumFilas, 1);
-  EXPECT_TRUE(b.vista.resultado.isEmpty());
-  EXPECT_EQ(b.p().HuecoFila, Practica::VaciarFilas());
-}
-
 }  // namespace
 }  // namespace tiendal

@@ -74,25 +74,24 @@ TEST(Opciones, ValoresEnterosReleeLosPreciosYEmpiezaOtroEjercicio) {
 // name, a read-only folder without the file, a read-only file.
 TEST(Opciones, SeEscribenDondeSePuedeYSiNoTodoQuedaComoEstaba) {
   if (geteuid() == 0) return ComoUsuarioSinPrivilegios();
-  constexpr auto kLectura = QFile::ReadOwner | QFile::ExeOwner;
   // The file as it was ("/": a folder; "": none), whether it and its folder can be written.
-  const std::tuple<const char*, bool, bool> casos[] = {
-      {"/", true, true}, {"", false, true}, {"0\r\n", false, true}, {"0\r\n", true, false}};
-  for (const auto& [antes, carpetaEscribible, iniEscribible] : casos) {
+  const std::tuple<QByteArray, bool, bool, bool> casos[] = {{"/", true, true, false},
+                                                            {"", false, true, false},
+                                                            {"0\r\n", false, true, true},
+                                                            {"0\r\n", true, false, false}};
+  for (const auto& [antes, carpetaEscribible, iniEscribible, escrito] : casos) {
     QTemporaryDir dir;
-    const QString ini = dir.filePath("Tiendal.ini");
-    QFile archivo(ini);
-    if (*antes == '/') QDir(dir.path()).mkdir("Tiendal.ini");
-    if (*antes && *antes != '/' && archivo.open(QIODevice::WriteOnly)) archivo.write(antes);
-    archivo.close();
-    if (!iniEscribible) archivo.setPermissions(kLectura);
-    if (!carpetaEscribible) QFile::setPermissions(dir.path(), kLectura);
-    const bool escrito = *antes != '/' && iniEscribible && (carpetaEscribible || *antes);
-    EXPECT_EQ(EscribirArchivoOpciones(ini, {}), escrito) << antes;
-    QFile::setPermissions(dir.path(), kLectura | QFile::WriteOwner);
-    EXPECT_EQ(QDir(dir.path()).count(), *antes || escrito ? 3u : 2u) << antes;  // nothing left over
-    if (*antes != '/' && archivo.open(QIODevice::ReadOnly)) {
-      EXPECT_EQ(archivo.readAll(), escrito ? TextoOpciones({}) : QByteArray(antes));
+    QFile ini(dir.filePath("Tiendal.ini"));
+    if (antes == "/") QDir(dir.path()).mkdir("Tiendal.ini");
+    if (antes != "/" && !antes.isEmpty() && ini.open(QIODevice::WriteOnly)) ini.write(antes);
+    ini.close();
+    if (!iniEscribible) ini.setPermissions(QFile::ReadOwner);
+    if (!carpetaEscribible) QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(EscribirArchivoOpciones(ini.fileName(), {}), escrito) << antes.data();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(QDir(dir.path()).count(), antes.isEmpty() ? 2u : 3u);  // nothing left over
+    if (antes != "/" && ini.open(QIODevice::ReadOnly)) {
+      EXPECT_EQ(ini.readAll(), escrito ? TextoOpciones({}) : antes);
     }
   }
 }

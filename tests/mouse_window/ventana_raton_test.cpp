@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -72,9 +73,9 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
   }
 }
 
-// F2 reads the result column and types nothing; F3 reads the shelf and Ctrl stops the sound, once
-// per press, whatever control has the focus; F1 and the menu give the window's own help (told by
-// its opening words).
+// F2 reads the result column (where the selection starts, when there is one) and types nothing; F3
+// reads the shelf and Ctrl stops the sound, once per press, whatever control has the focus; F1 and
+// the menu give the window's own help (told by its opening words).
 TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   Abrir(GetParam());
   QWidget* resultado = Enfocar("resultado");
@@ -83,6 +84,10 @@ TEST_P(Ventanas, KeysActOnceWhereverTheFocusIs) {
   EXPECT_EQ(ventana_->Resultado(), QStringLiteral("12,5"));
   EXPECT_EQ(reproductor_->abiertos.mid(1),
             (QStringList{"0.wav", "0.wav", "0.wav", "igual.wav", "5.wav"}));
+  static_cast<QLineEdit*>(resultado)->setSelection(1, 2);  // "2,": read where it starts
+  QTest::keyClick(resultado, Qt::Key_F2);
+  EXPECT_EQ(reproductor_->abiertos.last(), QStringLiteral("1.wav"));
+  EXPECT_EQ(ventana_->Resultado(), QStringLiteral("12,5"));
   QStringList estante{QStringLiteral("lista.wav")};
   for (const QString& producto : kEstante) estante << producto + QStringLiteral(".wav");
   int detenciones = reproductor_->detenciones;

@@ -95,8 +95,6 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
     d.Borrar(QStringLiteral("imágenes/plátano.jpg"));
     d.Borrar(QStringLiteral("imágenes/piña.jpg"));
   }, "brócoli\tbrócoli.jpg\t24x16\t1,49\t1\tsí", {"tiene 4 imágenes .jpg y hacen falta al menos seis."}},
-  Caso{"SinCarpetaDeImagenes", [](const Carpeta& d) { d.Borrar(QStringLiteral("imágenes")); },
-       "", {"No se encuentra la carpeta de imágenes «"}},
   // Found as the program finds it when it plays them.
   Caso{"SonidoEnMayusculas", [](const Carpeta& d) {
     d.Borrar(QStringLiteral("Sonidos/lista.wav"));
@@ -119,12 +117,6 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
     Agregar(d, {"pan|ajo", "1.5"});
     Precios(d, Mas(kSeis, {{"pan|ajo", "1.5"}}));
   }, "pan|ajo\tpan|ajo.jpg\t24x16\t0\t1\tsí", {"«pan|ajo» lleva «|» y su precio se lee tras esa barra: 0"}},
-  Caso{"TextoMasAnchoQueSuMarcoDelEstante", [](const Carpeta& d) {
-    const Producto tarta{"tarta de chocolate con nata", "12.50"};
-    Agregar(d, tarta);
-    Precios(d, Mas(kSeis, {tarta}));
-  }, "tarta de chocolate con nata\ttarta de chocolate con nata.jpg\t24x16\t12,5\t12\tsí",
-     {"«tarta de chocolate con nata  12,5» no cabe en su marco del estante"}},
   // Narrower than the frame, wider than what the window shows of it.
   Caso{"TextoCortadoPorElBordeDeLaVentana", [](const Carpeta& d) {
     const Producto cortada{"cabecera-cortada", "3.2"};
