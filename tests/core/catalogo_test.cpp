@@ -78,6 +78,12 @@ INSTANTIATE_TEST_SUITE_P(Tabla, PreciosTest, ::testing::Values(
     CasoPrecio{"pan|1e-50\r\n", u"pan", 0.0f, 1.0f}));
 // clang-format on
 
+// Every line ends in CR LF once joined, whatever its end was; blank lines stay.
+TEST(UnirLineasPrecios, CadaLineaTerminaEnCrLf) {
+  EXPECT_EQ(UnirLineasPrecios("a\r\nb\nc\rd\r\n\r\n\x80"),
+            QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\n€\r\n"));
+}
+
 // A catalogue large enough to be searched in two halves at once, full of substring traps
 // (pan / empanada) and names absent from the text: each first occurrence is the plain search's.
 // With no memory left for the second half, the failure is thrown as with one thread.
