@@ -29,8 +29,8 @@ the suite is run as ./test runs it: ctest under LC_ALL=C, then under es_ES.UTF-8
 included, stopping at the first failing test (a failing test runs once more, so that a busy
 machine does not kill a mutant). Verdicts:
   matado por TEST   a test failed
-  colgado           a test timed out, or the whole run passed --limite seconds (default: three
-                    times the unmutated suite, at least 300); counts as killed
+  colgado           a test timed out, or the whole run passed --limite seconds (default: twice
+                    the unmutated suite and a minute, at least 180); counts as killed
   sobrevive         every test passed
   no compila        left out of the score
   equivalente       listed in tools/mutantes-equivalentes.txt; not run, left out of the score
@@ -381,8 +381,8 @@ class Banco:
         return estado == 0
 
     def probar(self, nombre, limite=None):
-        """Both locales, stopping at the first failure: (None, False) when all pass, else (the
-        first failing test, whether it was a time-out)."""
+        """Both locales, stopping at the first failure: (the first failing test or None, whether
+        it was a time-out); when the whole run passed `limite`, the test that was running."""
         fin = None if limite is None else time.monotonic() + limite
         for idioma in ("C", "es_ES.UTF-8"):
             # Without the times of earlier runs ctest keeps the order in which the tests are
@@ -396,10 +396,18 @@ class Banco:
                 ["nice", "ctest", "--test-dir", str(self.build), "--stop-on-failure",
                  "--repeat", "until-pass:2", "-j", self.trabajos], registro, resto, entorno)
             if agotado:
-                return f"(más de {limite:.0f} s)", True
+                return sin_terminar(registro), True
             if estado != 0:
                 return primer_fallo(registro)
         return None, False
+
+
+def sin_terminar(registro):
+    """The first test that started and did not end before the run was cut short, if any."""
+    texto = registro.read_text(errors="replace")
+    terminados = set(re.findall(r"Test\s+#\d+: (\S+)", texto))
+    empezados = re.findall(r"Start\s+\d+: (\S+)", texto)
+    return next((t for t in empezados if t not in terminados), None)
 
 
 def primer_fallo(registro):
@@ -434,7 +442,7 @@ def main():
     lector.add_argument("--minimo", type=float, default=90.0, metavar="P",
                         help="lowest score per module, in per cent (90)")
     lector.add_argument("--limite", type=float, metavar="SEGUNDOS",
-                        help="longest test run of one mutant (3 × the unmutated suite, ≥ 300)")
+                        help="longest test run of one mutant (2 × the unmutated suite + 60, ≥ 180)")
     lector.add_argument("--lista", action="store_true", help="print the sample and end")
     lector.add_argument("--todos", action="store_true",
                         help="print how many mutants and lines each module has, and end")
@@ -479,7 +487,7 @@ def main():
         print(f"Las pruebas no pasan sin mutantes: {fallo} (registros en {banco.registros}).",
               file=sys.stderr)
         return 2
-    limite = args.limite or max(300.0, 3 * base)
+    limite = args.limite or max(180.0, 2 * base + 60)
     print(f"suite entera en los dos idiomas: {tiempo(base)}; límite por mutante: {tiempo(limite)}",
           flush=True)
 
@@ -502,10 +510,10 @@ def main():
                     veredicto, clase = "no compila", "no compila"
                 else:
                     test, agotado = banco.probar(x["id"], limite)
-                    if test is None:
+                    if agotado:
+                        veredicto, clase = f"colgado en {test or '?'}", "matado"
+                    elif test is None:
                         veredicto, clase = "SOBREVIVE", "sobrevive"
-                    elif agotado:
-                        veredicto, clase = f"colgado en {test}", "matado"
                     else:
                         veredicto, clase = f"matado por {test}", "matado"
             finally:
