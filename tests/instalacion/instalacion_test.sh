@@ -44,7 +44,8 @@ export QT_QPA_PLATFORM=offscreen
 
 # The command line, with no window system at all: every answer comes before one is asked for,
 # and Qt's own options are left to Qt.
-sin_pantalla() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+# A program that opens a window after all is stopped after 10 s and fails its check.
+sin_pantalla() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10 "$@"; }
 [[ "$(sin_pantalla "$tiendal" --help)" == *'--datos CARPETA'* ]] || falla "--help"
 [[ "$(sin_pantalla "$tiendal" --version)" == "tiendal $version" ]] || falla "--version"
 [[ "$(sin_pantalla "$tiendal" -platform offscreen --style fusion --version)" == "tiendal $version" ]] ||
