@@ -153,10 +153,11 @@ TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes"), Qt::CaseSensitive, QDir::Files),
             raiz + QStringLiteral("imágenes"));
   // A shelf needs six pictures, and a catalogue holds 32767 at most.
-  const std::pair<int, const char*> limites[] = {{5, "tiene 5 imágenes .jpg y hacen falta"},
-                                                 {6, ""},
-                                                 {32767, ""},
-                                                 {32768, "como mucho 32767."}};
+  const std::pair<int, const char*> limites[] = {
+      {5, "tiene 5 imágenes .jpg y hacen falta"},
+      {6, ""},
+      {32767, ""},
+      {32768, "» tiene 32768 imágenes .jpg y el programa admite como mucho 32767."}};
   for (const auto& [cuantas, fallo] : limites) {
     const QString visto = FalloDelCatalogo(dir.path(), cuantas).value_or("");
     EXPECT_TRUE(visto.contains(fallo) && visto.isEmpty() == !*fallo) << cuantas;
