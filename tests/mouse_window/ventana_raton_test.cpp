@@ -63,6 +63,7 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
   EXPECT_EQ(reproductor_->abiertos.last(), QStringLiteral("Aplauso.wav"));
 
   const int paso = Control("precioFila1")->y() - Control("precioFila0")->y();
+  EXPECT_EQ(Control("precioFila0")->size(), Control("resultado")->size());  // laid out as designed
   for (int tipo : {5, 5, 3, 1}) {
     Guion(tipo);
     QTest::mouseClick(Control("nuevoEjercicio"), Qt::LeftButton);
