@@ -8,8 +8,7 @@ namespace tiendal {
 // The keys the program acts on, whichever control has the focus, by their virtual key codes.
 // A window turns its toolkit's key into one of these once, as the press arrives.
 enum class Tecla {
-  Ninguna = 0,  // any other key
-  Intro = 13,
+  Ninguna = 0,        // any other key
   Control = 17,       // silences a reading
   Suprimir = 46,      // takes a product off the list, in the window for the keyboard alone
   Aplicaciones = 93,  // opens the product chooser, in the window for the keyboard alone

@@ -28,9 +28,9 @@ QFont Arial(double puntos) {
 }  // namespace
 
 Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
-    : QDialog(dueno, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint),
+    // A window of QDialog's own type, with a title, its close box and no other buttons.
+    : QDialog(dueno, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       etiqueta_(new QLabel(QStringLiteral("&Productos "), this)),
       lista_(new QListWidget(this)),
       aceptar_(new QPushButton(QStringLiteral("&Aceptar"), this)),

@@ -73,7 +73,6 @@ bool VentanaTeclado::AtenderTecla(Tecla tecla, QWidget* destino) {
       AtenderTeclaDeLectura(tecla, sesion().practica(), *this, CursorResultado(), sonido(),
                             EsperaProducto::PorPosicion);
       return true;
-    case Tecla::Intro:
     case Tecla::Ninguna:
       return false;
   }

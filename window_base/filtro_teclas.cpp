@@ -22,9 +22,6 @@ Tecla TeclaDe(int teclaQt) {
       return Tecla::Aplicaciones;
     case Qt::Key_Delete:
       return Tecla::Suprimir;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return Tecla::Intro;
     default:
       return Tecla::Ninguna;
   }
