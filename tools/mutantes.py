@@ -46,16 +46,15 @@ number, which only helps the reader; a survivor's line printed at the end is suc
 without its reason.
 """
 import argparse
-import filecmp
 import os
 import pathlib
 import random
 import re
 import shutil
-import signal
-import subprocess
 import sys
 import time
+
+from banco_pruebas import Banco, copiar_arbol
 
 MODULOS = ["core", "audio", "window_base", "mouse_window", "keyboard_window", "app"]
 MINIMO_POR_MODULO = 3
@@ -331,97 +330,6 @@ def describir(x):
     return f"{x['archivo']}:{x['linea']} {x['original'].strip()}{FLECHA}{x['mutada'].strip()}"
 
 
-# --- The scratch copy, the build and the suite -----------------------------------------------
-
-def copiar_arbol(copia):
-    """The work tree's files as they are now, committed or not; a file is only rewritten when it
-    differs, so that the build in the copy stays incremental."""
-    archivos = subprocess.run(["git", "ls-files", "-z", "--cached", "--others", "--exclude-standard"],
-                              cwd=RAIZ, check=True, capture_output=True).stdout.split(b"\0")
-    for nombre in archivos:
-        if not nombre:
-            continue
-        origen = RAIZ / os.fsdecode(nombre)
-        destino = copia / os.fsdecode(nombre)
-        if not origen.is_file():
-            continue
-        if not destino.exists() or not filecmp.cmp(origen, destino, shallow=False):
-            destino.parent.mkdir(parents=True, exist_ok=True)
-            shutil.copy2(origen, destino)
-
-
-def ejecutar(orden, registro, limite=None, entorno=None):
-    """Runs a command into a log; (status, timed out). On timeout its whole group is ended."""
-    with open(registro, "w") as salida:
-        proceso = subprocess.Popen(orden, stdout=salida, stderr=subprocess.STDOUT,
-                                   env=entorno, start_new_session=True)
-        try:
-            return proceso.wait(timeout=limite), False
-        except subprocess.TimeoutExpired:
-            os.killpg(proceso.pid, signal.SIGKILL)
-            proceso.wait()
-            return -1, True
-
-
-class Banco:
-    def __init__(self, copia):
-        self.copia = copia
-        self.build = copia / "build" / "ci"
-        self.registros = copia / "registros-mutantes"
-        self.registros.mkdir(parents=True, exist_ok=True)
-        self.trabajos = str(os.cpu_count() or 1)
-        if not (self.build / "CMakeCache.txt").exists():
-            subprocess.run(["cmake", "--preset", "ci", "-B", str(self.build),
-                            "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DTIENDAL_WERROR=OFF"],
-                           cwd=copia, check=True, stdout=subprocess.DEVNULL)
-
-    def compilar(self, nombre):
-        estado, _ = ejecutar(["nice", "cmake", "--build", str(self.build), "-j", self.trabajos],
-                             self.registros / f"{nombre}-compilacion.log")
-        return estado == 0
-
-    def probar(self, nombre, limite=None):
-        """Both locales, stopping at the first failure: (the first failing test or None, whether
-        it was a time-out); when the whole run passed `limite`, the test that was running."""
-        fin = None if limite is None else time.monotonic() + limite
-        for idioma in ("C", "es_ES.UTF-8"):
-            # Without the times of earlier runs ctest keeps the order in which the tests are
-            # declared: the quick tables of the core first, so that a killed mutant stops early.
-            (self.build / "Testing" / "Temporary" / "CTestCostData.txt").unlink(missing_ok=True)
-            entorno = dict(os.environ, LC_ALL=idioma, QT_QPA_PLATFORM="offscreen",
-                           SDL_AUDIODRIVER="dummy")
-            registro = self.registros / f"{nombre}-pruebas-{idioma}.log"
-            resto = None if fin is None else max(1.0, fin - time.monotonic())
-            estado, agotado = ejecutar(
-                ["nice", "ctest", "--test-dir", str(self.build), "--stop-on-failure",
-                 "--repeat", "until-pass:2", "-j", self.trabajos], registro, resto, entorno)
-            if agotado:
-                return sin_terminar(registro), True
-            if estado != 0:
-                return primer_fallo(registro)
-        return None, False
-
-
-def sin_terminar(registro):
-    """The first test that started and did not end before the run was cut short, if any."""
-    texto = registro.read_text(errors="replace")
-    terminados = set(re.findall(r"Test\s+#\d+: (\S+)", texto))
-    empezados = re.findall(r"Start\s+\d+: (\S+)", texto)
-    return next((t for t in empezados if t not in terminados), None)
-
-
-def primer_fallo(registro):
-    """The first test that failed, as ctest names it, and whether it timed out."""
-    texto = registro.read_text(errors="replace")
-    parte = texto.split("tests FAILED:", 1)
-    if len(parte) == 2:
-        for linea in parte[1].split("\n"):
-            m = re.match(r"^\s*\d+ - (\S+).*\((.*)\)\s*$", linea)
-            if m and m[2] not in ("Not Run", "Disabled"):
-                return m[1], "Timeout" in m[2]
-    return "(ctest: " + (texto.strip().split("\n") or ["?"])[-1][:60] + ")", False
-
-
 # --- The run ---------------------------------------------------------------------------------
 
 def tiempo(segundos):
@@ -474,7 +382,7 @@ def main():
     print(f"== copia de trabajo en {copia}", flush=True)
     copia.mkdir(parents=True, exist_ok=True)
     copiar_arbol(copia)
-    banco = Banco(copia)
+    banco = Banco(copia, copia / "registros-mutantes", ("C", "es_ES.UTF-8"))
     print("== sin mutantes", flush=True)
     if not banco.compilar("base"):
         print((banco.registros / "base-compilacion.log").read_text(errors="replace")[-3000:])
