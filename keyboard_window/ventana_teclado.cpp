@@ -18,7 +18,6 @@ namespace tiendal {
 namespace {
 
 void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion = {}) {
-  if (control == nullptr) return;
   control->setAccessibleName(nombre);
   control->setAccessibleDescription(descripcion);
 }

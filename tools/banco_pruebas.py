@@ -71,28 +71,34 @@ class Banco:
                              self.registros / f"{nombre}-compilacion.log")
         return estado == 0
 
-    def probar(self, nombre, limite=None):
+    def probar(self, nombre, limite=None, primero=None):
         """Each locale, stopping at the first failure: (the first failing test or None, whether
-        it was a time-out); when the whole run passed `limite`, the test that was running. A
-        test that fails is run once more: a test upset by a busy machine must not pass for a
-        caught change."""
+        it was a time-out); when the whole run passed `limite`, the test that was running. The
+        tests labelled `primero`, the ones closest to the change, run before the rest. A test
+        that fails is run once more: a test upset by a busy machine must not pass for a caught
+        change."""
         fin = None if limite is None else time.monotonic() + limite
+        partes = [("", [])] if primero is None else [("-1", ["-L", primero]),
+                                                     ("-2", ["-LE", primero])]
         for idioma in self.idiomas:
-            # Without the times of earlier runs ctest keeps the order in which the tests are
-            # declared: the quick tables of the core first, so that a caught change stops early.
-            (self.build / "Testing" / "Temporary" / "CTestCostData.txt").unlink(missing_ok=True)
             entorno = dict(os.environ, LC_ALL=idioma, QT_QPA_PLATFORM="offscreen",
                            SDL_AUDIODRIVER="dummy")
-            registro = self.registros / f"{nombre}-pruebas-{idioma}.log"
-            resto = None if fin is None else max(1.0, fin - time.monotonic())
-            estado, agotado = ejecutar(
-                ["nice", "ctest", "--test-dir", str(self.build), "--stop-on-failure",
-                 "--repeat", "until-pass:2", "-j", self.trabajos] + self.opciones,
-                registro, resto, entorno)
-            if agotado:
-                return sin_terminar(registro), True
-            if estado != 0:
-                return primer_fallo(registro)
+            for sufijo, etiquetas in partes:
+                # Without the times of earlier runs ctest keeps the order in which the tests are
+                # declared: the quick tables of the core first, so that a caught change stops
+                # early.
+                (self.build / "Testing" / "Temporary" / "CTestCostData.txt").unlink(
+                    missing_ok=True)
+                registro = self.registros / f"{nombre}-pruebas-{idioma}{sufijo}.log"
+                resto = None if fin is None else max(1.0, fin - time.monotonic())
+                estado, agotado = ejecutar(
+                    ["nice", "ctest", "--test-dir", str(self.build), "--stop-on-failure",
+                     "--repeat", "until-pass:2", "-j", self.trabajos] + self.opciones + etiquetas,
+                    registro, resto, entorno)
+                if agotado:
+                    return sin_terminar(registro), True
+                if estado != 0:
+                    return primer_fallo(registro)
         return None, False
 
 

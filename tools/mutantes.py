@@ -26,8 +26,9 @@ Each mutant is put, one at a time, into a scratch copy of the work tree
 ($TIENDAL_MUTANTES_COPIA, ${TMPDIR:-/tmp}/tiendal-mutantes by default; kept between runs, so
 that only what changed is built again), built with ccache and warnings that are not errors, and
 the suite is run as ./test runs it: ctest under LC_ALL=C, then under es_ES.UTF-8, the storm
-included, stopping at the first failing test (a failing test runs once more, so that a busy
-machine does not kill a mutant). Verdicts:
+included, the tests closest to the mutant's module first (those of its ctest label: nucleo,
+audio, ventanas or instalacion), stopping at the first failing test (a failing test runs once
+more, so that a busy machine does not kill a mutant). Verdicts:
   matado por TEST   a test failed
   colgado           a test timed out, or the whole run passed --limite seconds (default: twice
                     the unmutated suite and a minute, at least 180); counts as killed
@@ -57,6 +58,10 @@ import time
 from banco_pruebas import Banco, copiar_arbol
 
 MODULOS = ["core", "audio", "window_base", "mouse_window", "keyboard_window", "app"]
+# The ctest label of the tests closest to each module: they run first, so that a mutant they
+# catch costs seconds rather than the whole suite.
+PRIMERO = {"core": "nucleo", "audio": "audio", "window_base": "ventanas",
+           "mouse_window": "ventanas", "keyboard_window": "ventanas", "app": "instalacion"}
 MINIMO_POR_MODULO = 3
 RAIZ = pathlib.Path(__file__).resolve().parent.parent
 EQUIVALENTES = RAIZ / "tools" / "mutantes-equivalentes.txt"
@@ -417,7 +422,8 @@ def main():
                 if not banco.compilar(x["id"]):
                     veredicto, clase = "no compila", "no compila"
                 else:
-                    test, agotado = banco.probar(x["id"], limite)
+                    test, agotado = banco.probar(x["id"], limite,
+                                                 PRIMERO[x["archivo"].split("/")[0]])
                     if agotado:
                         veredicto, clase = f"colgado en {test or '?'}", "matado"
                     elif test is None:

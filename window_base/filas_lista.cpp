@@ -113,7 +113,7 @@ FilasLista::Fila FilasLista::NuevaFila() {
 }
 
 void FilasLista::Retirar(int fila) {
-  if (fila <= 0 || fila >= Contar()) return;
+  if (fila == 0 || !Existe(fila)) return;
   const Fila quitada = filas_[fila];
   filas_.erase(filas_.begin() + fila);
   for (QWidget* control :
@@ -144,14 +144,6 @@ void FilasLista::Mostrar() {
   PonerUltimoEnOrden(resultado_);
 }
 
-QLabel* FilasLista::Nombre(int fila) const {
-  return fila >= 0 && fila < Contar() ? filas_[fila].nombre : nullptr;
-}
-
-QLineEdit* FilasLista::Precio(int fila) const {
-  return fila >= 0 && fila < Contar() ? filas_[fila].precio : nullptr;
-}
-
 QLabel* FilasLista::Igual() const { return igual_; }
 
 int FilasLista::FilaDePrecio(const QObject* control) const {
@@ -162,25 +154,25 @@ int FilasLista::FilaDePrecio(const QObject* control) const {
 }
 
 void FilasLista::PonerNombre(int fila, const QString& texto) {
-  if (fila < 0 || fila >= Contar()) return;
+  if (!Existe(fila)) return;
   filas_[fila].nombre->setText(texto);
   Nombrar(fila);
 }
 
 QString FilasLista::TextoNombre(int fila) const {
-  return fila >= 0 && fila < Contar() ? filas_[fila].nombre->text() : QString();
+  return Existe(fila) ? filas_[fila].nombre->text() : QString();
 }
 
 void FilasLista::PonerPrecio(int fila, const QString& texto) {
-  if (fila >= 0 && fila < Contar()) filas_[fila].precio->setText(texto);
+  if (Existe(fila)) filas_[fila].precio->setText(texto);
 }
 
 QString FilasLista::TextoPrecio(int fila) const {
-  return fila >= 0 && fila < Contar() ? filas_[fila].precio->text() : QString();
+  return Existe(fila) ? filas_[fila].precio->text() : QString();
 }
 
 void FilasLista::EnfocarPrecio(int fila) {
-  if (fila >= 0 && fila < Contar()) filas_[fila].precio->setFocus(Qt::OtherFocusReason);
+  if (Existe(fila)) filas_[fila].precio->setFocus(Qt::OtherFocusReason);
 }
 
 void FilasLista::DescribirPrecios(const QString& descripcion) {

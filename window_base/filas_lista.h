@@ -40,14 +40,12 @@ class FilasLista final {
   // last, and puts them in the focus order after `antes`, the result box last.
   void Mostrar();
 
-  // A row's controls; null for a row that does not exist.
-  QLabel* Nombre(int fila) const;
-  QLineEdit* Precio(int fila) const;
   QLabel* Igual() const;
   QLineEdit* Resultado() const { return resultado_; }
   // The row whose figure box this is, or -1.
   int FilaDePrecio(const QObject* control) const;
 
+  // Rows that do not exist are passed over: nothing set, empty texts.
   void PonerNombre(int fila, const QString& texto);
   QString TextoNombre(int fila) const;
   void PonerPrecio(int fila, const QString& texto);
@@ -66,6 +64,7 @@ class FilasLista final {
     QLineEdit* precio;
   };
 
+  bool Existe(int fila) const { return fila >= 0 && fila < Contar(); }
   Fila NuevaFila();
   void Conectar(EtiquetaPulsable* nombre);
   void Nombrar(int fila);

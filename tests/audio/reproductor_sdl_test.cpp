@@ -6,6 +6,7 @@
 
 #include <QThread>
 #include <algorithm>
+#include <string_view>
 
 #include "audio/memoria_sonidos.h"
 #include "audio/wav_sdl.h"
@@ -16,6 +17,8 @@
 
 namespace tiendal {
 namespace {
+
+using namespace std::string_view_literals;
 
 int avisos = 0;
 void ContarAviso(QtMsgType, const QMessageLogContext&, const QString&) { ++avisos; }
@@ -38,7 +41,8 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   const auto [muestreo, canales] = GetParam();
   const QString rutaLarga = Archivo(QStringLiteral("largo.wav"), Tono(1.0, muestreo, canales));
   const QString rutaCorta = Archivo(QStringLiteral("corto.wav"), Tono(0.05, muestreo, canales));
-  ReproductorDe<ReproductorSdl> reproductor;
+  // The device is let go after 50 ms of quiet, and opened again for the next sound.
+  ReproductorDe<ReproductorSdl> reproductor(std::chrono::milliseconds(50));
   Sonido sonido(reproductor, carpeta.Ruta());
 
   reproductor.Abrir(rutaLarga);
@@ -56,6 +60,10 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   EXPECT_NEAR(reproductor.jugador().Duracion(), 0.05, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());
   EXPECT_FALSE(reproductor.Ocupado());
+  QThread::msleep(200);  // closed by now, most likely
+  reproductor.Abrir(rutaCorta);
+  EXPECT_TRUE(reproductor.Ocupado());
+  EXPECT_FALSE(sonido.EsperarSonido());
   EXPECT_EQ(reproductor.Posicion(), 0.0);
 
   reproductor.Abrir(rutaCorta);
@@ -83,9 +91,14 @@ TEST_F(ConCarpeta, ElComienzoEsElPrincipioDelSonidoEntero) {
   destino.channels = 2;
   std::vector<Uint8> entero, comienzo;
   ASSERT_TRUE(ConvertirWav(*wav, wav->bytes, destino, entero, fallo));
-  ASSERT_TRUE(ConvertirComienzo(*wav, 11025, destino, comienzo, fallo));
-  ASSERT_EQ(comienzo.size(), 88200u);
-  EXPECT_TRUE(std::equal(comienzo.begin(), comienzo.end(), entero.begin()));
+  // Well inside the sound; just before the 256 frames that follow would run past its end; and
+  // from there on, where the whole sound is converted.
+  for (const auto& [cuadros, bytes] : {std::pair{11025u, 88200u}, std::pair{21793u, 174344u},
+                                       std::pair{21794u, 176400u}, std::pair{22050u, 176400u}}) {
+    ASSERT_TRUE(ConvertirComienzo(*wav, cuadros, destino, comienzo, fallo));
+    ASSERT_EQ(comienzo.size(), bytes);
+    EXPECT_TRUE(std::equal(comienzo.begin(), comienzo.end(), entero.begin())) << cuadros;
+  }
 }
 
 // A sound cut off while the rest of it converts: the late conversion never plays in place of
@@ -145,7 +158,9 @@ struct CasoFallo {
   const char* nombre;
   QByteArray bytes;  // null: no file at all; "/": a folder of that name
   int avisos;
-  bool sinDispositivo = false;
+  // SDL's driver, when not the tests' dummy: one that does not exist, or the disk driver, which
+  // cannot open its device when its file's folder does not exist.
+  const char* driver = nullptr;
 };
 
 class NoSuenan : public ConCarpeta, public testing::WithParamInterface<CasoFallo> {};
@@ -157,7 +172,10 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
   // SDL takes its driver when the first player of the program is made. A driver of another
   // name on every run: each fault is told once per run.
   static int prueba = 0;
-  if (caso.sinDispositivo) qputenv("SDL_AUDIODRIVER", "ninguno" + QByteArray::number(++prueba));
+  const QByteArray numero = QByteArray::number(++prueba);
+  if (caso.driver)
+    qputenv("SDL_AUDIODRIVER", caso.driver == "ninguno"sv ? "ninguno" + numero : "disk");
+  qputenv("SDL_DISKAUDIOFILE", "/no/existe/" + numero);
   if (caso.bytes == "/") {
     carpeta.CrearCarpeta(QStringLiteral("a.wav"));
   } else if (!caso.bytes.isNull()) {
@@ -188,7 +206,8 @@ INSTANTIATE_TEST_SUITE_P(Casos, NoSuenan, testing::Values(
   CasoFallo{"CortadoAntesDeLosDatos", Tono(0.1, 22050).left(36), 1},
   CasoFallo{"Carpeta", QByteArray("/"), 1},
   CasoFallo{"SinMuestras", Tono(0, 22050), 0},
-  CasoFallo{"SinDispositivo", Tono(0.1, 22050), 1, true}
+  CasoFallo{"SinDriver", Tono(0.1, 22050), 1, "ninguno"},
+  CasoFallo{"SinDispositivo", Tono(0.1, 22050), 1, "disk"}
 ), [](const auto& dato) { return std::string(dato.param.nombre); });
 // clang-format on
 

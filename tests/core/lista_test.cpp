@@ -72,6 +72,8 @@ INSTANTIATE_TEST_SUITE_P(Tabla, ListaTest, ::testing::Values(
     // Removing closes the gap, keeps the order, and the next product goes to the end.
     Clics{1, "+0 +1 +2 -1 +5", {"a:|3", "c:|7", "f:|1"}, {}},
     Clics{1, "+0 +1 -0", {"b:|7", "|0", "|0"}, {}},
+    // Places and rows that do not exist are passed over.
+    Clics{1, "+-1 +6 +0 --1 -3", {"a:|3", "|0", "|0"}, {}},
     // Fixed rows beep; the banknote stays until the next product replaces it.
     Clics{2, "+1 -0 -1", {"Billete entregado:|10,00", "|0"}, {kPitido}},
     Clics{5, "+0 +1 -0 -1", {"Dinero disponible=|5,25", "b:|7", "|0", "|0", "|0", "|0"}, {kPitido}},

@@ -69,6 +69,19 @@ mal "«-x»" -platform offscreen -x
 mal "«--teclado» no lleva valor" --teclado=1
 mal "falta la carpeta tras «--datos»" --datos
 mal "de más «sobra»" sobra
+mal "de más «--teclado»" --teclado -- --teclado
+mal "«--version» no lleva valor" --version=1
+mal "datos «»" --datos=
+touch "$tmp/archivo"
+mal "«$tmp/archivo»" --datos "$tmp/archivo"
+# tiendal-datos takes one folder, or --textos-voces alone.
+for forma in "" "uno dos" "--textos-voces uno" "--ninguna"; do
+  estado=0
+  # shellcheck disable=SC2086 # each form is split into its words on purpose
+  mensaje=$("$datos" $forma 2>&1) || estado=$?
+  [[ $estado == 2 && "$mensaje" == *"uso: tiendal-datos CARPETA | --textos-voces" ]] ||
+    falla "tiendal-datos $forma: $estado «$mensaje»"
+done
 # Copied alone, with no data beside it nor installed above it: its message box names both
 # places, and so does its line on standard error (the box waits for OK; the line comes first).
 mkdir -p "$tmp/solo/bin"

@@ -25,14 +25,21 @@ INSTANTIATE_TEST_SUITE_P(LasDos, Ventanas, ::testing::Bool(), [](const auto& cas
 });
 
 // The frame (beside its picture) and the text line add a product and light its frame; the
-// picture itself does nothing; a name label takes its product back off. The shelf's pictures
-// hold the window's picture store: it is still there while they go.
+// picture itself, the right button and a press let go elsewhere do nothing; a name label takes its
+// product back off. The shelf's pictures hold the window's picture store: it is still there while
+// they go.
 TEST_F(VentanaRatonPrueba, ClicksOnShelfAndRowsAndThePictureStoreOutlivingTheShelf) {
   Abrir(false);
   QTest::mouseClick(Control("marcoHueco2"), Qt::LeftButton, {}, QPoint(4, 20));
   QTest::mouseClick(Control("textoHueco4"), Qt::LeftButton);
   EXPECT_EQ(QApplication::focusWidget(), Control("precioFila1"));
   QTest::mouseClick(Control("imagenHueco1"), Qt::LeftButton);
+  // Neither a right click nor a press let go off the control is a click.
+  for (const char* nombre : {"marcoHueco3", "textoHueco5", "nombreFila0"}) {
+    if (nombre[0] != 't') QTest::mouseClick(Control(nombre), Qt::RightButton);
+    QTest::mousePress(Control(nombre), Qt::LeftButton);
+    QTest::mouseRelease(Control(nombre), Qt::LeftButton, {}, QPoint(-1, -1));
+  }
   EXPECT_EQ(Nombres(*ventana_), (QStringList{"huevos:", "queso:"}));
   EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // the highlights among the rest
   QTest::mouseClick(Control("nombreFila0"), Qt::LeftButton);
@@ -64,13 +71,14 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
 
   const int paso = Control("precioFila1")->y() - Control("precioFila0")->y();
   EXPECT_EQ(Control("precioFila0")->size(), Control("resultado")->size());  // laid out as designed
-  for (int tipo : {5, 5, 3, 1}) {
+  for (int tipo : {5, 5, 3, 1, 2, 4}) {
     Guion(tipo);
     QTest::mouseClick(Control("nuevoEjercicio"), Qt::LeftButton);
     EXPECT_EQ(ventana_->Resultado(), QString());
     EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // exactly its rows, as the type says
     const int ultima = Control(Nombrado("precioFila", ventana_->ContarFilas() - 1))->y();
     EXPECT_NEAR(Control("resultado")->y(), ultima + paso, 1);  // give or take a pixel
+    EXPECT_EQ(ventana_->Nombre(-1) + ventana_->Precio(ventana_->ContarFilas()), QString());
   }
 }
 

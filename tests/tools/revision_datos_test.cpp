@@ -80,6 +80,14 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   // No prices file: the check cannot start (status 2).
   Caso{"SinArchivoDePrecios", [](const Carpeta& d) { d.Borrar(QStringLiteral("precios.txt")); },
        "", {"precios.txt"}},
+  // Too few pictures come first; without any, nothing more is read.
+  Caso{"MenosDeSeisYSinPrecios", [](const Carpeta& d) {
+    d.Borrar(QStringLiteral("precios.txt"));
+    d.Borrar(QStringLiteral("imágenes/piña.jpg"));
+  }, "", {"tiene 5 imágenes"}},
+  Caso{"SinImagenes", [](const Carpeta& d) {
+    for (const Producto& p : kSeis) d.Borrar("imágenes/" + p.nombre + ".jpg");
+  }, "", {"no tiene ninguna imagen .jpg."}},
   Caso{"SinLineaTomaLaPrimera", [](const Carpeta& d) { Agregar(d, {"kiwi", "0.30"}); },
        "kiwi\tkiwi.jpg\t24x16\t0,35\t1\tsí", {"«kiwi» no tiene línea"}},
   // A product's own sound is only noted; each fixed one is a warning.
@@ -110,6 +118,16 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
      {"la línea «fresas 2.99» de precios.txt no lleva «|» entre el nombre y el precio: «fresas» lee el precio 0,35"}},
   Caso{"PrecioSinNumero", [](const Carpeta& d) { Precios(d, Mas({{"piña", " dos"}}, kSeis)); },
        "piña\tpiña.jpg\t24x16\t0\t1\tsí", {"«piña» no tiene número en la línea «piña| dos»"}},
+  // A long line is quoted up to its 60th character.
+  Caso{"PrecioSinNumeroEnUnaLineaLarga", [](const Carpeta& d) {
+    Precios(d, Mas({{"piña", " dos euros y cincuenta centimos, que es lo que vale hoy en el mercado"}}, kSeis));
+  }, "", {"«piña» no tiene número en la línea «piña| dos euros y cincuenta centimos, que es lo que vale hoy…»"}},
+  // Blanks between the name and its bar.
+  Caso{"TabuladorAntesDeLaBarra", [](const Carpeta& d) {
+    Precios(d, Mas({{"piña \t", "2.75"}}, kSeis));
+  }, "piña\tpiña.jpg\t24x16\t2,75\t2\tsí", {}},
+  Caso{"PrecioDiminuto", [](const Carpeta& d) { Precios(d, Mas({{"piña", "1e-50"}}, kSeis)); },
+       "piña\tpiña.jpg\t24x16\t0\t1\tsí", {"el precio de «piña» en la línea «piña|1e-50» de precios.txt no cabe"}},
   Caso{"PrecioFueraDePrecisionSimple", [](const Carpeta& d) { Precios(d, Mas({{"piña", "1e39"}}, kSeis)); },
        "piña\tpiña.jpg\t24x16\t0\t1\tsí", {"«piña» en la línea «piña|1e39» de precios.txt no cabe en precisión simple"}},
   // The price is read after the name's own bar: "ajo|1.5" has no number.
