@@ -44,7 +44,6 @@ class DispositivoSdl final {
   // hundred times a second for nothing.
   void CerrarSiReposa();
 
-  bool Abierto() const { return id_ != 0; }
   SDL_AudioDeviceID Id() const { return id_; }
   const SDL_AudioSpec& Formato() const { return formato_; }
 

@@ -331,6 +331,4 @@ double ReproductorSdl::Posicion() const {
 
 double ReproductorSdl::Duracion() const { return estado_->duracion; }
 
-bool ReproductorSdl::DispositivoAbierto() { return DispositivoSdl::Compartido().Abierto(); }
-
 }  // namespace tiendal

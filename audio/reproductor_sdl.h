@@ -37,7 +37,6 @@ class ReproductorSdl final {
 
   // Length in seconds of the last sound opened, as converted for the device; 0 when it failed.
   double Duracion() const;
-  static bool DispositivoAbierto();
 
  private:
   struct Estado;

@@ -97,8 +97,6 @@ void Elegidor::PonerSeleccionado(std::int16_t valor) { seleccionado_ = valor; }
 
 void Elegidor::AgregarLinea(const QString& texto) { lista_->addItem(texto); }
 
-std::int16_t Elegidor::ContarLineas() const { return static_cast<std::int16_t>(lista_->count()); }
-
 void Elegidor::SeleccionarLinea(int indice) { lista_->setCurrentRow(indice); }
 
 void Elegidor::MostrarModal() {

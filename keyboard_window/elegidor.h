@@ -27,7 +27,6 @@ class Elegidor final : public QDialog {
   void VaciarLista();
   void PonerSeleccionado(std::int16_t valor);
   void AgregarLinea(const QString& texto);
-  std::int16_t ContarLineas() const;
   void SeleccionarLinea(int indice);
   // Returns once "Aceptar" or "Cancelar" has hidden the chooser, or its close box has closed it.
   void MostrarModal();

@@ -93,7 +93,7 @@ void VentanaTeclado::ElegirProducto() {
     elegidor_->AgregarLinea(p.NombreDeHueco(hueco) + QStringLiteral(": ") +
                             FormatoPrecio(p.PrecioDeHueco(hueco)));
   }
-  if (elegidor_->ContarLineas() > 0) elegidor_->SeleccionarLinea(0);
+  elegidor_->SeleccionarLinea(0);  // never empty: no list holds all six products
   const QPointer<Elegidor> elegidor = elegidor_;
   elegidor->MostrarModal();
   if (!elegidor) return;

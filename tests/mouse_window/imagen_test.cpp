@@ -77,6 +77,8 @@ TEST(EncajarImagen, CentraYRecortaPorLaProporcion) {
 TEST(Miniatura, SeUsaSiBastaYTieneLaForma) {
   for (const auto& [suya, pedido, usada] : {std::tuple{QSize(60, 40), QSize(60, 40), true},
                                             std::tuple{QSize(60, 40), QSize(90, 60), false},
+                                            std::tuple{QSize(59, 40), QSize(60, 40), false},
+                                            std::tuple{QSize(60, 39), QSize(60, 40), false},
                                             std::tuple{QSize(80, 45), QSize(60, 40), false}}) {
     QByteArray bytes = JpegConExif(Cuarto({120, 80}, Qt::red), 1, Cuarto(suya, Qt::blue));
     QBuffer archivo(&bytes);
