@@ -66,16 +66,10 @@ bool VentanaTeclado::AtenderTecla(Tecla tecla, QWidget* destino) {
     case Tecla::Suprimir:
       if (const int fila = Filas().FilaDePrecio(destino); fila >= 0) sesion().QuitarFila(fila);
       return false;
-    case Tecla::F2:
-    case Tecla::F3:
-    case Tecla::Control:
-      AtenderTeclaDeLectura(tecla, sesion().practica(), *this, CursorResultado(), sonido(),
-                            EsperaProducto::PorPosicion);
-      return true;
-    case Tecla::Ninguna:
-      return false;
+    default:  // F2, F3 and Ctrl read aloud or stop a reading
+      return AtenderTeclaDeLectura(tecla, sesion().practica(), *this, CursorResultado(), sonido(),
+                                   EsperaProducto::PorPosicion);
   }
-  return false;
 }
 
 void VentanaTeclado::ElegirProducto() {

@@ -4,11 +4,15 @@
 """Line and branch coverage of each module, from gcovr's summary, against its floor.
 
   cobertura.py MINIMOS RESUMEN.json
+  cobertura.py --ramas DETALLE.json
 
 MINIMOS holds one module a line: its folder, its floor of lines and its floor of branches, in
 whole percent; '#' starts a comment. RESUMEN.json is what `gcovr --json-summary` wrote, its
 file names relative to the source folder. Prints a table, one module a line, and ends with
 status 1 when a module is under a floor or has no counts at all.
+
+With --ramas, prints each line that leaves a branch untaken, from what `gcovr --json` wrote:
+file:line, untaken/branches, and the line's code (docs/cobertura.md gives each its reason).
 """
 import json
 import sys
@@ -53,7 +57,22 @@ def main(ruta_minimos, ruta_resumen):
     return 1 if bajos else 0
 
 
+def ramas(ruta_detalle):
+    for archivo in sorted(json.load(open(ruta_detalle, encoding="utf-8"))["files"],
+                          key=lambda a: a["file"]):
+        codigo = open(archivo["file"], encoding="utf-8").read().split("\n")
+        for linea in archivo["lines"]:
+            cuentas = [rama["count"] for rama in linea.get("branches", [])]
+            if 0 in cuentas and not linea.get("gcovr/noncode"):
+                numero = linea["line_number"]
+                print(f"{archivo['file']}:{numero} {cuentas.count(0)}/{len(cuentas)}"
+                      f"  {codigo[numero - 1].strip()}")
+    return 0
+
+
 if __name__ == "__main__":
     if len(sys.argv) != 3:
         sys.exit(__doc__)
+    if sys.argv[1] == "--ramas":
+        sys.exit(ramas(sys.argv[2]))
     sys.exit(main(sys.argv[1], sys.argv[2]))

@@ -41,6 +41,8 @@ TEST_F(VentanaRatonPrueba, ClicksOnShelfAndRowsAndThePictureStoreOutlivingTheShe
     QTest::mouseRelease(Control(nombre), Qt::LeftButton, {}, QPoint(-1, -1));
   }
   EXPECT_EQ(Nombres(*ventana_), (QStringList{"huevos:", "queso:"}));
+  ventana_->hide();  // as when minimised and brought back
+  ventana_->show();
   EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // the highlights among the rest
   QTest::mouseClick(Control("nombreFila0"), Qt::LeftButton);
   EXPECT_EQ(Nombres(*ventana_), QStringList{"queso:"});
