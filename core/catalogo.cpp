@@ -2,12 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/catalogo.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -16,10 +21,31 @@
 
 namespace tiendal {
 
-QStringList ListarImagenes(const QString& carpetaImagenes) {
-  // Name filters are case-insensitive by default, so cameras' ".JPG" counts too.
-  return QDir(carpetaImagenes)
-      .entryList({QStringLiteral("*.jpg")}, QDir::Files | QDir::Readable, QDir::Unsorted);
+QStringList ListarImagenes(const QString& carpetaImagenes, QStringList* pasados) {
+  // The C library's listing sees every entry, whatever bytes its name holds; Qt's own stops at
+  // the first name that is not UTF-8 in some versions, dropping the rest of the folder.
+  QStringList imagenes;
+  const QByteArray carpeta = QFile::encodeName(carpetaImagenes) + '/';
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(carpeta.constData()), closedir);
+  while (const dirent* entrada = dir ? readdir(dir.get()) : nullptr) {
+    const QByteArray nombre(entrada->d_name);
+    // Cameras write ".JPG": the extension is matched in any case.
+    if (nombre.startsWith('.') || !nombre.toLower().endsWith(".jpg")) continue;
+    const QByteArray ruta = carpeta + nombre;
+    struct stat datos {};
+    if (stat(ruta.constData(), &datos) != 0 || !S_ISREG(datos.st_mode) ||
+        access(ruta.constData(), R_OK) != 0) {
+      continue;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString texto = utf8.decode(nombre);
+    if (!utf8.hasError()) {
+      imagenes << texto;
+    } else if (pasados != nullptr) {
+      *pasados << texto;  // with U+FFFD for what is not UTF-8
+    }
+  }
+  return imagenes;
 }
 
 QString NombreProducto(const QString& imagen) { return imagen.chopped(4); }

@@ -10,9 +10,11 @@
 
 namespace tiendal {
 
-// The *.jpg files of the pictures folder (the extension in any case), in the order in which
-// the folder listing yields them.
-QStringList ListarImagenes(const QString& carpetaImagenes);
+// The *.jpg files of the pictures folder (the extension in any case; not hidden, readable, a
+// link only to such a file), in the order in which the folder listing yields them. A name that
+// is not UTF-8 (a folder copied from an old Windows disk) can be neither shown nor matched with
+// the prices file: it is passed over, and added to `pasados` when given.
+QStringList ListarImagenes(const QString& carpetaImagenes, QStringList* pasados = nullptr);
 
 // The product name of a picture: its file name less the last four characters.
 QString NombreProducto(const QString& imagen);

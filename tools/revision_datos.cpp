@@ -177,7 +177,14 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
   };
   // The program's own start-up checks, in its words. Too few or too many pictures still let the
   // products be listed.
-  const QStringList imagenes = ListarImagenes(carpetaImagenes);
+  QStringList pasados;
+  const QStringList imagenes = ListarImagenes(carpetaImagenes, &pasados);
+  for (const QString& nombre : pasados) {
+    revision.avisos << QStringLiteral(
+                           "el nombre de la imagen «%1» no está en UTF-8: el programa "
+                           "no la ve (cámbiele el nombre)")
+                           .arg(nombre);
+  }
   revision.fallo = FalloDelCatalogo(carpetaImagenes, imagenes.size());
   if (imagenes.isEmpty()) return revision;
   const auto texto = LeerTextoPrecios(rutas.Precios());

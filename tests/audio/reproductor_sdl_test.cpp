@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
-#include <string_view>
 
 #include "audio/memoria_sonidos.h"
 #include "audio/wav_sdl.h"
@@ -18,8 +17,6 @@
 
 namespace tiendal {
 namespace {
-
-using namespace std::string_view_literals;
 
 int avisos = 0;
 void ContarAviso(QtMsgType, const QMessageLogContext&, const QString&) { ++avisos; }
@@ -160,8 +157,8 @@ struct CasoFallo {
   const char* nombre;
   QByteArray bytes;  // null: no file at all; "/": a folder of that name
   int avisos;
-  // SDL's driver, when not the tests' dummy: one that does not exist, or the disk driver, which
-  // cannot open its device when its file's folder does not exist.
+  // SDL's driver, when not the tests' dummy ("#" for a number of its own): one that does not
+  // exist, or the disk driver, which cannot open its device when its file's folder does not.
   const char* driver = nullptr;
 };
 
@@ -175,8 +172,7 @@ TEST_P(NoSuenan, CuentaComoTerminadoAlMomento) {
   // name on every run: each fault is told once per run.
   static int prueba = 0;
   const QByteArray numero = QByteArray::number(++prueba);
-  if (caso.driver)
-    qputenv("SDL_AUDIODRIVER", caso.driver == "ninguno"sv ? "ninguno" + numero : "disk");
+  if (caso.driver) qputenv("SDL_AUDIODRIVER", QByteArray(caso.driver).replace("#", numero));
   qputenv("SDL_DISKAUDIOFILE", "/no/existe/" + numero);
   if (caso.bytes == "/") {
     carpeta.CrearCarpeta(QStringLiteral("a.wav"));
@@ -208,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, NoSuenan, testing::Values(
   CasoFallo{"CortadoAntesDeLosDatos", Tono(0.1, 22050).left(36), 1},
   CasoFallo{"Carpeta", QByteArray("/"), 1},
   CasoFallo{"SinMuestras", Tono(0, 22050), 0},
-  CasoFallo{"SinDriver", Tono(0.1, 22050), 1, "ninguno"},
+  CasoFallo{"SinDriver", Tono(0.1, 22050), 1, "ninguno#"},
   CasoFallo{"SinDispositivo", Tono(0.1, 22050), 1, "disk"}
 ), [](const auto& dato) { return std::string(dato.param.nombre); });
 // clang-format on

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QStringEncoder>
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 
 #include "core/voces.h"
@@ -57,6 +58,9 @@ QByteArray Tono(double segundos, int muestrasPorSegundo, int canales) {
 Carpeta::Carpeta() : dir_(QDir::tempPath() + QStringLiteral("/Tienda%1B-XXXXXX")) {
   if (!dir_.isValid()) qFatal("no se pudo crear una carpeta temporal");
 }
+
+// Names that are not UTF-8, which some tests write on purpose, are beyond QTemporaryDir.
+Carpeta::~Carpeta() { std::filesystem::remove_all(QFile::encodeName(Ruta()).toStdString()); }
 
 void Carpeta::Escribir(const QString& relativa, const QByteArray& bytes) const {
   QDir().mkpath(QFileInfo(Ruta(relativa)).path());

@@ -37,6 +37,7 @@ inline QByteArray Wav(int milisegundos) { return Tono(milisegundos / 1000.0); }
 class Carpeta final {
  public:
   Carpeta();
+  ~Carpeta();
   Carpeta(const Carpeta&) = delete;
   Carpeta& operator=(const Carpeta&) = delete;
 

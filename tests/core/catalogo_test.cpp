@@ -78,12 +78,6 @@ INSTANTIATE_TEST_SUITE_P(Tabla, PreciosTest, ::testing::Values(
     CasoPrecio{"pan|1e-50\r\n", u"pan", 0.0f, 1.0f}));
 // clang-format on
 
-// Every line ends in CR LF once joined, whatever its end was; blank lines stay.
-TEST(UnirLineasPrecios, CadaLineaTerminaEnCrLf) {
-  EXPECT_EQ(UnirLineasPrecios("a\r\nb\nc\rd\r\n\r\n\x80"),
-            QStringLiteral("a\r\nb\r\nc\r\nd\r\n\r\n€\r\n"));
-}
-
 // A catalogue large enough to be searched in two halves at once, full of substring traps
 // (pan / empanada) and names absent from the text: each first occurrence is the plain search's.
 // With no memory left for the second half, the failure is thrown as with one thread.
@@ -128,8 +122,9 @@ TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
   const auto nfd = [](const char16_t* nombre) {
     return QString::fromUtf16(nombre).normalized(QString::NormalizationForm_D);
   };
-  for (const char16_t* nombre : {u"pan.jpg", u"LECHE.JPG", u"uvas.Jpg", u"nota.txt", u"foto.png",
-                                 u"kiwi.jpeg", u"col.jpg.bak", u"PLÁTANO.wav"}) {
+  for (const char16_t* nombre :
+       {u"pan.jpg", u"LECHE.JPG", u"uvas.Jpg", u"nota.txt", u"foto.png", u"kiwi.jpeg",
+        u"col.jpg.bak", u"PLÁTANO.wav", u"Igual.wav", u"igual.wav"}) {
     QFile archivo(dir.filePath(nfd(nombre)));
     ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
   }
@@ -150,6 +145,8 @@ TEST(Carpetas, ImagenesJpgYNombresEnOtraFormaUnicode) {
             raiz + nfd(u"PLÁTANO.wav"));
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("plátano.wav")),
             raiz + QStringLiteral("plátano.wav"));
+  EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("igual.wav"), Qt::CaseInsensitive, QDir::Files),
+            raiz + QStringLiteral("igual.wav"));  // the exact name first
   EXPECT_EQ(EntradaDe(dir.path(), QStringLiteral("imágenes"), Qt::CaseSensitive, QDir::Files),
             raiz + QStringLiteral("imágenes"));
   // A shelf needs six pictures, and a catalogue holds 32767 at most.

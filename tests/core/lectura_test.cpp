@@ -4,10 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QTemporaryDir>
 #include <tuple>
 
 #include "core/reproductor.h"
@@ -191,18 +189,6 @@ INSTANTIATE_TEST_SUITE_P(Casos, Sucesos, testing::Combine(testing::Values(
          (std::get<1>(dato.param) == EsperaProducto::PorPosicion ? "_PorPosicion" : "");
 });
 // clang-format on
-
-TEST(Sonido, NombreExactoPrimeroYSiNoElQueSoloDifiereEnMayusculas) {
-  QTemporaryDir carpeta;
-  for (const char* nombre : {"LISTA.WAV", "igual.wav", "Igual.wav"}) {
-    QFile archivo(carpeta.filePath(QString::fromUtf8(nombre)));
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
-  }
-  BancoLectura banco(carpeta.path());
-  for (const char* nombre : {"lista.wav", "igual.wav", "nada.wav"})
-    banco.sonido.ReproducirSonido(QString::fromUtf8(nombre));
-  EXPECT_EQ(banco.abiertos, (QStringList{"LISTA", "igual", "nada"}));
-}
 
 }  // namespace
 }  // namespace tiendal

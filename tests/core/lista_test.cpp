@@ -82,18 +82,5 @@ INSTANTIATE_TEST_SUITE_P(Tabla, ListaTest, ::testing::Values(
     Clics{4, "+3 -1", {"|0", "|0"}, {}}));
 // clang-format on
 
-TEST(Agregar, ElBilleteDelTipo2CubreElPrecio) {
-  for (const auto& [precio, billete] :
-       {std::pair{5.0f, "5,00"}, std::pair{5.01f, "10,00"}, std::pair{10.0f, "10,00"},
-        std::pair{20.0f, "20,00"}, std::pair{50.0f, "50,00"}, std::pair{50.5f, "100,00"},
-        std::pair{120.0f, "100,00"}}) {
-    Banco b;
-    b.Estante({precio, 1, 1, 1, 1, 1});
-    b.Ejercicio(2);
-    b.sesion.AgregarDelEstante(0);
-    EXPECT_EQ(b.vista.filas[0].precio.toStdString(), billete);
-  }
-}
-
 }  // namespace
 }  // namespace tiendal

@@ -104,6 +104,8 @@ TEST_F(VentanaTecladoPrueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveA
   for (int hueco = 0; hueco < 3; ++hueco) clic->sesion().AgregarDelEstante(hueco);
   Abrir(true);
   for (int i = 0; i < 3; ++i) Elegir(*ventana_, Linea(0));
+  EXPECT_EQ(Control("precioFila2")->accessibleDescription(),
+            "Supr quita de la lista el producto de esta fila");
   // Under X the Applications key also brings the focused box a request for its context menu.
   QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, {});
   QApplication::sendEvent(ventana_->focusWidget(), &menu);

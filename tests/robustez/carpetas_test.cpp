@@ -43,10 +43,6 @@ struct CasoCarpeta {
 const CasoCarpeta kCarpetas[] = {
     {"SinCarpetaDeImagenes", [](const Carpeta& c) { c.Borrar("imágenes"); },
      "No se encuentra la carpeta de imágenes «%1/imágenes»."},
-    {"SinNingunaJpg", [](const Carpeta& c) { c.Borrar("imágenes"); c.CrearCarpeta("imágenes"); },
-     "La carpeta de imágenes «%1/imágenes» no tiene ninguna imagen .jpg."},
-    {"CincoImagenes", [](const Carpeta& c) { c.Borrar("imágenes/leche.jpg"); },
-     "La carpeta de imágenes «%1/imágenes» tiene 5 imágenes .jpg y hacen falta al menos seis."},
     {"SinArchivoDePrecios", [](const Carpeta& c) { c.Borrar("precios.txt"); },
      "No se puede leer el archivo de precios «%1/precios.txt»."},
     {"ImagenDeCeroBytes", [](const Carpeta& c) { c.Escribir("imágenes/leche.jpg", {}); },
