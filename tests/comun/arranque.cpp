@@ -146,14 +146,15 @@ QStringList Incoherencias(VentanaPractica& v) {
   }
 
   // VentanaRaton: a frame is yellow exactly when its product is listed, its line shows the product,
-  // and its picture lies where its own size puts it in the frame.
+  // and its picture shows where its own size puts it in the frame.
   for (int hueco = 0; qobject_cast<VentanaRaton*>(&v) != nullptr && hueco < kHuecos; ++hueco) {
     const auto* marco = lienzo->findChild<QWidget*>(Nombrado("marcoHueco", hueco));
     const auto* imagen = marco->findChild<ImagenEstante*>(Nombrado("imagenHueco", hueco));
     const QString linea = p.NombreDeHueco(hueco) + "  " + FormatoPrecio(p.PrecioDeHueco(hueco));
     if ((marco->palette().color(QPalette::Window) == QColor(Qt::yellow)) != p.EnLista[hueco] ||
         marco->findChild<QLineEdit*>(Nombrado("textoHueco", hueco))->text() != linea ||
-        imagen->geometry() != EncajarImagen(imagen->TamanoPropio())) {
+        imagen->geometry() != EncajarImagen(imagen->TamanoPropio()) ||
+        !imagen->isVisibleTo(marco)) {
       fallos << QStringLiteral("hueco %1").arg(hueco);
     }
   }
