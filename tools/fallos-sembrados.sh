@@ -9,8 +9,9 @@
 # each fault still finds its lines in the work tree (after code has moved), without building.
 # The copy lies in $TIENDAL_FALLOS_COPIA (${TMPDIR:-/tmp}/tiendal-fallos by default) and is kept
 # between runs, so that the next run builds only what changed. The suite is the one ./test runs,
-# under LC_ALL=C only and without the storm: a fault that only the storm would catch counts as
-# missed.
+# under LC_ALL=C and then es_ES.UTF-8, the storm included. The faults stay beside the mutants of
+# tools/mutantes.py for what a one-line mutation cannot make: slips over several lines, a rule
+# half changed, a wrong but plausible constant.
 # Warnings are not errors in the copy: a fault is caught by a test, not by the compiler. A fault
 # that does not build at all counts as caught, shown as "no compila", and is better replaced.
 # Ends with status 1 when a fault is missed or no longer applies to the code.
