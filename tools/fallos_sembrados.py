@@ -11,7 +11,6 @@ line found.
 import os
 import pathlib
 import re
-import shutil
 import sys
 import time
 
@@ -103,6 +102,8 @@ def main():
     atrapados, escapados, no_compilan, no_aplican = 0, [], [], []
     for f in elegidos:
         inicio = time.monotonic()
+        ruta = copia / f["archivo"]
+        antes = ruta.read_bytes() if ruta.is_file() else None
         por_que = plantar(f, copia)
         if por_que:
             no_aplican.append(f["id"])
@@ -122,8 +123,9 @@ def main():
                     resultado = f"atrapado por {test}"
                     atrapados += 1
         finally:
-            # A fresh time stamp: the next build takes the file again.
-            shutil.copy(RAIZ / f["archivo"], copia / f["archivo"])
+            # The copy's own text, not the work tree's, which may have moved on since the run
+            # began; a fresh time stamp, so the next build takes the file again.
+            ruta.write_bytes(antes)
         print(f"{f['id']:<28} {resultado} ({int(time.monotonic() - inicio)} s)", flush=True)
 
     print("== resumen")

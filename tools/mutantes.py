@@ -51,7 +51,6 @@ import os
 import pathlib
 import random
 import re
-import shutil
 import sys
 import time
 
@@ -413,7 +412,8 @@ def main():
             veredicto, clase = f"equivalente ({e['razon']})", "equivalente"
         else:
             destino = copia / x["archivo"]
-            lineas = destino.read_text(encoding="utf-8").split("\n")
+            antes = destino.read_text(encoding="utf-8")
+            lineas = antes.split("\n")
             if lineas[x["linea"] - 1] != x["original"]:
                 sys.exit(f"{x['archivo']} ha cambiado en la copia: ¿otra ejecución a la vez?")
             try:
@@ -431,8 +431,9 @@ def main():
                     else:
                         veredicto, clase = f"matado por {test}", "matado"
             finally:
-                # A fresh time stamp: the next build takes the file again (from ccache).
-                shutil.copy(RAIZ / x["archivo"], destino)
+                # The copy's own text, not the work tree's, which may have moved on since the
+                # run began; a fresh time stamp, so the next build takes it again (from ccache).
+                destino.write_text(antes, encoding="utf-8")
         x["clase"], x["segundos"] = clase, time.monotonic() - t
         resultados.append(x)
         print(f"{x['id']} [{x['tipo']}] {describir(x)}\n      {veredicto} ({tiempo(x['segundos'])})",
