@@ -84,8 +84,7 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   // Too few pictures come first; without any, nothing more is read.
   Caso{"MenosDeSeisYSinPrecios", [](const Carpeta& d) { d.Borrar("precios.txt"); d.Borrar("imágenes/piña.jpg"); }, "", {"tiene 5 imágenes"}},
   Caso{"SinNingunaJpg", [](const Carpeta& d) { d.Borrar("imágenes"); d.CrearCarpeta("imágenes"); }, "", {"no tiene ninguna imagen .jpg."}},
-  Caso{"SinLineaTomaLaPrimera", [](const Carpeta& d) { Agregar(d, {"kiwi", "0.30"}); },
-       "kiwi\tkiwi.jpg\t24x16\t0,35\t1\tsí", {"«kiwi» no tiene línea"}},
+  Caso{"SinLineaTomaLaPrimera", [](const Carpeta& d) { Agregar(d, {"kiwi", "0.30"}); }, "kiwi\tkiwi.jpg\t24x16\t0,35\t1\tsí", {"«kiwi» no tiene línea"}},
   // A product's own sound is only noted; each fixed one is a warning.
   Caso{"FaltanSonidos", [](const Carpeta& d) {
     d.Borrar(QStringLiteral("Sonidos/limón.wav"));
