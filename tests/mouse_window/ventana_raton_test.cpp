@@ -80,7 +80,8 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
     EXPECT_EQ(Incoherencias(*ventana_), QStringList());  // exactly its rows, as the type says
     const int ultima = Control(Nombrado("precioFila", ventana_->ContarFilas() - 1))->y();
     EXPECT_NEAR(Control("resultado")->y(), ultima + paso, 1);  // give or take a pixel
-    EXPECT_EQ(ventana_->Nombre(-1) + ventana_->Precio(ventana_->ContarFilas()), "");  // no such rows
+    // Rows that do not exist read empty.
+    EXPECT_EQ(ventana_->Nombre(-1) + ventana_->Precio(ventana_->ContarFilas()), QString());
   }
 }
 
