@@ -37,11 +37,12 @@ TEST_P(AlmacenFotosTest, DaLaFotoDerechaAlTamanoPedido) {
   AlmacenFotos almacen(1024);
   QImage foto;
   if (camino == Camino::Estante) {
-    // Hidden, as the shelf's are until the window shows: the grab paints it all the same.
+    // Hidden, as the shelf's are until the window shows: the grab paints it all the same, in
+    // the screen's pixels (twice as many at scale 2), brought back to the widget's size.
     ImagenEstante imagen(nullptr, almacen);
     imagen.Cargar(ruta);
     imagen.Estirar(tamano);
-    foto = imagen.grab().toImage();
+    foto = imagen.grab().toImage().scaled(imagen.size());
   } else {
     if (camino == Camino::Anticipado) almacen.Anticipar({ruta}, derecha.height());
     almacen.Esperar();
