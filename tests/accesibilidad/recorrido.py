@@ -8,13 +8,14 @@ recorrido.py TIENDAL DATOS
 Run inside a private D-Bus session (dbus-run-session). Starts a private X server, the
 accessibility bus and the program (a copy of TIENDAL beside a copy of the folder DATOS), then
 presses Tab through a whole cycle of the mouse window, of the keyboard window (reached through
-the options menu) and of the product chooser (the Applications key), and requires on each stop a non-empty Spanish
-name and the focused state. Exit status 0 when every stop passes, 1 otherwise, 77 when a tool
+the options menu) and of the product chooser (the Applications key), and requires on each stop
+a non-empty Spanish name and the focused state, and the stops in their designed order. Exit status 0 when every stop passes, 1 otherwise, 77 when a tool
 it needs is missing.
 """
 
 import importlib.util
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -155,8 +156,33 @@ def EsEspanol(nombre):
     return bool(palabras) and not all(p in INGLES for p in palabras)
 
 
+# The Tab order of each window as the names of its stops, one a line, from the instructions
+# (from the list for the chooser): the rows numbered from 1 without a gap, then the result.
+ORDEN = {
+    "VentanaRaton": r"Instrucciones del ejercicio(\nFila \d+[^\n]*)+\nResultado"
+                    + "".join(rf"\nProducto {k} del estante[^\n]*\nNombre y precio del producto {k}"
+                              for k in range(1, 7))
+                    + r"\nCorregir\nNuevo ejercicio",
+    "VentanaTeclado": r"Instrucciones del ejercicio(\nFila \d+[^\n]*)+\nResultado\nCorregir"
+                      r"\nNuevo ejercicio",
+    "elegidor": r"[^\n]+\nAceptar\nCancelar",
+}
+
+
+def ComprobarOrden(que, nombres):
+    """Whether the cycle of stops, wherever it began, is the window's designed order."""
+    for inicio in range(len(nombres)):
+        ciclo = nombres[inicio:] + nombres[:inicio]
+        filas = [int(m[1]) for nombre in ciclo if (m := re.match(r"Fila (\d+)", nombre))]
+        if (re.fullmatch(ORDEN[que], "\n".join(ciclo))
+                and filas == list(range(1, len(filas) + 1))):
+            return
+    fallos.append(f"{que}: las paradas no siguen el orden previsto: {nombres}")
+
+
 def Recorrer(que, ventana, pyatspi):
-    """Tab through one whole cycle of `ventana`, back to where it started; returns the stops."""
+    """Tab through one whole cycle of `ventana`, back to where it started; returns how many
+    stops it made, and checks their order."""
 
     def Siguiente(anterior):
         enfocado = Enfocado(ventana, pyatspi)
@@ -165,8 +191,10 @@ def Recorrer(que, ventana, pyatspi):
     actual = Esperar(lambda: Enfocado(ventana, pyatspi), f"el foco en {que}")
     primera = Clave(actual)
     paradas = 0
+    nombres = []
     while True:
         nombre = actual.name.strip()
+        nombres.append(nombre)
         papel = actual.getRoleName()
         print(f"{que}: {papel} «{nombre}»")
         if not EsEspanol(nombre):
@@ -181,6 +209,7 @@ def Recorrer(que, ventana, pyatspi):
         actual = Esperar(lambda: Siguiente(anterior), f"la parada que sigue a {anterior} en {que}")
         if Clave(actual) == primera:
             break
+    ComprobarOrden(que, nombres)
     return paradas
 
 
