@@ -47,6 +47,10 @@ def ejecutar(orden, registro, limite=None, entorno=None):
             os.killpg(proceso.pid, signal.SIGKILL)
             proceso.wait()
             return -1, True
+        except BaseException:  # Ctrl-C: the command's own session would go on without it
+            os.killpg(proceso.pid, signal.SIGKILL)
+            proceso.wait()
+            raise
 
 
 class Banco:

@@ -35,7 +35,8 @@ more, so that a busy machine does not kill a mutant). Verdicts:
   sobrevive         every test passed
   no compila        left out of the score
   equivalente       listed in tools/mutantes-equivalentes.txt; not run, left out of the score
-The file is put back after each mutant. At the end: the score per module, killed / (sampled -
+The file is put back after each mutant. Ctrl-C ends the run early with the score so far. At
+the end: the score per module, killed / (sampled -
 equivalent - not building), every survivor in the form the equivalents file takes, and the run
 time. Exit status 1 when a module scores below --minimo per cent (default 90); 2 when the
 unmutated copy does not build or its tests fail.
@@ -405,39 +406,43 @@ def main():
 
     print(f"== {len(muestra)} mutantes (semilla {args.semilla})", flush=True)
     resultados = []
-    for x in muestra:
-        t = time.monotonic()
-        e = equivalente(x, entradas)
-        if e:
-            veredicto, clase = f"equivalente ({e['razon']})", "equivalente"
-        else:
-            destino = copia / x["archivo"]
-            antes = destino.read_text(encoding="utf-8")
-            lineas = antes.split("\n")
-            if lineas[x["linea"] - 1] != x["original"]:
-                sys.exit(f"{x['archivo']} ha cambiado en la copia: ¿otra ejecución a la vez?")
-            try:
-                lineas[x["linea"] - 1] = x["mutada"]
-                destino.write_text("\n".join(lineas), encoding="utf-8")
-                if not banco.compilar(x["id"]):
-                    veredicto, clase = "no compila", "no compila"
-                else:
-                    test, agotado = banco.probar(x["id"], limite,
-                                                 PRIMERO[x["archivo"].split("/")[0]])
-                    if agotado:
-                        veredicto, clase = f"colgado en {test or '?'}", "matado"
-                    elif test is None:
-                        veredicto, clase = "SOBREVIVE", "sobrevive"
+    try:
+        for x in muestra:
+            t = time.monotonic()
+            e = equivalente(x, entradas)
+            if e:
+                veredicto, clase = f"equivalente ({e['razon']})", "equivalente"
+            else:
+                destino = copia / x["archivo"]
+                antes = destino.read_text(encoding="utf-8")
+                lineas = antes.split("\n")
+                if lineas[x["linea"] - 1] != x["original"]:
+                    sys.exit(f"{x['archivo']} ha cambiado en la copia: ¿otra ejecución a la vez?")
+                try:
+                    lineas[x["linea"] - 1] = x["mutada"]
+                    destino.write_text("\n".join(lineas), encoding="utf-8")
+                    if not banco.compilar(x["id"]):
+                        veredicto, clase = "no compila", "no compila"
                     else:
-                        veredicto, clase = f"matado por {test}", "matado"
-            finally:
-                # The copy's own text, not the work tree's, which may have moved on since the
-                # run began; a fresh time stamp, so the next build takes it again (from ccache).
-                destino.write_text(antes, encoding="utf-8")
-        x["clase"], x["segundos"] = clase, time.monotonic() - t
-        resultados.append(x)
-        print(f"{x['id']} [{x['tipo']}] {describir(x)}\n      {veredicto} ({tiempo(x['segundos'])})",
-              flush=True)
+                        test, agotado = banco.probar(x["id"], limite,
+                                                     PRIMERO[x["archivo"].split("/")[0]])
+                        if agotado:
+                            veredicto, clase = f"colgado en {test or '?'}", "matado"
+                        elif test is None:
+                            veredicto, clase = "SOBREVIVE", "sobrevive"
+                        else:
+                            veredicto, clase = f"matado por {test}", "matado"
+                finally:
+                    # The copy's own text, not the work tree's, which may have moved on since the
+                    # run began; a fresh time stamp, so the next build takes it again (from ccache).
+                    destino.write_text(antes, encoding="utf-8")
+            x["clase"], x["segundos"] = clase, time.monotonic() - t
+            resultados.append(x)
+            print(f"{x['id']} [{x['tipo']}] {describir(x)}\n      {veredicto} ({tiempo(x['segundos'])})",
+                  flush=True)
+    except KeyboardInterrupt:
+        # Ctrl-C (or SIGINT): the score of the mutants done so far.
+        print(f"== interrumpido tras {len(resultados)} mutantes", flush=True)
 
     print("== puntuación por módulo")
     bajo = []
