@@ -55,6 +55,9 @@ sin_pantalla() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 10
 "$datos" "$raiz/usr/share/tiendal" >/dev/null || falla "tiendal-datos avisa sobre los datos instalados"
 [[ "$("$datos" --textos-voces | head -n 1)" == $'tipo1.wav\tElige tres productos'* ]] ||
   falla "tiendal-datos --textos-voces"
+[[ "$("$datos" --textos-voces | cut -f 1 | paste -sd ' ')" == "tipo1.wav tipo2.wav tipo3.wav \
+tipo4.wav tipo5.wav lista.wav 0.wav 1.wav 2.wav 3.wav 4.wav 5.wav 6.wav 7.wav 8.wav 9.wav coma.wav \
+igual.wav error.wav Aplauso.wav" ]] || falla "tiendal-datos --textos-voces: los sonidos fijos"
 # A bad command line ends with status 2 and names what is wrong in one line: mal WHAT ARGUMENTS...
 mal() {
   local nombra=$1 estado=0 mensaje
