@@ -60,8 +60,9 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   EXPECT_FALSE(reproductor.Ocupado());
   QThread::msleep(100);
   QCoreApplication::processEvents();  // the quiet time is over: the device closes
-  reproductor.Abrir(rutaCorta);
+  reproductor.Abrir(rutaCorta);  // from the memory of sounds this time
   EXPECT_TRUE(reproductor.Ocupado());
+  EXPECT_NEAR(reproductor.jugador().Duracion(), 0.05, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());
   EXPECT_EQ(reproductor.Posicion(), 0.0);
 

@@ -75,8 +75,7 @@ TEST_P(Revision, LineaDelProductoYAvisos) {
 INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   // "pan" first stands inside "empanada"'s line: the program reads the wrong price.
   Caso{"Trampa", [](const Carpeta& d) {
-    Agregar(d, {"pan", "1.00"});
-    Agregar(d, {"empanada", "2.50"});
+    for (const Producto& p : {Producto{"pan", "1.00"}, Producto{"empanada", "2.50"}}) Agregar(d, p);
     Precios(d, Mas({{"empanada", "2.50"}, {"pan", "1.00"}}, kSeis));
   }, "pan\tpan.jpg\t24x16\t2,5\t2\tsí", {"«pan» aparece antes dentro de la línea «empanada|2.50»"}},
   // No prices file: the check cannot start (status 2).
