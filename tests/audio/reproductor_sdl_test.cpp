@@ -60,7 +60,7 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   EXPECT_FALSE(reproductor.Ocupado());
   QThread::msleep(100);
   QCoreApplication::processEvents();  // the quiet time is over: the device closes
-  reproductor.Abrir(rutaCorta);  // from the memory of sounds this time
+  reproductor.Abrir(rutaCorta);       // from the memory of sounds this time
   EXPECT_TRUE(reproductor.Ocupado());
   EXPECT_NEAR(reproductor.jugador().Duracion(), 0.05, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());
