@@ -4,7 +4,8 @@
 """Mutation testing of the program's modules: how many small slips would the test suite notice?
 
   tools/mutantes.py [--mutantes N] [--semilla S] [--modulo M]... [--max N] [--minimo P]
-                    [--limite SEGUNDOS] [--lista] [--todos]
+                    [--limite SEGUNDOS] [--lista] [--todos] [--solo ID,...]
+                    [--puntuar REGISTRO]
 
 Walks every line of the .cpp files of core/, audio/, window_base/, mouse_window/,
 keyboard_window/ and app/ (comments, string literals, #-lines, static_assert and lines that only
@@ -35,8 +36,9 @@ more, so that a busy machine does not kill a mutant). Verdicts:
   sobrevive         every test passed
   no compila        left out of the score
   equivalente       listed in tools/mutantes-equivalentes.txt; not run, left out of the score
-The file is put back after each mutant. Ctrl-C ends the run early with the score so far. At
-the end: the score per module, killed / (sampled -
+The file is put back after each mutant. Ctrl-C ends the run early with the score so far;
+--puntuar scores the printed log of a run again, with the equivalents file as it is now;
+--solo m007,m020 runs only those mutants of the sample, as after a new row. At the end: the score per module, killed / (sampled -
 equivalent - not building), every survivor in the form the equivalents file takes, and the run
 time. Exit status 1 when a module scores below --minimo per cent (default 90); 2 when the
 unmutated copy does not build or its tests fail.
@@ -359,7 +361,15 @@ def main():
     lector.add_argument("--lista", action="store_true", help="print the sample and end")
     lector.add_argument("--todos", action="store_true",
                         help="print how many mutants and lines each module has, and end")
+    lector.add_argument("--solo", metavar="ID,...",
+                        help="run only these mutants of the sample (a survivor, after a new row)")
+    lector.add_argument("--puntuar", metavar="REGISTRO",
+                        help="score the printed log of an earlier run, with today's equivalents")
     args = lector.parse_args()
+    if args.puntuar:
+        resultados = leer_registro(args.puntuar, leer_equivalentes())
+        return puntuar(resultados, args.modulo or MODULOS, args.minimo,
+                       sum(x["segundos"] for x in resultados))
 
     modulos = args.modulo or MODULOS
     por_modulo = todos_los_mutantes(modulos)
@@ -375,6 +385,8 @@ def main():
     muestra = muestrear(por_modulo, args.mutantes, args.semilla)
     if args.max is not None:
         muestra = muestra[:args.max]
+    if args.solo:
+        muestra = [x for x in muestra if x["id"] in args.solo.split(",")]
     if args.lista:
         for x in muestra:
             marca = "  [equivalente]" if equivalente(x, entradas) else ""
@@ -444,6 +456,13 @@ def main():
         # Ctrl-C (or SIGINT): the score of the mutants done so far.
         print(f"== interrumpido tras {len(resultados)} mutantes", flush=True)
 
+    total = time.monotonic() - inicio
+    return puntuar(resultados, modulos, args.minimo, total)
+
+
+def puntuar(resultados, modulos, minimo, total):
+    """Prints the score per module, the survivors and the time; 1 when a module is below
+    `minimo` per cent."""
     print("== puntuación por módulo")
     bajo = []
     for modulo in modulos:
@@ -454,7 +473,7 @@ def main():
                   for c in ("matado", "sobrevive", "no compila", "equivalente")}
         juzgados = cuenta["matado"] + cuenta["sobrevive"]
         nota = 100.0 * cuenta["matado"] / juzgados if juzgados else 100.0
-        if nota < args.minimo:
+        if nota < minimo:
             bajo.append(modulo)
         print(f"{modulo:<16} {nota:5.1f} %  ({cuenta['matado']}/{juzgados}; {len(suyos)} mutantes,"
               f" {cuenta['equivalente']} equivalentes, {cuenta['no compila']} no compilan)")
@@ -465,14 +484,32 @@ def main():
         for x in supervivientes:
             print(describir(x))
     corridos = [x for x in resultados if x["clase"] != "equivalente"]
-    total = time.monotonic() - inicio
     media = sum(x["segundos"] for x in corridos) / len(corridos) if corridos else 0
     print(f"== tiempo: {tiempo(total)} en total, {tiempo(media)} de media por mutante")
     if bajo:
-        print(f"por debajo del {args.minimo:g} %: {', '.join(bajo)}")
+        print(f"por debajo del {minimo:g} %: {', '.join(bajo)}")
         return 1
     return 0
 
+
+def leer_registro(ruta, entradas):
+    """The mutants of a run's printed log, each with its verdict; a survivor listed in the
+    equivalents file since then counts as equivalent."""
+    resultados = []
+    lineas = pathlib.Path(ruta).read_text(encoding="utf-8", errors="replace").split("\n")
+    for linea, veredicto in zip(lineas, lineas[1:]):
+        m = re.match(r"^(m\d+) \[([^]]+)\] (\S+?):(\d+) (.*?)" + FLECHA + "(.*)$", linea)
+        v = re.match(r"^\s+(.*) \(((\d+) min )?(\d+) s\)$", veredicto)
+        if not m or not v:
+            continue
+        x = {"id": m[1], "tipo": m[2], "archivo": m[3], "linea": int(m[4]), "original": m[5],
+             "mutada": m[6], "segundos": 60 * int(v[3] or 0) + int(v[4])}
+        texto = v[1]
+        x["clase"] = ("equivalente" if texto.startswith("equivalente") or equivalente(x, entradas)
+                      else "sobrevive" if texto == "SOBREVIVE"
+                      else "no compila" if texto == "no compila" else "matado")
+        resultados.append(x)
+    return resultados
 
 if __name__ == "__main__":
     sys.exit(main())
