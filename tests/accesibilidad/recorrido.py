@@ -9,7 +9,8 @@ Run inside a private D-Bus session (dbus-run-session). Starts a private X server
 accessibility bus and the program (a copy of TIENDAL beside a copy of the folder DATOS), then
 presses Tab through a whole cycle of the mouse window, of the keyboard window (reached through
 the options menu) and of the product chooser (the Applications key), and requires on each stop
-a non-empty Spanish name and the focused state, and the stops in their designed order. Exit status 0 when every stop passes, 1 otherwise, 77 when a tool
+a non-empty Spanish name and the focused state, and the stops in their designed order (and,
+in the chooser, in their designed places). Exit status 0 when every stop passes, 1 otherwise, 77 when a tool
 it needs is missing.
 """
 
@@ -180,6 +181,24 @@ def ComprobarOrden(que, nombres):
     fallos.append(f"{que}: las paradas no siguen el orden previsto: {nombres}")
 
 
+def ComprobarElegidor(cajas, dialogo):
+    """The chooser's stops where they were designed: the list above the two buttons, "Aceptar"
+    left of "Cancelar", all inside the dialog. Boxes are (x, y, width, height) on the screen."""
+    if len(cajas) != 3:
+        return
+    (lx, ly, lw, lh), (ax, ay, aw, ah), (cx, cy, cw, ch) = cajas
+    dx, dy, dw, dh = dialogo
+    dentro = all(dx <= x and dy <= y and x + w <= dx + dw and y + h <= dy + dh
+                 for x, y, w, h in cajas)
+    if not (dentro and ly + lh <= min(ay, cy) and ax + aw <= cx):
+        fallos.append(f"elegidor: las paradas no están en su sitio: {cajas} en {dialogo}")
+
+
+def Caja(objeto, pyatspi):
+    e = objeto.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (e.x, e.y, e.width, e.height)
+
+
 def Recorrer(que, ventana, pyatspi):
     """Tab through one whole cycle of `ventana`, back to where it started; returns how many
     stops it made, and checks their order."""
@@ -192,9 +211,11 @@ def Recorrer(que, ventana, pyatspi):
     primera = Clave(actual)
     paradas = 0
     nombres = []
+    cajas = []
     while True:
         nombre = actual.name.strip()
         nombres.append(nombre)
+        cajas.append(Caja(actual, pyatspi))
         papel = actual.getRoleName()
         print(f"{que}: {papel} «{nombre}»")
         if not EsEspanol(nombre):
@@ -210,6 +231,8 @@ def Recorrer(que, ventana, pyatspi):
         if Clave(actual) == primera:
             break
     ComprobarOrden(que, nombres)
+    if que == "elegidor":
+        ComprobarElegidor(cajas, Caja(ventana, pyatspi))
     return paradas
 
 
