@@ -56,10 +56,10 @@ INSTANTIATE_TEST_SUITE_P(Tipos1a4, CorregirTest, ::testing::Values(
     Correccion{1, {1, 2, 3, 0, 0, 0}, {0, 1, 2}, u"1e39", {kError, M(u"respuesta incorrecta.  La operación debe dar 6")}},
     Correccion{1, {3e38f, 3e38f, 3e38f, 0, 0, 0}, {0, 1, 2}, u"1e39", {kError, M(u"respuesta incorrecta. ")}},
     // The banknote is the smallest that covers the price, 100 at most: the change tells which.
-    Correccion{2, {9.99f, 1, 1, 1, 1, 1}, {0}, u"0,01", {kAplauso, M(u"Respuesta correcta: 0,01")}},
+    Correccion{2, {19.99f, 1, 1, 1, 1, 1}, {0}, u"0,01", {kAplauso, M(u"Respuesta correcta: 0,01")}},
     Correccion{2, {5, 1, 1, 1, 1, 1}, {0}, u"", {kAplauso, M(u"Respuesta correcta: 0")}},
     Correccion{2, {5.01f, 1, 1, 1, 1, 1}, {0}, u"4,99", {kAplauso, M(u"Respuesta correcta: 4,99")}},
-    Correccion{2, {20, 1, 1, 1, 1, 1}, {0}, u"0", {kAplauso, M(u"Respuesta correcta: 0")}},
+    Correccion{2, {50, 1, 1, 1, 1, 1}, {0}, u"0", {kAplauso, M(u"Respuesta correcta: 0")}},
     Correccion{2, {50.5f, 1, 1, 1, 1, 1}, {0}, u"49,5", {kAplauso, M(u"Respuesta correcta: 49,5")}},
     Correccion{2, {120, 1, 1, 1, 1, 1}, {0}, u"-20", {kAplauso, M(u"Respuesta correcta: -20")}},
     Correccion{3, {1, 8.5f, 3, 0.25f, 2, 2}, {1, 3}, u"8.25", {kAplauso, M(u"Respuesta correcta: 8,25")}},
