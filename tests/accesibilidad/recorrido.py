@@ -183,7 +183,7 @@ def ComprobarOrden(que, nombres):
 
 def ComprobarElegidor(cajas, dialogo):
     """The chooser's stops where they were designed: the list above the two buttons, "Aceptar"
-    left of "Cancelar", all inside the dialog. Boxes are (x, y, width, height) on the screen."""
+    left of "Cancelar", all inside its window. Boxes are (x, y, width, height) on the screen."""
     if len(cajas) != 3:
         return
     (lx, ly, lw, lh), (ax, ay, aw, ah), (cx, cy, cw, ch) = cajas
