@@ -131,16 +131,18 @@ QStringList Incoherencias(VentanaPractica& v) {
     return {QString::asprintf("registro: tipo %d, %d filas de %d", tipo, p.NumFilas, p.MaxFilas)};
   }
 
-  // The rows shown: exactly MaxFilas, each as the record says.
+  // The rows shown: exactly MaxFilas, each as the record says, each label as large as the first.
   QStringList fallos;
   QWidget* lienzo = v.centralWidget();
+  const QSize etiqueta = lienzo->findChild<QLabel*>(Nombrado("nombreFila", 0))->size();
   for (int fila = 0; fila <= kHuecos; ++fila) {
     const auto* nombre = lienzo->findChild<QLabel*>(Nombrado("nombreFila", fila));
     const auto* precio = lienzo->findChild<QLineEdit*>(Nombrado("precioFila", fila));
     const bool conNombre = nombre != nullptr && nombre->isVisible();
     const bool conPrecio = precio != nullptr && precio->isVisible();
     if (conNombre != (fila < p.MaxFilas) || conPrecio != conNombre ||
-        (conNombre && !Muestra(p, fila, nombre->text(), precio->text()))) {
+        (conNombre &&
+         (!Muestra(p, fila, nombre->text(), precio->text()) || nombre->size() != etiqueta))) {
       fallos << QStringLiteral("fila %1: «%2»").arg(fila).arg(conNombre ? nombre->text() : "");
     }
   }

@@ -85,10 +85,8 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   Caso{"SinNingunaJpg", [](const Carpeta& d) { d.Borrar("imágenes"); d.CrearCarpeta("imágenes"); }, "", {"no tiene ninguna imagen .jpg."}},
   Caso{"SinLineaTomaLaPrimera", [](const Carpeta& d) { Agregar(d, {"kiwi", "0.30"}); }, "kiwi\tkiwi.jpg\t24x16\t0,35\t1\tsí", {"«kiwi» no tiene línea"}},
   // A product's own sound is only noted; each fixed one is a warning.
-  Caso{"FaltanSonidos", [](const Carpeta& d) {
-    d.Borrar(QStringLiteral("Sonidos/limón.wav"));
-    for (const SonidoFijo& s : SonidosFijos()) d.Borrar("Sonidos/" + s.archivo);
-  }, "limón\tlimón.jpg\t24x16\t0,4\t1\tfalta", SonidosFijosQueFaltan()},
+  Caso{"FaltanSonidos", [](const Carpeta& d) { for (const SonidoFijo& s : SonidosFijos()) d.Borrar("Sonidos/" + s.archivo); d.Borrar("Sonidos/limón.wav"); },
+       "limón\tlimón.jpg\t24x16\t0,4\t1\tfalta", SonidosFijosQueFaltan()},
   Caso{"NombreQueNoEsUtf8", [](const Carpeta& d) { std::fclose(std::fopen(QFile::encodeName(d.Ruta("imágenes/pi")).append("\xF1" "a.jpg"), "wb")); },
        "", {"el nombre de la imagen «pi\uFFFDa.jpg» no está en UTF-8: el programa no la ve"}},
   Caso{"ImagenIlegible", [](const Carpeta& d) { d.Escribir("imágenes/sandía.jpg", "esto no es un JPEG"); },
