@@ -505,7 +505,8 @@ def leer_registro(ruta, entradas):
         x = {"id": m[1], "tipo": m[2], "archivo": m[3], "linea": int(m[4]), "original": m[5],
              "mutada": m[6], "segundos": 60 * int(v[3] or 0) + int(v[4])}
         texto = v[1]
-        x["clase"] = ("equivalente" if texto.startswith("equivalente") or equivalente(x, entradas)
+        x["clase"] = ("equivalente" if texto.startswith("equivalente")
+                      or (texto == "SOBREVIVE" and equivalente(x, entradas))
                       else "sobrevive" if texto == "SOBREVIVE"
                       else "no compila" if texto == "no compila" else "matado")
         resultados.append(x)
