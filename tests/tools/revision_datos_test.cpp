@@ -74,10 +74,8 @@ TEST_P(Revision, LineaDelProductoYAvisos) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   // "pan" first stands inside "empanada"'s line: the program reads the wrong price.
-  Caso{"Trampa", [](const Carpeta& d) {
-    for (const Producto& p : {Producto{"pan", "1.00"}, Producto{"empanada", "2.50"}}) Agregar(d, p);
-    Precios(d, Mas({{"empanada", "2.50"}, {"pan", "1.00"}}, kSeis));
-  }, "pan\tpan.jpg\t24x16\t2,5\t2\tsí", {"«pan» aparece antes dentro de la línea «empanada|2.50»"}},
+  Caso{"Trampa", [](const Carpeta& d) { Agregar(d, {"pan", "1.00"}); Agregar(d, {"empanada", "2.50"}); Precios(d, Mas({{"empanada", "2.50"}, {"pan", "1.00"}}, kSeis)); },
+       "pan\tpan.jpg\t24x16\t2,5\t2\tsí", {"«pan» aparece antes dentro de la línea «empanada|2.50»"}},
   // No prices file: the check cannot start (status 2).
   Caso{"SinArchivoDePrecios", [](const Carpeta& d) { d.Borrar("precios.txt"); }, "", {"precios.txt"}},
   // Too few pictures come first; without any, nothing more is read.
@@ -95,10 +93,8 @@ INSTANTIATE_TEST_SUITE_P(RevisionDatos, Revision, ::testing::Values(
   Caso{"MenosDeSeis", [](const Carpeta& d) { d.Borrar("imágenes/plátano.jpg"); d.Borrar("imágenes/piña.jpg"); },
        "brócoli\tbrócoli.jpg\t24x16\t1,49\t1\tsí", {"tiene 4 imágenes .jpg y hacen falta al menos seis."}},
   // Found as the program finds it when it plays them.
-  Caso{"SonidoEnMayusculas", [](const Carpeta& d) {
-    QFile::rename(d.Ruta("Sonidos/lista.wav"), d.Ruta("Sonidos/LISTA.wav"));
-    QFile::rename(d.Ruta("Sonidos/piña.wav"), d.Ruta("Sonidos/PIÑA.WAV"));
-  }, "piña\tpiña.jpg\t24x16\t2,5\t2\tsí", {}},
+  Caso{"SonidoEnMayusculas", [](const Carpeta& d) { QFile::rename(d.Ruta("Sonidos/lista.wav"), d.Ruta("Sonidos/LISTA.wav")); QFile::rename(d.Ruta("Sonidos/piña.wav"), d.Ruta("Sonidos/PIÑA.WAV")); },
+       "piña\tpiña.jpg\t24x16\t2,5\t2\tsí", {}},
   // Its own line without the bar: the price comes from the next line's.
   Caso{"LineaSinBarra", [](const Carpeta& d) { Agregar(d, {"fresas", ""}); d.Escribir("precios.txt", "fresas 2.99\r\n" + PreciosCp1252(kSeis)); },
      "fresas\tfresas.jpg\t24x16\t0,35\t1\tsí",
