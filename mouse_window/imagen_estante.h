@@ -19,6 +19,8 @@ namespace tiendal {
 // the six places of a new exercise are decoded side by side. It takes clicks and does nothing
 // with them, so they never reach its frame.
 class ImagenEstante final : public QWidget {
+  Q_OBJECT
+
  public:
   ImagenEstante(QWidget* padre, AlmacenFotos& almacen);
 

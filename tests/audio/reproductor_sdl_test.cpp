@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/reproductor_sdl.h"
 
+#include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QThread>
 #include <algorithm>
+#include <ranges>
 
 #include "audio/memoria_sonidos.h"
 #include "audio/wav_sdl.h"
@@ -20,6 +22,13 @@ namespace {
 
 int avisos = 0;
 void ContarAviso(QtMsgType, const QMessageLogContext&, const QString&) { ++avisos; }
+
+// Whether SDL has a sound device open (it numbers them from 1 to 15).
+bool DispositivoAbierto() {
+  return std::ranges::any_of(std::views::iota(1u, 16u), [](SDL_AudioDeviceID id) {
+    return SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED;
+  });
+}
 
 class ConCarpeta : public testing::Test {
  protected:
@@ -58,9 +67,9 @@ TEST_P(Codificaciones, SuenaSeCortaSeParaYTermina) {
   EXPECT_NEAR(reproductor.jugador().Duracion(), 0.05, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());
   EXPECT_FALSE(reproductor.Ocupado());
-  QThread::msleep(100);
-  QCoreApplication::processEvents();  // the quiet time is over: the device closes
-  reproductor.Abrir(rutaCorta);       // from the memory of sounds this time
+  // The sound's end starts the quiet time; once it is over the device closes.
+  EXPECT_TRUE(QTest::qWaitFor([] { return !DispositivoAbierto(); }));
+  reproductor.Abrir(rutaCorta);  // from the memory of sounds this time
   EXPECT_TRUE(reproductor.Ocupado());
   EXPECT_NEAR(reproductor.jugador().Duracion(), 0.05, 0.002);
   EXPECT_FALSE(sonido.EsperarSonido());

@@ -32,10 +32,19 @@ QImage Cuarto(QSize tamano, QColor color) {
 
 QByteArray JpegQt(QSize tamano, QColor color) { return Escribir(Cuarto(tamano, color), "jpeg"); }
 
-QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura,
-                       int calidad) {
+QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura, int calidad,
+                       int finMiniatura) {
   // TIFF, little-endian: IFD0 with the orientation, then IFD1 pointing at the thumbnail.
-  const QByteArray pequena = miniatura.isNull() ? QByteArray() : Escribir(miniatura, "jpeg", 80);
+  QByteArray pequena = miniatura.isNull() ? QByteArray() : Escribir(miniatura, "jpeg", 80);
+  // The largest EXIF block, after an APP15 segment filling the rest: 68 bytes come before the
+  // thumbnail.
+  QByteArray relleno;
+  if (finMiniatura > 0) {
+    pequena.resize(0xFFFF - 64, '\0');
+    QDataStream(&relleno, QIODevice::WriteOnly)
+        << quint16(0xFFEF) << quint16(finMiniatura - 70 - pequena.size());
+    relleno.resize(finMiniatura - 68 - pequena.size(), '\0');
+  }
   QByteArray tiff;
   QDataStream d(&tiff, QIODevice::WriteOnly);
   d.setByteOrder(QDataStream::LittleEndian);
@@ -51,7 +60,7 @@ QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& mini
   QByteArray app1;
   QDataStream(&app1, QIODevice::WriteOnly) << quint16(0xFFE1) << quint16(tiff.size() + 8);
   QByteArray bytes = Escribir(imagen, "jpeg", calidad);
-  bytes.insert(2, app1 + QByteArray("Exif\0\0", 6) + tiff);
+  bytes.insert(2, relleno + app1 + QByteArray("Exif\0\0", 6) + tiff);
   return bytes;
 }
 

@@ -19,9 +19,11 @@ QImage Cuarto(QSize tamano, QColor color);
 QByteArray JpegQt(QSize tamano, QColor color);
 
 // JPEG bytes of `imagen`, with an EXIF block as cameras write it: the orientation in IFD0 and,
-// when `miniatura` is not null, that picture as the JPEG thumbnail of IFD1.
+// when `miniatura` is not null, that picture as the JPEG thumbnail of IFD1. With `finMiniatura`,
+// padding before the EXIF block and after the thumbnail's own end makes the thumbnail end that
+// many bytes into the file.
 QByteArray JpegConExif(const QImage& imagen, int orientacion, const QImage& miniatura = {},
-                       int calidad = 90);
+                       int calidad = 90, int finMiniatura = 0);
 
 // The red quarter on blue, stored at `ruta` with the given EXIF orientation.
 void EscribirJpeg(const QString& ruta, int ancho, int alto, int orientacion = 1);

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -106,10 +107,15 @@ TEST_F(VentanaTecladoPrueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveA
   for (int i = 0; i < 3; ++i) Elegir(*ventana_, Linea(0));
   EXPECT_EQ(Control("precioFila2")->accessibleDescription(),
             "Supr quita de la lista el producto de esta fila");
-  // Under X the Applications key also brings the focused box a request for its context menu.
-  QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, {});
-  QApplication::sendEvent(ventana_->focusWidget(), &menu);
+  // Under X the Applications key also brings the focused box a request for its context menu; a
+  // right click on the instructions box brings none either. A window alone cannot switch to the
+  // other one.
+  QContextMenuEvent tecla(QContextMenuEvent::Keyboard, {}, {}),
+      raton(QContextMenuEvent::Mouse, {}, {});
+  QApplication::sendEvent(ventana_->focusWidget(), &tecla);
+  QApplication::sendEvent(static_cast<QTextEdit*>(Control("instrucciones"))->viewport(), &raton);
   EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_FALSE(ventana_->findChild<QAction*>("otraVersion")->isEnabled());
   QSignalSpy pitidos(ventana_.get(), &VentanaPractica::pitido);
   for (const int fila : {1, 2, 0}) {
     Control(Nombrado("precioFila", fila))->setFocus();

@@ -74,19 +74,23 @@ TEST(EncajarImagen, CentraYRecortaPorLaProporcion) {
 }
 
 // A camera's thumbnail is what the shelf decodes when it is large enough and of the picture's
-// shape; a smaller one, or one padded to other proportions, is passed over.
-TEST(Miniatura, SeUsaSiBastaYTieneLaForma) {
-  for (const auto& [suya, pedido, usada] : {std::tuple{QSize(60, 40), QSize(60, 40), true},
-                                            std::tuple{QSize(60, 40), QSize(90, 60), false},
-                                            std::tuple{QSize(59, 40), QSize(60, 40), false},
-                                            std::tuple{QSize(60, 39), QSize(60, 40), false},
-                                            std::tuple{QSize(80, 45), QSize(60, 40), false}}) {
-    QByteArray bytes = JpegConExif(Cuarto({120, 80}, Qt::red), 1, Cuarto(suya, Qt::blue));
+// shape, and ends within the part of the file read for it; a smaller one, one padded to other
+// proportions, or one that ends a byte further, is passed over.
+TEST(Miniatura, SeUsaSiBastaTieneLaFormaYSeLee) {
+  for (const auto& [suya, pedido, fin, usada] :
+       {std::tuple{QSize(60, 40), QSize(60, 40), 0, true},
+        std::tuple{QSize(60, 40), QSize(90, 60), 0, false},
+        std::tuple{QSize(59, 40), QSize(60, 40), 0, false},
+        std::tuple{QSize(60, 39), QSize(60, 40), 0, false},
+        std::tuple{QSize(80, 45), QSize(60, 40), 0, false},
+        std::tuple{QSize(60, 40), QSize(60, 40), 69632, true},
+        std::tuple{QSize(60, 40), QSize(60, 40), 69633, false}}) {
+    QByteArray bytes = JpegConExif(Cuarto({120, 80}, Qt::red), 1, Cuarto(suya, Qt::blue), 90, fin);
     QBuffer archivo(&bytes);
     archivo.open(QIODevice::ReadOnly);
     const QImage foto = LeerFotoReducida(archivo, LeerCabeceraFoto(archivo), pedido);
     EXPECT_EQ(qBlue(foto.pixel(pedido.width() / 4, pedido.height() / 4)) > 200, usada)
-        << suya.width() << "x" << suya.height();
+        << suya.width() << "x" << suya.height() << " " << fin;
   }
 }
 
