@@ -11,9 +11,11 @@ set -euo pipefail
 paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libgl-dev fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
   # ccache: the planted-fault runs rebuild one changed file at a time. gcovr: the coverage of
-  # each module, from gcc's counts.
-  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    locales ccache gcovr)
+  # each module, from gcc's counts. libclang-rt-dev: the fuzzers' runtime, for whichever clang
+  # the release has. git: reuse lint asks it which files are the project's (without it, the
+  # builds under build/ are linted too).
+  paquetes+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
+    locales ccache gcovr git)
   # The menu entry, AppStream data and licences are validated; the Debian package is built and
   # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server (its
   # window's class read with xprop), and a screen reader's view of it is walked over the
