@@ -31,7 +31,7 @@ QStringList ListarImagenes(const QString& carpetaImagenes, QStringList* pasados)
     // Cameras write ".JPG": the extension is matched in any case.
     if (nombre.startsWith('.') || !nombre.toLower().endsWith(".jpg")) continue;
     const QByteArray ruta = carpeta + nombre;
-    struct stat datos {};
+    struct stat datos = {};
     if (stat(ruta.constData(), &datos) != 0 || !S_ISREG(datos.st_mode) ||
         access(ruta.constData(), R_OK) != 0) {
       continue;
