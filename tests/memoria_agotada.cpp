@@ -38,5 +38,11 @@ void* operator new(std::size_t bytes) {
   throw std::bad_alloc();
 }
 
+// Newer GoogleTest also allocates without exceptions: were that left to the sanitizers' own
+// version, what it gives would come back to the free() below, and they would object.
+void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept {
+  return std::malloc(bytes == 0 ? 1 : bytes);
+}
+
 void operator delete(void* bloque) noexcept { std::free(bloque); }
 void operator delete(void* bloque, std::size_t) noexcept { std::free(bloque); }

@@ -93,18 +93,14 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
   return arranque;
 }
 
-void Activar(QWidget& ventana) {
-  // Qt 6.5 deprecates this for activateWindow(), which on the offscreen platform only asks: the
-  // answer comes through the event loop, and a key pressed from inside a box's own loop would
-  // then run that loop's timers before it lands.
+void PulsarTecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod) {
+  // Made active at once, as a window manager would. Qt 6.5 deprecates this for activateWindow(),
+  // which on the offscreen platform only asks: the answer comes through the event loop, and a key
+  // pressed from inside a box's own loop would run that loop's timers before it lands.
   QT_WARNING_PUSH
   QT_WARNING_DISABLE_DEPRECATED
   if (QApplication::activeWindow() != &ventana) QApplication::setActiveWindow(&ventana);
   QT_WARNING_POP
-}
-
-void PulsarTecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod) {
-  Activar(ventana);
   QWidget* foco = QApplication::focusWidget();
   QTest::keyClick(foco != nullptr && foco->window() == &ventana ? foco : &ventana, tecla, mod);
 }

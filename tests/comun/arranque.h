@@ -48,11 +48,8 @@ struct Arranque {
 // `hastaElFinal`, run to its end as the executable does, for its exit status.
 std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = false);
 
-// Makes the window active at once, as a window manager would.
-void Activar(QWidget& ventana);
-
 // A key as the keyboard sends it: to the control that has the focus in the window, made active
-// first.
+// first (the offscreen platform has no window manager to do it).
 void PulsarTecla(QWidget& ventana, Qt::Key tecla, Qt::KeyboardModifiers mod = Qt::NoModifier);
 
 // The object name of a control of a row or a slot: "nombreFila2", "marcoHueco4".

@@ -67,7 +67,7 @@ class PruebaVentana : public ::testing::Test {
     QObject::connect(ventana_.get(), &VentanaPractica::pitido, [this] { ++pitidos_; });
     ASSERT_EQ(ventana_->Cargar(), std::nullopt);
     ventana_->show();
-    Activar(*ventana_);
+    ventana_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(ventana_.get()));
   }
 

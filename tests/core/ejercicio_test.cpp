@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/numeros.h"
 #include "vista_falsa.h"
 
@@ -41,31 +43,27 @@ INSTANTIATE_TEST_SUITE_P(Tipos, NuevoEjercicioTest, ::testing::Values(
 // clang-format on
 
 TEST(NuevoEjercicio, ElDineroDelTipo5) {
-  struct Caso {
-    std::array<float, 6> precios;
-    double r;
-    bool enteros;
-    const char* texto;
-  };
-  // clang-format off
-  for (const Caso c : {Caso{{3, 4, 5, 1, 2, 6}, 0.0, true, "6"},
+  using Caso = std::tuple<std::array<float, 6>, double, bool, const char*>;  // its draw, enteros
+                                                                             // clang-format off
+  for (const auto& [precios, r, enteros, texto] : {Caso{{3, 4, 5, 1, 2, 6}, 0.0, true, "6"},
                        Caso{{3, 4, 5, 1, 2, 6}, 0.9999, false, "15,75"},
                        Caso{{0.5f, 0.5f, 0.5f, 0.5f, 0.25f, 0.25f}, 0.0, false, "0,62"},   // 62.5 hundredths
                        Caso{{0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.04f}, 0.0, false, "0,64"}}) { // 63.5 hundredths
     // clang-format on
     Banco b;
-    b.Estante(c.precios);
-    b.p().Opciones.ValoresEnteros = c.enteros;
-    b.Ejercicio(5, {c.r});
-    EXPECT_EQ(b.vista.filas[0].precio.toStdString(), c.texto);
-    EXPECT_EQ(FormatoPrecio(b.p().DineroDisponible).toStdString(), c.texto);
+    b.Estante(precios);
+    b.p().Opciones.ValoresEnteros = enteros;
+    b.Ejercicio(5, {r});
+    EXPECT_EQ(b.vista.filas[0].precio.toStdString(), texto);
+    EXPECT_EQ(FormatoPrecio(b.p().DineroDisponible).toStdString(), texto);
   }
 }
 
-TEST(ElegirProductos, SeisDistintosYRepiteElSorteoSiSale) {
+// Repeats are drawn again, as often as they come; a draw of almost 1 stays in the catalogue.
+TEST(ElegirProductos, SeisDistintosDelCatalogo) {
   Banco b;
   b.Estante({1, 2, 3, 4, 5, 6});
-  b.Guion(1, {6, 6, 6, 5, 4, 3}, {0.2, 0.1});  // repeats are drawn again, as often as they come
+  b.Guion(1, {6, 6, 6, 5, 4, 3}, {0.2, 0.1});
   b.sesion.NuevoEjercicio();
   EXPECT_EQ(b.p().ProductoHueco, (std::array<int, 6>{6, 5, 4, 3, 2, 1}));
   EXPECT_EQ(b.vista.textosHueco[0], QStringLiteral("f  6"));
@@ -74,13 +72,8 @@ TEST(ElegirProductos, SeisDistintosYRepiteElSorteoSiSale) {
   b.Guion(1, {1, 2, 3, 4, 5, 6});
   b.sesion.NuevoEjercicio();
   EXPECT_EQ(b.vista.textosHueco[0], QStringLiteral("a  0,85"));
-}
-
-TEST(ElegirProductos, UnSorteoCasiUnoNoSaleDelCatalogo) {
-  Banco b;
-  b.Estante({1, 2, 3, 4, 5, 6});
-  b.azar.Poner(0.9999999999999999);  // type 5 at most
-  for (double r : {0.9999999999999999, 0.0, 0.2, 0.4, 0.6, 0.7, 0.1}) b.azar.Poner(r);
+  for (double r : {0.9999999999999999, 0.9999999999999999, 0.0, 0.2, 0.4, 0.6, 0.7, 0.1})
+    b.azar.Poner(r);  // type 5 at most, then product 6 at most
   b.sesion.NuevoEjercicio();
   EXPECT_EQ(b.p().TipoEjercicio, TipoDeEjercicio::MasProductos);
   EXPECT_EQ(b.p().ProductoHueco[0], 6);

@@ -5,20 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace tiendal {
 namespace {
 
-struct Lectura {
-  const char16_t* texto;
-  double valor;
-};
+using Lectura = std::pair<const char16_t*, double>;  // text, number read
 
 class LeerNumeroTest : public ::testing::TestWithParam<Lectura> {};
 
 TEST_P(LeerNumeroTest, LeeElNumeroDelPrincipio) {
-  EXPECT_DOUBLE_EQ(LeerNumero(QString::fromUtf16(GetParam().texto)), GetParam().valor)
-      << QString::fromUtf16(GetParam().texto).toStdString();
+  const auto& [texto, valor] = GetParam();
+  EXPECT_DOUBLE_EQ(LeerNumero(QString::fromUtf16(texto)), valor)
+      << QString::fromUtf16(texto).toStdString();
 }
 
 // clang-format off
@@ -34,12 +33,10 @@ INSTANTIATE_TEST_SUITE_P(Tabla, LeerNumeroTest, ::testing::Values(
     Lectura{u"1e-400", 0},         Lectura{u"1e400", std::numeric_limits<double>::infinity()}));
 // clang-format on
 
-struct Redondeo {
-  float entrada, salida;
-};
+using Redondeo = std::pair<float, float>;
 class RedondearTest : public ::testing::TestWithParam<Redondeo> {};
 TEST_P(RedondearTest, AlCentesimoConEmpatesAlPar) {
-  EXPECT_EQ(RedondearCentesimas(GetParam().entrada), GetParam().salida);
+  EXPECT_EQ(RedondearCentesimas(GetParam().first), GetParam().second);
 }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabla, RedondearTest, ::testing::Values(
@@ -48,13 +45,10 @@ INSTANTIATE_TEST_SUITE_P(Tabla, RedondearTest, ::testing::Values(
     Redondeo{-0.125f, -0.12f}, Redondeo{1e37f, 1e37f}));
 // clang-format on
 
-struct Formato {
-  float valor;
-  const char* texto;
-};
+using Formato = std::pair<float, const char*>;
 class FormatoPrecioTest : public ::testing::TestWithParam<Formato> {};
 TEST_P(FormatoPrecioTest, SieteCifrasYComa) {
-  EXPECT_EQ(FormatoPrecio(GetParam().valor).toStdString(), GetParam().texto);
+  EXPECT_EQ(FormatoPrecio(GetParam().first).toStdString(), GetParam().second);
 }
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabla, FormatoPrecioTest, ::testing::Values(

@@ -15,19 +15,17 @@
 namespace tiendal {
 namespace {
 
-struct CasoIni {
-  QByteArray contenido;
-  bool valoresEnteros, mostrarResultado;
-};
+// The file's bytes, then whole values and the correct result as read.
+using CasoIni = std::tuple<QByteArray, bool, bool>;
 
 class LeerOpcionesTest : public ::testing::TestWithParam<CasoIni> {};
 
 TEST_P(LeerOpcionesTest, UnaLineaEstaActivadaSoloSiVale1) {
+  const auto& [contenido, valoresEnteros, mostrarResultado] = GetParam();
   Opciones o;  // defaults: whole values off, correct result shown
-  AplicarTextoOpciones(GetParam().contenido, o);
-  const std::string principio = GetParam().contenido.left(20).toStdString();
-  EXPECT_EQ(o.ValoresEnteros, GetParam().valoresEnteros) << principio;
-  EXPECT_EQ(o.MostrarResultado, GetParam().mostrarResultado) << principio;
+  AplicarTextoOpciones(contenido, o);
+  EXPECT_EQ(o.ValoresEnteros, valoresEnteros) << contenido.left(20).toStdString();
+  EXPECT_EQ(o.MostrarResultado, mostrarResultado) << contenido.left(20).toStdString();
 }
 
 // clang-format off

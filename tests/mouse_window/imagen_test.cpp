@@ -77,14 +77,12 @@ TEST(EncajarImagen, CentraYRecortaPorLaProporcion) {
 // shape, and ends within the part of the file read for it; a smaller one, one padded to other
 // proportions, or one that ends a byte further, is passed over.
 TEST(Miniatura, SeUsaSiBastaTieneLaFormaYSeLee) {
+  using Caso = std::tuple<QSize, QSize, int, bool>;  // thumbnail, size asked for, end, used
   for (const auto& [suya, pedido, fin, usada] :
-       {std::tuple{QSize(60, 40), QSize(60, 40), 0, true},
-        std::tuple{QSize(60, 40), QSize(90, 60), 0, false},
-        std::tuple{QSize(59, 40), QSize(60, 40), 0, false},
-        std::tuple{QSize(60, 39), QSize(60, 40), 0, false},
-        std::tuple{QSize(80, 45), QSize(60, 40), 0, false},
-        std::tuple{QSize(60, 40), QSize(60, 40), 69632, true},
-        std::tuple{QSize(60, 40), QSize(60, 40), 69633, false}}) {
+       {Caso{{60, 40}, {60, 40}, 0, true}, Caso{{60, 40}, {90, 60}, 0, false},
+        Caso{{59, 40}, {60, 40}, 0, false}, Caso{{60, 39}, {60, 40}, 0, false},
+        Caso{{80, 45}, {60, 40}, 0, false}, Caso{{60, 40}, {60, 40}, 69632, true},
+        Caso{{60, 40}, {60, 40}, 69633, false}}) {
     QByteArray bytes = JpegConExif(Cuarto({120, 80}, Qt::red), 1, Cuarto(suya, Qt::blue), 90, fin);
     QBuffer archivo(&bytes);
     archivo.open(QIODevice::ReadOnly);
