@@ -2,7 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/comprobaciones.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QFile>
+#include <cerrno>
 
 #include "core/practica.h"
 
@@ -10,7 +15,16 @@ namespace tiendal {
 
 std::optional<QString> FalloDelCatalogo(const QString& carpetaImagenes, qsizetype imagenes) {
   const QString carpeta = QDir::toNativeSeparators(carpetaImagenes);
-  if (!QDir(carpetaImagenes).exists()) {
+  // A folder this account may not open (or one on the way to it) is there all the same: saying
+  // it is missing, or empty, would send the teacher looking for the wrong fault.
+  const QByteArray ruta = QFile::encodeName(carpetaImagenes);
+  struct stat datos = {};
+  const bool vista = stat(ruta.constData(), &datos) == 0;
+  if ((!vista && errno == EACCES) ||
+      (vista && S_ISDIR(datos.st_mode) && access(ruta.constData(), R_OK | X_OK) != 0)) {
+    return QStringLiteral("No se puede leer la carpeta de imágenes «%1».").arg(carpeta);
+  }
+  if (!vista || !S_ISDIR(datos.st_mode)) {
     return QStringLiteral("No se encuentra la carpeta de imágenes «%1».").arg(carpeta);
   }
   if (imagenes == 0) {

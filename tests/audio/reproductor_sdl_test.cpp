@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QThread>
 #include <algorithm>
 
@@ -101,6 +102,19 @@ TEST_F(ConCarpeta, ElComienzoEsElPrincipioDelSonidoEntero) {
     ASSERT_EQ(comienzo.size(), bytes);
     EXPECT_TRUE(std::equal(comienzo.begin(), comienzo.end(), entero.begin())) << cuadros;
   }
+  // Played for the first time, its first part and then the rest, the whole sound reaches the
+  // device unbroken: SDL's disk driver keeps what the device is given.
+  qputenv("SDL_AUDIODRIVER", "disk");
+  qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(carpeta.Ruta("dispositivo.raw")));
+  {
+    ReproductorDe<ReproductorSdl> reproductor;
+    reproductor.Abrir(ruta);
+    EXPECT_FALSE(Sonido(reproductor, carpeta.Ruta()).EsperarSonido());
+  }
+  qputenv("SDL_AUDIODRIVER", "dummy");
+  EXPECT_TRUE(carpeta.Leer("dispositivo.raw")
+                  .contains(QByteArrayView(reinterpret_cast<const char*>(entero.data()),
+                                           static_cast<qsizetype>(entero.size()))));
 }
 
 // A sound cut off while the rest of it converts: the late conversion never plays in place of

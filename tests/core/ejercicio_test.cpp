@@ -10,27 +10,24 @@
 namespace tiendal {
 namespace {
 
-struct Disposicion {
-  int tipo, filas, numFilas;
-  const char16_t* fila0;
-  const char16_t* precio0;
-};
+// The type, its rows, the rows in use, and the first row's label and box.
+using Disposicion = std::tuple<int, int, int, const char16_t*, const char16_t*>;
 
 class NuevoEjercicioTest : public ::testing::TestWithParam<Disposicion> {};
 
 TEST_P(NuevoEjercicioTest, ColocaLasFilasDelTipo) {
-  const auto& d = GetParam();
+  const auto& [tipo, filas, numFilas, fila0, precio0] = GetParam();
   Banco b;
   b.Estante({3, 4, 5, 1, 2, 6});  // shelf total 21
-  b.Guion(d.tipo, {1, 2, 3, 4, 5, 6}, {0.0});
+  b.Guion(tipo, {1, 2, 3, 4, 5, 6}, {0.0});
   b.sesion.NuevoEjercicio();
-  EXPECT_EQ(b.vista.ContarFilas(), d.filas);
-  EXPECT_EQ(b.vista.filasMostradas, d.filas);
-  EXPECT_EQ(b.p().MaxFilas, d.filas);
-  EXPECT_EQ(b.p().NumFilas, d.numFilas);
-  EXPECT_EQ(b.vista.filas[0].nombre, QString::fromUtf16(d.fila0));
-  EXPECT_EQ(b.vista.filas[0].precio, QString::fromUtf16(d.precio0));
-  EXPECT_EQ(b.vista.eventos.first(), QStringLiteral("sonido tipo%1.wav").arg(d.tipo));
+  EXPECT_EQ(b.vista.ContarFilas(), filas);
+  EXPECT_EQ(b.vista.filasMostradas, filas);
+  EXPECT_EQ(b.p().MaxFilas, filas);
+  EXPECT_EQ(b.p().NumFilas, numFilas);
+  EXPECT_EQ(b.vista.filas[0].nombre, QString::fromUtf16(fila0));
+  EXPECT_EQ(b.vista.filas[0].precio, QString::fromUtf16(precio0));
+  EXPECT_EQ(b.vista.eventos.first(), QStringLiteral("sonido tipo%1.wav").arg(tipo));
 }
 
 // clang-format off

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "vista_falsa.h"
 
 namespace tiendal {
@@ -19,27 +21,22 @@ const QString kPitido = QStringLiteral("pitido");
 // Clicks on a shelf of a..f priced 3, 7, 7, 1, 2, 1 (dearest slots 1 and 2, cheapest 3 and 5):
 // "+s" on slot s, "-r" on the name of row r. Then the rows as "name|price", and what the
 // pupil was told.
-struct Clics {
-  int tipo;
-  const char* pasos;
-  QStringList filas;
-  QStringList eventos;
-};
+using Clics = std::tuple<int, const char*, QStringList, QStringList>;
 
 class ListaTest : public ::testing::TestWithParam<Clics> {};
 
 TEST_P(ListaTest, AgregaYQuitaSegunElTipo) {
-  const auto& c = GetParam();
+  const auto& [tipo, pasos, filasEsperadas, eventos] = GetParam();
   Banco b;
   b.Estante({3, 7, 7, 1, 2, 1});
-  b.Ejercicio(c.tipo);
+  b.Ejercicio(tipo);
   for (int i = 0; i < 5; ++i) b.azar.Poner(0.5);  // units of type 4: 4
-  for (const QString& paso : QString::fromLatin1(c.pasos).split(u' ', Qt::SkipEmptyParts)) {
+  for (const QString& paso : QString::fromLatin1(pasos).split(u' ', Qt::SkipEmptyParts)) {
     const int n = paso.mid(1).toInt();
     if (paso[0] == u'+') {
       b.sesion.AgregarDelEstante(n);
       if (b.p().NumFilas > 0 && b.p().HuecoFila[b.p().NumFilas - 1] == n) {
-        EXPECT_EQ(b.vista.enfocada, b.p().NumFilas - (c.tipo == 4 ? 2 : 1));
+        EXPECT_EQ(b.vista.enfocada, b.p().NumFilas - (tipo == 4 ? 2 : 1));
       }
     } else {
       b.sesion.QuitarFila(n);
@@ -47,8 +44,8 @@ TEST_P(ListaTest, AgregaYQuitaSegunElTipo) {
   }
   QStringList filas;
   for (const auto& fila : b.vista.filas) filas << fila.nombre + u'|' + fila.precio;
-  EXPECT_EQ(filas, c.filas);
-  EXPECT_EQ(b.vista.eventos, c.eventos);
+  EXPECT_EQ(filas, filasEsperadas);
+  EXPECT_EQ(b.vista.eventos, eventos);
   // The record agrees with itself and with the highlights.
   int ocupadas = 0;
   for (const int h : b.p().HuecoFila) {

@@ -93,6 +93,25 @@ mensaje=$(QT_QPA_PLATFORM=offscreen timeout 10 "$tmp/solo/bin/tiendal" 2>&1 >/de
   grep '^Tiendal: ') || true
 [[ "$mensaje" == "Tiendal: No se encuentran los datos"*"«$tmp/solo/bin/imágenes»"*"«$tmp/solo/share/tiendal»"* ]] ||
   falla "sin datos: «$mensaje»"
+# A --datos folder that the pupil's account may not open (root opens everything, so the two
+# programs run as nobody then): the start stops naming the pictures' folder as unreadable, not
+# missing, and tiendal-datos says the same (status 2).
+mkdir -p "$tmp/cerrada/imágenes"
+chmod 000 "$tmp/cerrada"
+alumno=()
+if [[ $(id -u) -eq 0 ]]; then
+  chmod 755 "$tmp"
+  alumno=(setpriv --reuid=nobody --regid=nogroup --clear-groups -- env HOME=/nonexistent)
+fi
+ilegible="No se puede leer la carpeta de imágenes «$tmp/cerrada/imágenes»."
+mensaje=$("${alumno[@]}" timeout 5 "$tiendal" --datos "$tmp/cerrada" 2>&1 >/dev/null |
+  grep '^Tiendal: ') || true
+[[ "$mensaje" == "Tiendal: $ilegible" ]] || falla "--datos que no se puede leer: «$mensaje»"
+estado=0
+mensaje=$("${alumno[@]}" "$datos" "$tmp/cerrada" 2>&1) || estado=$?
+[[ $estado == 2 && "$mensaje" == *"$ilegible"* ]] ||
+  falla "tiendal-datos en una carpeta que no se puede leer: $estado «$mensaje»"
+chmod 755 "$tmp/cerrada"
 
 # Starts the installed program with these arguments on a private X server, waits for its
 # window, switches "Mostrar resultado correcto" (Alt+O, M), waits for `ini` to change and
