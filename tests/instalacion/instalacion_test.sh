@@ -112,6 +112,13 @@ mensaje=$("${alumno[@]}" "$datos" "$tmp/cerrada" 2>&1) || estado=$?
 [[ $estado == 2 && "$mensaje" == *"$ilegible"* ]] ||
   falla "tiendal-datos en una carpeta que no se puede leer: $estado «$mensaje»"
 chmod 755 "$tmp/cerrada"
+# A file where the pictures' folder should be is no folder: missing.
+mkdir -p "$tmp/sin-carpeta"
+touch "$tmp/sin-carpeta/imágenes"
+estado=0
+mensaje=$("$datos" "$tmp/sin-carpeta" 2>&1) || estado=$?
+[[ $estado == 2 && "$mensaje" == *"No se encuentra la carpeta de imágenes «$tmp/sin-carpeta/imágenes»."* ]] ||
+  falla "tiendal-datos con un archivo por carpeta de imágenes: $estado «$mensaje»"
 
 # Starts the installed program with these arguments on a private X server, waits for its
 # window, switches "Mostrar resultado correcto" (Alt+O, M), waits for `ini` to change and
