@@ -7,25 +7,34 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 namespace tiendal {
 namespace {
 
 const QString kAyuda = QStringLiteral(
-    "Uso: tiendal [--datos CARPETA] [--teclado]\n"
+    "Uso: tiendal [--datos CARPETA] [--teclado] [--registro CARPETA | --sin-registro]\n"
+    "     tiendal --resultados [ARCHIVO|CARPETA...]\n"
     "Tiendal: prácticas de cálculo en la tienda. Una estantería de seis productos con sus\n"
     "precios, cinco clases de ejercicio, la lista de la compra y la corrección del resultado.\n"
     "\n"
     "Opciones:\n"
     "  --datos CARPETA  toma los productos de CARPETA (imágenes/, precios.txt, Sonidos/)\n"
     "  --teclado        empieza en la versión para sólo teclado\n"
+    "  --registro CARPETA  anota las respuestas en CARPETA, un archivo por alumno y mes\n"
+    "  --sin-registro   no anota las respuestas\n"
+    "  --resultados     abre los resultados de los alumnos: los registros dados, o los\n"
+    "                   del usuario\n"
     "  -h, --help       muestra esta ayuda y termina\n"
     "  -v, --version    muestra la versión y termina\n"
     "\n"
     "Sin --datos, los productos se toman de la carpeta del programa cuando tiene imágenes/\n"
     "(la copia portátil) y si no de la carpeta de datos instalada, ../share/tiendal junto\n"
     "al programa. Las dos opciones del menú se guardan en Tiendal.ini, en la carpeta de los\n"
-    "datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.\n");
+    "datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.\n"
+    "\n"
+    "Cada corrección se anota, sin salir del equipo, en ~/.local/share/tiendal/registro/\n"
+    "(un archivo CSV por alumno y mes), salvo con --registro o --sin-registro.\n");
 
 FinSinVentana Error(const QString& texto) {
   return {2, QStringLiteral("tiendal: %1 (pruebe «tiendal --help»)\n").arg(texto)};
@@ -37,11 +46,14 @@ QString ErrorDeValor(const QStringList& argumentos) {
   for (const QString& argumento : argumentos.mid(1)) {
     if (argumento == QLatin1String("--")) break;
     const qsizetype igual = argumento.indexOf(u'=');
-    if (igual > 0 && !argumento.startsWith(QLatin1String("--datos="))) {
+    if (igual > 0 && !argumento.startsWith(QLatin1String("--datos=")) &&
+        !argumento.startsWith(QLatin1String("--registro="))) {
       return QStringLiteral("la opción «%1» no lleva valor").arg(argumento.first(igual));
     }
   }
-  return QStringLiteral("falta la carpeta tras «--datos»");
+  return QStringLiteral("falta la carpeta tras «%1»")
+      .arg(argumentos.last().startsWith(QLatin1String("--r")) ? QStringLiteral("--registro")
+                                                               : QStringLiteral("--datos"));
 }
 
 // Qt's own options, which QApplication takes out of the command line itself, with one dash or
@@ -92,9 +104,13 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
   QCommandLineParser analizador;
   const QCommandLineOption datos(QStringLiteral("datos"), QString(), QStringLiteral("CARPETA"));
   const QCommandLineOption teclado(QStringLiteral("teclado"));
+  const QCommandLineOption registro(QStringLiteral("registro"), QString(),
+                                    QStringLiteral("CARPETA"));
+  const QCommandLineOption sinRegistro(QStringLiteral("sin-registro"));
+  const QCommandLineOption resultados(QStringLiteral("resultados"));
   const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-  analizador.addOptions({datos, teclado, ayuda, version});
+  analizador.addOptions({datos, teclado, registro, sinRegistro, resultados, ayuda, version});
 
   if (!analizador.parse(argumentos)) {
     const QStringList desconocidas = analizador.unknownOptionNames();
@@ -105,7 +121,7 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
     }
     return Error(ErrorDeValor(argumentos));
   }
-  if (!analizador.positionalArguments().isEmpty()) {
+  if (!analizador.positionalArguments().isEmpty() && !analizador.isSet(resultados)) {
     return Error(
         QStringLiteral("argumento de más «%1»").arg(analizador.positionalArguments().first()));
   }
@@ -116,12 +132,21 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
 
   Ordenes ordenes;
   ordenes.teclado = analizador.isSet(teclado);
-  if (analizador.isSet(datos)) {
-    const QString carpeta = analizador.value(datos);
+  ordenes.sinRegistro = analizador.isSet(sinRegistro);
+  ordenes.resultados = analizador.isSet(resultados);
+  ordenes.archivosResultados = analizador.positionalArguments();
+  if (ordenes.sinRegistro && analizador.isSet(registro)) {
+    return Error(QStringLiteral("«--registro» y «--sin-registro» no van juntas"));
+  }
+  for (const auto& [opcion, nombre, destino] :
+       {std::tuple{&datos, QStringLiteral("de datos"), &ordenes.datos},
+        std::tuple{&registro, QStringLiteral("del registro"), &ordenes.registro}}) {
+    if (!analizador.isSet(*opcion)) continue;
+    const QString carpeta = analizador.value(*opcion);
     if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir()) {
-      return Error(QStringLiteral("no existe la carpeta de datos «%1»").arg(carpeta));
+      return Error(QStringLiteral("no existe la carpeta %1 «%2»").arg(nombre, carpeta));
     }
-    ordenes.datos = QDir(carpeta).absolutePath();
+    *destino = QDir(carpeta).absolutePath();
   }
   return ordenes;
 }

@@ -13,11 +13,15 @@ namespace tiendal {
 struct Ordenes {
   QString datos;         // --datos CARPETA, made absolute; empty when not given
   bool teclado = false;  // --teclado: start in the keyboard-only window
+  QString registro;      // --registro CARPETA, made absolute; empty when not given
+  bool sinRegistro = false;  // --sin-registro: the answers are not recorded
+  bool resultados = false;   // --resultados: the teacher's results window instead
+  QStringList archivosResultados;  // the records it reads; none: the user's own
 };
 
 // The program ends at once: --help and --version with status 0 and their text for standard
 // output; a bad argument, or a --datos folder that does not exist, with status 2 and one
-// line for standard error that names it.
+// line for standard error that names it. The same for a --registro folder.
 struct FinSinVentana {
   int estado = 0;
   QString texto;

@@ -9,6 +9,7 @@
 #include "app/linea_de_ordenes.h"
 #include "app/programa.h"
 #include "app/ventanas.h"
+#include "results_window/ventana_resultados.h"
 
 namespace {
 
@@ -49,6 +50,22 @@ int main(int argc, char* argv[]) {
   // moment.
   QApplication::setQuitOnLastWindowClosed(false);
 
+  // The pupils' answers stay on this machine, in the user's own data folder unless the teacher
+  // chose a class folder.
+  const QString registroPropio =
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/registro");
+  if (ordenes.resultados) {
+    tiendal::VentanaResultados resultados(ordenes.archivosResultados.isEmpty()
+                                              ? QStringList{registroPropio}
+                                              : ordenes.archivosResultados,
+                                          QDate::currentDate());
+    resultados.show();
+    return QApplication::exec();
+  }
+  const QString registro = ordenes.sinRegistro         ? QString()
+                           : ordenes.registro.isEmpty() ? registroPropio
+                                                        : ordenes.registro;
+
   const auto datos = tiendal::BuscarCarpetaDatos(
       QCoreApplication::applicationDirPath(), ordenes.datos,
       QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
@@ -57,7 +74,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
-  tiendal::Programa programa(tiendal::FabricaDelPrograma(std::get<tiendal::Rutas>(datos)));
+  tiendal::Programa programa(
+      tiendal::FabricaDelPrograma(std::get<tiendal::Rutas>(datos), registro));
   return tiendal::Ejecutar(
       programa, ordenes.teclado ? tiendal::Version::SoloTeclado : tiendal::Version::RatonYTeclado);
 }

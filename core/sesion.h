@@ -12,6 +12,7 @@
 namespace tiendal {
 
 class Aleatorio;
+class Anotador;
 class Sonido;
 class Vista;
 class VistaEstante;
@@ -40,6 +41,9 @@ class Sesion final {
   void CambiarValoresEnteros();
   void CambiarMostrarResultado();
 
+  // Tells `anotador` of each new exercise and each verdict from now on; null tells no one.
+  void PonerAnotador(Anotador* anotador) { anotador_ = anotador; }
+
   Practica& practica() { return p_; }
   const Practica& practica() const { return p_; }
   const QString& CarpetaImagenes() const { return carpetaImagenes_; }
@@ -58,12 +62,16 @@ class Sesion final {
   int Sortear(int cuantos, int desde);
   void MostrarFilasDesde(int primera);
   void CorregirMasProductos();
+  void AnotarVeredicto(QString esperado, bool correcta);
 
   Vista& vista_;
   VistaEstante* estante_;
   Sonido& sonido_;
   Aleatorio& azar_;
   Rutas rutas_;
+  Anotador* anotador_ = nullptr;
+  // The verdicts of the exercise on the screen so far.
+  int comprobaciones_ = 0;
   // Found once on disk, whatever the Unicode form of its name: the catalogue and every
   // exercise's pictures come from here.
   const QString carpetaImagenes_;

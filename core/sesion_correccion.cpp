@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/anotador.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "core/sonido.h"
@@ -65,7 +66,9 @@ void Sesion::Corregir() {
   esperado = RedondearCentesimas(esperado);
   const float tecleado = RedondearCentesimas(LeerCifra(vista_.Resultado()));
   const float diferencia = std::fabs(esperado - tecleado);
-  if (std::isfinite(esperado) && diferencia <= 0.001f) {
+  const bool correcta = std::isfinite(esperado) && diferencia <= 0.001f;
+  AnotarVeredicto(std::isfinite(esperado) ? FormatoPrecio(esperado) : QString(), correcta);
+  if (correcta) {
     sonido_.ReproducirSonido(kSonidoAplauso);
     vista_.Mensaje(QStringLiteral("Respuesta correcta: ") + FormatoPrecio(esperado));
     return;
@@ -118,8 +121,31 @@ void Sesion::CorregirMasProductos() {
                            "Ha elegido mal los productos, valen más del dinero "
                            "disponible.");
   mensaje += QStringLiteral("\r\n");
+  AnotarVeredicto(QString::number(esperados), cuentaBien && alcanza);
   vista_.Mensaje(mensaje);
   if (!(cuentaBien && alcanza)) sonido_.ReproducirSonido(kSonidoError);
+}
+
+// Told before the verdict's message box, which waits for the pupil.
+void Sesion::AnotarVeredicto(QString esperado, bool correcta) {
+  ++comprobaciones_;
+  if (!anotador_) return;
+  Respuesta respuesta;
+  respuesta.tipo = p_.TipoEjercicio;
+  respuesta.esperado = std::move(esperado);
+  respuesta.tecleado = vista_.Resultado();
+  respuesta.correcta = correcta;
+  respuesta.comprobacion = comprobaciones_;
+  QStringList productos;
+  for (int fila = 0; fila < p_.NumFilas; ++fila) {
+    if (p_.HuecoFila[fila] != kVacio) {
+      productos.append(p_.NombreDeHueco(p_.HuecoFila[fila]) + u' ' + vista_.Precio(fila));
+    }
+  }
+  respuesta.productos = productos.join(QStringLiteral("; "));
+  if (p_.TieneDineroEnFila0()) respuesta.dinero = vista_.Precio(0);
+  if (p_.TipoEjercicio == TipoDeEjercicio::Unidades) respuesta.unidades = vista_.Precio(1);
+  anotador_->Anotar(respuesta);
 }
 
 }  // namespace tiendal

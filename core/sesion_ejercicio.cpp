@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/aleatorio.h"
+#include "core/anotador.h"
 #include "core/numeros.h"
 #include "core/sesion.h"
 #include "core/sonido.h"
@@ -20,6 +21,7 @@ constexpr int kMaxFilas[] = {3, 2, 2, 2, 6};
 void Sesion::SortearEjercicio() {
   const auto tipo = static_cast<TipoDeEjercicio>(Sortear(kTiposDeEjercicio, 1));
   p_.TipoEjercicio = tipo;
+  comprobaciones_ = 0;
   sonido_.ReproducirSonido(SonidoDelTipo(tipo));
   vista_.PonerInstrucciones(InstruccionesDelTipo(tipo));
   p_.MaxFilas = kMaxFilas[static_cast<int>(tipo) - 1];
@@ -49,6 +51,7 @@ void Sesion::SortearEjercicio() {
     p_.DineroDisponible = dinero;
     vista_.PonerPrecio(0, FormatoPrecio(dinero));
   }
+  if (anotador_) anotador_->EjercicioNuevo();
 }
 
 }  // namespace tiendal

@@ -8,6 +8,8 @@
 #   window_base/     the core and Qt; neither window, nor audio
 #   mouse_window/    the core, window_base and Qt; not the other window, nor audio
 #   keyboard_window/ the core, window_base and Qt; not the other window, nor audio
+#   record/          the core, Qt Core and libcsv; no other module of the program
+#   results_window/  record, the core and Qt; no main window, no window_base, no audio
 # Each include out of place is printed as file:line: include.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,15 +21,17 @@ if [[ ! -d "$qt/QtCore" ]]; then
   exit 2
 fi
 
-modulos=(app audio core keyboard_window mouse_window tools window_base)
+modulos=(app audio core keyboard_window mouse_window record results_window tools window_base)
 declare -A prohibidos=(
-  [core]="app audio keyboard_window mouse_window tools window_base"
-  [audio]="app keyboard_window mouse_window tools window_base"
-  [window_base]="app audio keyboard_window mouse_window tools"
-  [mouse_window]="app audio keyboard_window tools"
-  [keyboard_window]="app audio mouse_window tools"
+  [core]="app audio keyboard_window mouse_window record results_window tools window_base"
+  [audio]="app keyboard_window mouse_window record results_window tools window_base"
+  [record]="app audio keyboard_window mouse_window results_window tools window_base"
+  [window_base]="app audio keyboard_window mouse_window record results_window tools"
+  [mouse_window]="app audio keyboard_window record results_window tools"
+  [keyboard_window]="app audio mouse_window record results_window tools"
+  [results_window]="app audio keyboard_window mouse_window tools window_base"
 )
-solo_qt_core=(core audio)
+solo_qt_core=(core audio record)
 
 fallos=0
 fallo() {

@@ -30,8 +30,10 @@ VentanaPractica::VentanaPractica(Rutas rutas, Piezas piezas, Diseno diseno, QWid
       diseno_(std::move(diseno)),
       reproductor_(std::move(piezas.reproductor)),
       azar_(std::move(piezas.azar)),
+      anotador_(std::move(piezas.anotador)),
       sonido_(*reproductor_, rutas_.Sonidos()),
       sesion_(*this, diseno_.estante, sonido_, *azar_, rutas_) {
+  sesion_.PonerAnotador(anotador_.get());
   setWindowTitle(QStringLiteral("Tiendal"));
   setFont(FuenteVentana());
   CrearControles();

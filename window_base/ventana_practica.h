@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/aleatorio.h"
+#include "core/anotador.h"
 #include "core/reproductor.h"
 #include "core/sesion.h"
 #include "core/sonido.h"
@@ -29,11 +30,13 @@ namespace tiendal {
 class FilasLista;
 class FiltroTeclas;
 
-// What a main window is given from outside: its sound player and its random numbers. The
-// program passes the SDL player and the clock-seeded generator; tests pass fakes.
+// What a main window is given from outside: its sound player, its random numbers and, when the
+// pupil's answers are recorded, the record. The program passes the SDL player, the
+// clock-seeded generator and the CSV record; tests pass fakes.
 struct Piezas {
   std::unique_ptr<Reproductor> reproductor;
   std::unique_ptr<Aleatorio> azar;
+  std::unique_ptr<Anotador> anotador = nullptr;
 };
 
 // What tells the two main windows apart, as far as this class is concerned.
@@ -142,6 +145,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   Diseno diseno_;
   std::unique_ptr<Reproductor> reproductor_;
   std::unique_ptr<Aleatorio> azar_;
+  std::unique_ptr<Anotador> anotador_;
   Sonido sonido_;
   Sesion sesion_;
 

@@ -4,6 +4,8 @@
 
 #include "vista_falsa.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace tiendal {
 namespace {
 
@@ -80,6 +82,37 @@ INSTANTIATE_TEST_SUITE_P(Tipo5, CorregirTest, ::testing::Values(
     Correccion{5, {0, 0, 0, 0, 0, 0}, {0}, u"", {M(u"el número de productos añadidos a la lista  no es correcto.  Debería haber elegido 0 productos.\r\nHa elegido correctamente los productos, tiene suficiente dinero para comprarlos. \r\n"), kError}},
     // Whole values: money floor(0) + 1 = 1 buys every product at 0, and the list is full.
     Correccion{5, {0, 0, 0, 0, 0, 0}, {0, 1, 2, 3, 4}, u"", {M(u"el número de productos añadidos a la lista es correcto. \r\nHa elegido correctamente los productos, tiene suficiente dinero para comprarlos. \r\n")}, true, true}));
+// clang-format on
+
+// What the record is told of each check: nothing for a refused list; the figures as shown, and
+// the count of checks since the exercise began, for a verdict.
+using Anotadas = std::tuple<int, std::vector<int>, const char16_t*, QStringList>;
+class AnotarTest : public ::testing::TestWithParam<Anotadas> {};
+
+TEST_P(AnotarTest, CuentaCadaVeredictoDelEjercicio) {
+  const auto& [tipo, huecos, tecleado, anotado] = GetParam();
+  Banco b;
+  b.Estante({1.5f, 2, 3, 4, 5, 6});
+  for (int vez = 0; vez < 2; ++vez) {  // the next exercise counts its checks from 1 again
+    b.Ejercicio(tipo);
+    if (tipo == 4) b.azar.Poner(0.25);  // 3 units
+    for (int h : huecos) b.sesion.AgregarDelEstante(h);
+    b.vista.resultado = QString::fromUtf16(tecleado);
+    b.sesion.Corregir();
+    b.sesion.Corregir();
+  }
+  EXPECT_EQ(b.vista.anotado, anotado + anotado);
+  EXPECT_EQ(b.vista.ejerciciosNuevos, 2);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tipos, AnotarTest, ::testing::Values(
+    Anotadas{1, {0, 1}, u"3,5", {}},
+    Anotadas{1, {0, 1, 2}, u" 6,5 ", {u"1|a 1,5; b 2; c 3|||6,5| 6,5 |bien|1"_s, u"1|a 1,5; b 2; c 3|||6,5| 6,5 |bien|2"_s}},
+    Anotadas{2, {2}, u"", {u"2|c 3|5,00||2||mal|1"_s, u"2|c 3|5,00||2||mal|2"_s}},
+    Anotadas{3, {5, 0}, u"4,5", {u"3|f 6; a 1,5|||4,5|4,5|bien|1"_s, u"3|f 6; a 1,5|||4,5|4,5|bien|2"_s}},
+    Anotadas{4, {1}, u"6", {u"4|b 2||3|6|6|bien|1"_s, u"4|b 2||3|6|6|bien|2"_s}},
+    Anotadas{5, {0, 1, 2}, u"7", {u"5|a 1,5; b 2; c 3|5,38||2|7|mal|1"_s, u"5|a 1,5; b 2; c 3|5,38||2|7|mal|2"_s}}));
 // clang-format on
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <map>
 
 #include "core/aleatorio.h"
+#include "core/anotador.h"
 #include "core/practica.h"
 #include "core/reproductor.h"
 #include "core/sesion.h"
@@ -21,9 +22,10 @@
 
 namespace tiendal {
 
-// A window with a shelf, and its player, that only remember: the list rows, texts, marks, and the
-// ordered log of messages, sounds and beeps. Every sound ends at once.
-class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
+// A window with a shelf, its player and its record, that only remember: the list rows, texts,
+// marks, the ordered log of messages, sounds and beeps, and the verdicts recorded. Every sound
+// ends at once.
+class VistaFalsa : public Vista, public VistaEstante, public Reproductor, public Anotador {
  public:
   struct Fila {
     QString nombre, precio;
@@ -36,6 +38,8 @@ class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
   std::array<bool, kHuecos> resaltado{};
   std::map<Opcion, bool> marcas;
   QStringList eventos;  // "sonido tipo1.wav", "mensaje ...", "pitido"
+  QStringList anotado;  // "tipo|productos|dinero|unidades|esperado|tecleado|bien|comprobación"
+  int ejerciciosNuevos = 0;
   int enfocada = -1;
   bool cerrada = false;  // a closed window is never read
 
@@ -69,6 +73,15 @@ class VistaFalsa : public Vista, public VistaEstante, public Reproductor {
   bool Ocupado() const override { return false; }
   void Detener() override {}
   double Posicion() const override { return 0.0; }
+
+  void EjercicioNuevo() override { ++ejerciciosNuevos; }
+  void Anotar(const Respuesta& r) override {
+    anotado << QStringList{QString::number(static_cast<int>(r.tipo)), r.productos, r.dinero,
+                           r.unidades, r.esperado, r.tecleado,
+                           r.correcta ? QStringLiteral("bien") : QStringLiteral("mal"),
+                           QString::number(r.comprobacion)}
+                   .join(u'|');
+  }
 };
 
 // A practice with a catalogue given in code, and exercises drawn to order.
@@ -79,7 +92,9 @@ struct Banco {
   Sesion sesion;
 
   explicit Banco(const QString& carpeta = QStringLiteral("/nonexistent"))
-      : sonido(vista, Rutas{carpeta}.Sonidos()), sesion(vista, &vista, sonido, azar, carpeta) {}
+      : sonido(vista, Rutas{carpeta}.Sonidos()), sesion(vista, &vista, sonido, azar, carpeta) {
+    sesion.PonerAnotador(&vista);
+  }
 
   Practica& p() { return sesion.practica(); }
 

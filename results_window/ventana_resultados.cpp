@@ -1,0 +1,258 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results_window/ventana_resultados.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <set>
+
+#include "record/columnas.h"
+#include "results_window/grafico_semanas.h"
+
+namespace tiendal {
+namespace {
+
+const QStringList kTipos = {
+    QStringLiteral("Todos los tipos"),
+    QStringLiteral("1. Total de tres productos"),
+    QStringLiteral("2. Cambio de un billete"),
+    QStringLiteral("3. El más caro menos el más barato"),
+    QStringLiteral("4. Precio de varias unidades"),
+    QStringLiteral("5. Más productos con el dinero"),
+};
+const QStringList kCuentas = {QStringLiteral("Ejercicios"), QStringLiteral("Bien a la primera"),
+                              QStringLiteral("Bien después"), QStringLiteral("Mal")};
+const QStringList kColumnasRespuestas = {
+    QStringLiteral("Fecha"),    QStringLiteral("Ejercicio"), QStringLiteral("Productos"),
+    QStringLiteral("Dinero"),   QStringLiteral("Unidades"),  QStringLiteral("Tecleado"),
+    QStringLiteral("Esperado"), QStringLiteral("Veredicto"), QStringLiteral("Comprobación"),
+    QStringLiteral("Segundos")};
+
+std::array<int, 4> Cifras(const Cuenta& c) {
+  return {c.ejercicios, c.bienALaPrimera, c.bienDespues, c.mal};
+}
+
+QStringList Fila(const Anotacion& a) {
+  return {a.fecha.toString(QStringLiteral("dd/MM/yyyy HH:mm")),
+          QString::number(a.ejercicio),
+          a.productos,
+          a.dinero,
+          a.unidades,
+          a.tecleado,
+          a.esperado,
+          a.correcta ? kCorrecta : kIncorrecta,
+          QString::number(a.comprobacion),
+          QString::number(a.segundos)};
+}
+
+QTableWidget* Tabla(const QString& nombre, const QStringList& columnas, QWidget* padre) {
+  auto* tabla = new QTableWidget(0, static_cast<int>(columnas.size()), padre);
+  tabla->setObjectName(nombre);
+  tabla->setHorizontalHeaderLabels(columnas);
+  tabla->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tabla->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tabla->verticalHeader()->hide();
+  return tabla;
+}
+
+void PonerCelda(QTableWidget* tabla, int fila, int columna, const QString& texto) {
+  tabla->setItem(fila, columna, new QTableWidgetItem(texto));
+}
+
+QString Escapar(const QString& texto) { return texto.toHtmlEscaped(); }
+
+}  // namespace
+
+VentanaResultados::VentanaResultados(const QStringList& rutas, QDate hoy, QWidget* padre)
+    : QWidget(padre), registros_(LeerRegistros(rutas)), hoy_(hoy) {
+  setWindowTitle(QStringLiteral("Resultados de los alumnos"));
+  resize(900, 700);
+
+  alumnos_ = new QComboBox(this);
+  alumnos_->setObjectName(QStringLiteral("alumnos"));
+  std::set<QString> nombres;
+  for (const Anotacion& a : registros_.anotaciones) nombres.insert(a.alumno);
+  for (const QString& nombre : nombres) alumnos_->addItem(nombre);
+  periodo_ = new QComboBox(this);
+  periodo_->setObjectName(QStringLiteral("periodo"));
+  periodo_->addItems({QStringLiteral("Hoy"), QStringLiteral("Esta semana"),
+                      QStringLiteral("Este mes"), QStringLiteral("Todo")});
+  periodo_->setCurrentIndex(static_cast<int>(Periodo::Todo));
+  auto* exportar = new QPushButton(QStringLiteral("&Exportar resumen…"), this);
+  exportar->setObjectName(QStringLiteral("exportar"));
+  auto* imprimir = new QPushButton(QStringLiteral("&Imprimir…"), this);
+  imprimir->setObjectName(QStringLiteral("imprimir"));
+
+  auto* etiquetaAlumno = new QLabel(QStringLiteral("&Alumno:"), this);
+  etiquetaAlumno->setBuddy(alumnos_);
+  auto* etiquetaPeriodo = new QLabel(QStringLiteral("&Periodo:"), this);
+  etiquetaPeriodo->setBuddy(periodo_);
+  auto* arriba = new QHBoxLayout;
+  arriba->addWidget(etiquetaAlumno);
+  arriba->addWidget(alumnos_, 1);
+  arriba->addWidget(etiquetaPeriodo);
+  arriba->addWidget(periodo_);
+  arriba->addStretch();
+  arriba->addWidget(exportar);
+  arriba->addWidget(imprimir);
+
+  vacio_ = new QLabel(this);
+  vacio_->setObjectName(QStringLiteral("vacio"));
+  vacio_->setWordWrap(true);
+  vacio_->setText(QStringLiteral("No hay respuestas registradas en %1.")
+                      .arg(rutas.isEmpty() ? QString() : rutas.join(QStringLiteral(", "))));
+  vacio_->setVisible(registros_.anotaciones.empty());
+
+  resumen_ = Tabla(QStringLiteral("resumen"), kCuentas, this);
+  resumen_->setRowCount(static_cast<int>(kTipos.size()));
+  resumen_->setVerticalHeaderLabels(kTipos);
+  resumen_->verticalHeader()->show();
+  resumen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  grafico_ = new GraficoSemanas(this);
+  grafico_->setObjectName(QStringLiteral("grafico"));
+  respuestas_ = Tabla(QStringLiteral("respuestas"), kColumnasRespuestas, this);
+  respuestas_->horizontalHeader()->setStretchLastSection(true);
+  avisos_ = new QPlainTextEdit(this);
+  avisos_->setObjectName(QStringLiteral("avisos"));
+  avisos_->setReadOnly(true);
+  avisos_->setAccessibleName(QStringLiteral("Líneas que no se pueden leer"));
+  avisos_->setPlainText(QStringLiteral("Líneas que no se pueden leer:\n") +
+                        registros_.avisos.join(u'\n'));
+  avisos_->setVisible(!registros_.avisos.isEmpty());
+
+  auto* partes = new QSplitter(Qt::Vertical, this);
+  partes->addWidget(resumen_);
+  partes->addWidget(grafico_);
+  partes->addWidget(respuestas_);
+  partes->addWidget(avisos_);
+  auto* todo = new QVBoxLayout(this);
+  todo->addLayout(arriba);
+  todo->addWidget(vacio_);
+  todo->addWidget(partes, 1);
+
+  connect(alumnos_, &QComboBox::currentIndexChanged, this, &VentanaResultados::Mostrar);
+  connect(periodo_, &QComboBox::currentIndexChanged, this, &VentanaResultados::Mostrar);
+  connect(exportar, &QPushButton::clicked, this, &VentanaResultados::PreguntarExportar);
+  connect(imprimir, &QPushButton::clicked, this, &VentanaResultados::PreguntarImprimir);
+  Mostrar();
+}
+
+QString VentanaResultados::Alumno() const { return alumnos_->currentText(); }
+
+Periodo VentanaResultados::PeriodoElegido() const {
+  return static_cast<Periodo>(periodo_->currentIndex());
+}
+
+void VentanaResultados::Mostrar() {
+  const auto cuentas = Contar(registros_.anotaciones, PeriodoElegido(), hoy_);
+  const auto delAlumno = cuentas.find(Alumno());
+  const CuentasPorTipo porTipo = delAlumno == cuentas.end() ? CuentasPorTipo{} : delAlumno->second;
+  for (int tipo = 0; tipo < static_cast<int>(porTipo.size()); ++tipo) {
+    const auto cifras = Cifras(porTipo[tipo]);
+    for (int c = 0; c < static_cast<int>(cifras.size()); ++c) {
+      PonerCelda(resumen_, tipo, c, QString::number(cifras[c]));
+    }
+  }
+  grafico_->PonerSemanas(PorSemanas(registros_.anotaciones, Alumno(), PeriodoElegido(), hoy_));
+  const auto lista = RespuestasDe(registros_.anotaciones, Alumno(), PeriodoElegido(), hoy_);
+  respuestas_->setRowCount(static_cast<int>(lista.size()));
+  for (int fila = 0; fila < static_cast<int>(lista.size()); ++fila) {
+    const QStringList textos = Fila(*lista[fila]);
+    for (int c = 0; c < static_cast<int>(textos.size()); ++c) {
+      PonerCelda(respuestas_, fila, c, textos[c]);
+    }
+  }
+  respuestas_->resizeColumnsToContents();
+}
+
+std::optional<QString> VentanaResultados::ExportarResumen(const QString& archivo) const {
+  QByteArray csv = LineaCsv({QStringLiteral("alumno"), QStringLiteral("ejercicio"),
+                             QStringLiteral("ejercicios"), QStringLiteral("bien a la primera"),
+                             QStringLiteral("bien después"), QStringLiteral("mal")});
+  for (const auto& [alumno, porTipo] : Contar(registros_.anotaciones, PeriodoElegido(), hoy_)) {
+    for (int tipo = 0; tipo < static_cast<int>(porTipo.size()); ++tipo) {
+      QStringList campos = {alumno, tipo == 0 ? QStringLiteral("todos") : QString::number(tipo)};
+      for (const int cifra : Cifras(porTipo[tipo])) campos.append(QString::number(cifra));
+      csv += LineaCsv(campos);
+    }
+  }
+  QSaveFile salida(archivo);
+  if (!salida.open(QIODevice::WriteOnly) || salida.write(csv) != csv.size() || !salida.commit()) {
+    return salida.errorString();
+  }
+  return std::nullopt;
+}
+
+QString VentanaResultados::PaginaHtml() const {
+  QString html = QStringLiteral("<h2>%1</h2><p>%2</p><table border=1 cellpadding=3><tr><th></th>")
+                     .arg(Escapar(Alumno()), Escapar(periodo_->currentText()));
+  for (const QString& columna : kCuentas) html += QStringLiteral("<th>%1</th>").arg(columna);
+  html += QStringLiteral("</tr>");
+  for (int tipo = 0; tipo < resumen_->rowCount(); ++tipo) {
+    html += QStringLiteral("<tr><td>%1</td>").arg(Escapar(kTipos[tipo]));
+    for (int c = 0; c < resumen_->columnCount(); ++c) {
+      html += QStringLiteral("<td align=right>%1</td>").arg(resumen_->item(tipo, c)->text());
+    }
+    html += QStringLiteral("</tr>");
+  }
+  html += QStringLiteral("</table><p><img src=\"grafico\"></p><table border=1 cellpadding=2><tr>");
+  for (const QString& columna : kColumnasRespuestas) {
+    html += QStringLiteral("<th>%1</th>").arg(columna);
+  }
+  html += QStringLiteral("</tr>");
+  for (int fila = 0; fila < respuestas_->rowCount(); ++fila) {
+    html += QStringLiteral("<tr>");
+    for (int c = 0; c < respuestas_->columnCount(); ++c) {
+      html += QStringLiteral("<td>%1</td>").arg(Escapar(respuestas_->item(fila, c)->text()));
+    }
+    html += QStringLiteral("</tr>");
+  }
+  return html + QStringLiteral("</table>");
+}
+
+void VentanaResultados::Imprimir(QPrinter& impresora) const {
+  QTextDocument documento;
+  QImage grafico(900, 300, QImage::Format_RGB32);
+  grafico.fill(Qt::white);
+  QPainter pintor(&grafico);
+  grafico_->Dibujar(pintor, grafico.rect());
+  pintor.end();
+  documento.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("grafico")), grafico);
+  documento.setHtml(PaginaHtml());
+  documento.print(&impresora);
+}
+
+void VentanaResultados::PreguntarExportar() {
+  const QString archivo = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Exportar resumen"), QStringLiteral("resumen.csv"),
+      QStringLiteral("CSV (*.csv)"));
+  if (archivo.isEmpty()) return;
+  if (const auto fallo = ExportarResumen(archivo)) {
+    QMessageBox::warning(this, windowTitle(),
+                         QStringLiteral("No se puede guardar «%1»: %2").arg(archivo, *fallo));
+  }
+}
+
+void VentanaResultados::PreguntarImprimir() {
+  QPrinter impresora;
+  QPrintDialog eleccion(&impresora, this);
+  if (eleccion.exec() == QDialog::Accepted) Imprimir(impresora);
+}
+
+}  // namespace tiendal
