@@ -39,7 +39,7 @@ std::optional<int> Entero(const QString& texto, int minimo, int maximo) {
 // The line's record, or why it is not one.
 std::variant<Anotacion, QString> Interpretar(const std::vector<QByteArray>& bytes) {
   if (bytes.size() != kColumnas) {
-    return QStringLiteral("tiene %1 campos y no %2").arg(bytes.size()).arg(kColumnas);
+    return QStringLiteral("no tiene %1 campos sino %2").arg(kColumnas).arg(bytes.size());
   }
   QStringList campos;
   for (const QByteArray& campo : bytes) {
@@ -123,14 +123,14 @@ void LeerTextoRegistro(const QByteArray& datos, const QString& nombre, Registros
       registros.anotaciones.push_back(std::move(*anotacion));
     } else if (++fallidas <= kAvisosPorArchivo) {
       registros.avisos.append(
-          QStringLiteral("%1, línea %2: %3").arg(nombre).arg(numero).arg(std::get<QString>(leida)));
+          QStringLiteral("%1, línea %2: %3")
+              .arg(nombre, QString::number(numero), std::get<QString>(leida)));
     }
   }
   csv_free(&analizador);
   if (fallidas > kAvisosPorArchivo) {
     registros.avisos.append(QStringLiteral("%1: y %2 líneas más que no se pueden leer")
-                                .arg(nombre)
-                                .arg(fallidas - kAvisosPorArchivo));
+                                .arg(nombre, QString::number(fallidas - kAvisosPorArchivo)));
   }
 }
 

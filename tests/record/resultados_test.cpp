@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QTest>
+
+#include "results_window/grafico_semanas.h"
+#include "results_window/ventana_resultados.h"
+#include "tests/record/clase_generada.h"
+
+namespace tiendal {
+namespace {
+
+// The window over a generated class folder and one broken file: every count the generator kept,
+// in both periods chosen; the chart, the answers newest first, and the broken line named.
+TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
+  const ClaseGenerada clase(120);
+  clase.carpeta.Escribir(QStringLiteral("roto.csv"), "a,b\n");
+  VentanaResultados ventana({clase.carpeta.Ruta()}, kHoy);
+  ventana.show();
+  auto* alumnos = ventana.findChild<QComboBox*>(QStringLiteral("alumnos"));
+  auto* periodo = ventana.findChild<QComboBox*>(QStringLiteral("periodo"));
+  auto* resumen = ventana.findChild<QTableWidget*>(QStringLiteral("resumen"));
+  auto* respuestas = ventana.findChild<QTableWidget*>(QStringLiteral("respuestas"));
+  ASSERT_EQ(alumnos->count(), 3);
+  for (const Periodo p : {Periodo::Todo, Periodo::Hoy}) {
+    periodo->setCurrentIndex(static_cast<int>(p));
+    for (int a = 0; a < 3; ++a) {
+      alumnos->setCurrentIndex(a);
+      const CuentasPorTipo& esperadas = clase.esperadas.at(p).at(alumnos->currentText());
+      for (int tipo = 0; tipo < 6; ++tipo) {
+        const Cuenta& c = esperadas[tipo];
+        QStringList celdas;
+        for (int col = 0; col < 4; ++col) celdas << resumen->item(tipo, col)->text();
+        EXPECT_EQ(celdas.join(u' '), QStringLiteral("%1 %2 %3 %4").arg(c.ejercicios).arg(c.bienALaPrimera).arg(c.bienDespues).arg(c.mal));
+      }
+    }
+  }
+  periodo->setCurrentIndex(static_cast<int>(Periodo::Todo));
+  EXPECT_EQ(respuestas->rowCount(), clase.lineas.at(alumnos->currentText()));
+  EXPECT_GE(respuestas->item(0, 0)->text().right(5), respuestas->item(1, 0)->text().right(5));
+  EXPECT_GT(ventana.findChild<GraficoSemanas*>()->Semanas().size(), 10u);
+  auto* avisos = ventana.findChild<QPlainTextEdit*>(QStringLiteral("avisos"));
+  EXPECT_TRUE(avisos->isVisible());
+  EXPECT_TRUE(avisos->toPlainText().contains(QStringLiteral("roto.csv, línea 1:")));
+
+  // The summary of every pupil, and a pupil's page as PDF.
+  const QString csv = clase.carpeta.Ruta(QStringLiteral("resumen.csv"));
+  ASSERT_EQ(ventana.ExportarResumen(csv), std::nullopt);
+  const QList<QByteArray> lineas = clase.carpeta.Leer(QStringLiteral("resumen.csv")).split('\n');
+  ASSERT_EQ(lineas.size(), 1 + 3 * 6 + 1);
+  const Cuenta& total = clase.esperadas.at(Periodo::Todo).at(QStringLiteral("ana"))[0];
+  EXPECT_EQ(lineas[1], QStringLiteral("\"ana\",\"todos\",\"%1\",\"%2\",\"%3\",\"%4\"")
+                           .arg(total.ejercicios).arg(total.bienALaPrimera).arg(total.bienDespues).arg(total.mal)
+                           .toUtf8());
+  EXPECT_NE(ventana.ExportarResumen(clase.carpeta.Ruta(QStringLiteral("no/hay/carpeta.csv"))),
+            std::nullopt);
+  QPrinter impresora;
+  impresora.setOutputFormat(QPrinter::PdfFormat);
+  impresora.setOutputFileName(clase.carpeta.Ruta(QStringLiteral("ana.pdf")));
+  ventana.Imprimir(impresora);
+  EXPECT_TRUE(clase.carpeta.Leer(QStringLiteral("ana.pdf")).startsWith("%PDF"));
+}
+
+// An empty folder: a window that says so, and a chart that draws without weeks.
+TEST(VentanaResultados, SinRegistrosLoDice) {
+  Carpeta vacia;
+  VentanaResultados ventana({vacia.Ruta()}, kHoy);
+  ventana.show();
+  EXPECT_TRUE(ventana.findChild<QLabel*>(QStringLiteral("vacio"))->isVisible());
+  EXPECT_FALSE(ventana.findChild<QPlainTextEdit*>(QStringLiteral("avisos"))->isVisible());
+  EXPECT_FALSE(ventana.findChild<GraficoSemanas*>()->grab().isNull());
+}
+
+}  // namespace
+}  // namespace tiendal
