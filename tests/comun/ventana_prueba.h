@@ -6,12 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "core/catalogo.h"
 #include "keyboard_window/ventana_teclado.h"
 #include "mouse_window/ventana_raton.h"
+#include "record/columnas.h"
+#include "record/registro_csv.h"
 #include "tests/comun/arranque.h"
 #include "tests/comun/azar_guion.h"
 #include "tests/comun/carpeta.h"
@@ -31,8 +34,9 @@ inline QStringList Nombres(const VentanaPractica& ventana) {
 }
 
 // A program folder holding just the six products of kEstante (the fewest a shelf takes), windows
-// on it with a fake player and scripted random numbers, the window's beeps counted, and an answerer
-// that gives each message box OK and keeps its text.
+// on it with a fake player and scripted random numbers, the window's beeps counted, its verdicts
+// recorded in a folder of their own, and an answerer that gives each message box OK and keeps
+// its text.
 class PruebaVentana : public ::testing::Test {
  protected:
   PruebaVentana() { carpeta_.Llenar(PrimerosProductos(6)); }
@@ -60,10 +64,15 @@ class PruebaVentana : public ::testing::Test {
 
   // Opens ventana_, the keyboard window when `teclado`: loaded, shown and active.
   void Abrir(bool teclado, int tipo = 1) {
+    Piezas piezas = Falsas(tipo);
+    auto registro = std::make_unique<RegistroCsv>(DestinoRegistro{
+        registro_.path(), QStringLiteral("ana"), teclado ? kTeclado : kRaton, QString()});
+    registroCsv_ = registro.get();
+    piezas.anotador = std::move(registro);
     if (teclado)
-      ventana_ = std::make_unique<VentanaTeclado>(carpeta_.Ruta(), Falsas(tipo));
+      ventana_ = std::make_unique<VentanaTeclado>(carpeta_.Ruta(), std::move(piezas));
     else
-      ventana_ = std::make_unique<VentanaRaton>(carpeta_.Ruta(), Falsas(tipo));
+      ventana_ = std::make_unique<VentanaRaton>(carpeta_.Ruta(), std::move(piezas));
     QObject::connect(ventana_.get(), &VentanaPractica::pitido, [this] { ++pitidos_; });
     ASSERT_EQ(ventana_->Cargar(), std::nullopt);
     ventana_->show();
@@ -84,6 +93,8 @@ class PruebaVentana : public ::testing::Test {
   }
 
   Carpeta carpeta_;
+  QTemporaryDir registro_;
+  RegistroCsv* registroCsv_ = nullptr;
   int pitidos_ = 0;
   Contestador contestador_;
   ReproductorFalso* reproductor_ = nullptr;

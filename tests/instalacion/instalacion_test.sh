@@ -8,8 +8,9 @@
 # switch of an option writes Tiendal.ini, byte for byte, in the user's configuration folder and
 # nothing under the install tree; a teacher's --datos folder wins over the installed data and
 # keeps its own Tiendal.ini; --help and --version end with 0 and a bad command line with 2 and
-# its name, with no window system; the menu entry names the window's class. The window runs on
-# a private Xvfb and is driven with xdotool.
+# its name, with no window system; the menu entry names the window's class, and its results
+# action, run as the menu runs it, opens the teacher's window on the user's record without
+# changing it. The windows run on a private Xvfb and are driven with xdotool.
 set -euo pipefail
 build=$1
 version=$2
@@ -77,6 +78,9 @@ mal "«--version» no lleva valor" --version=1
 mal "datos «»" --datos=
 touch "$tmp/archivo"
 mal "«$tmp/archivo»" --datos "$tmp/archivo"
+mal "carpeta del registro «$tmp/No existe»" --registro "$tmp/No existe"
+mal "carpeta del registro «$tmp/archivo»" --registro "$tmp/archivo"
+mal "«--registro» y «--sin-registro»" --registro "$tmp" --sin-registro
 # tiendal-datos takes one folder, or --textos-voces alone.
 for forma in "" "uno dos" "--textos-voces uno" "--ninguna"; do
   estado=0
@@ -141,10 +145,24 @@ for _ in $(seq 300); do kill -0 "$programa" 2>/dev/null || break; sleep 0.1; don
 kill -0 "$programa" 2>/dev/null && { echo "el programa no terminó" >&2; kill "$programa"; }
 wait "$programa"
 FIN
+# Starts the installed program with these arguments on a private X server and waits for a
+# window titled TITLE, which must come up while the program runs; the program is then ended
+# (the results window has nothing to save): abrir TITLE COMMAND...
+cat >"$tmp/abrir.sh" <<'FIN'
+set -u
+titulo=$1; shift
+"$@" &
+programa=$!
+ventana=$(timeout 60 xdotool search --sync --onlyvisible --name "^$titulo\$" | head -n 1)
+[[ -n "$ventana" ]] || { echo "no se abrió la ventana «$titulo»" >&2; kill "$programa"; exit 1; }
+kill "$programa" 2>/dev/null || { echo "el programa terminó con la ventana abierta" >&2; exit 1; }
+wait "$programa"
+exit 0
+FIN
 export CLASE=$tmp/clase
-cambiar() {
-  QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' bash "$tmp/cambiar.sh" "$@"
-}
+en_x() { QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' bash "$@"; }
+cambiar() { en_x "$tmp/cambiar.sh" "$@"; }
+abrir() { en_x "$tmp/abrir.sh" "$@"; }
 
 # The installed data: the options go to ~/.config/tiendal.
 ini_usuario=$HOME/.config/tiendal/Tiendal.ini
@@ -164,6 +182,29 @@ printf ' 1 \r\n 1 \r\n' >"$tienda/Tiendal.ini"
 cambiar "$tienda/Tiendal.ini" "$tiendal" --datos "$tienda" || falla "con --datos no terminó con 0"
 cmp -s "$tienda/Tiendal.ini" <(printf ' 1 \r\n 0 \r\n') || falla "Tiendal.ini de la carpeta del profesor"
 cmp -s "$ini_usuario" <(printf ' 0 \r\n 0 \r\n') || falla "--datos cambió el Tiendal.ini del usuario"
+
+# The menu entry's results action, run as the menu runs it (its Exec line, the program found on
+# the PATH), with one pupil's file of the month in the user's record folder.
+entrada=$raiz/usr/share/applications/es.tiendal.Tiendal.desktop
+grep -qE '^Actions=(.*;)?resultados;' "$entrada" ||
+  falla "la entrada del menú no ofrece la acción «resultados»"
+resultados=$(sed -n '/^\[Desktop Action resultados\]$/,/^\[/s/^Exec=//p' "$entrada")
+registro=$HOME/.local/share/tiendal/registro
+mkdir -p "$registro"
+cat >"$registro/ana-2026-12.csv" <<'FIN'
+"fecha","alumno","ventana","ejercicio","carpeta","productos","dinero","unidades","esperado","tecleado","veredicto","comprobación","segundos"
+"2026-12-07T10:00:00+01:00","ana","ratón","1","datos","Pan 1,20; Leche 0,95; Queso 4,50","","","6,65","6,65","correcta","1","12"
+FIN
+cp "$registro/ana-2026-12.csv" "$tmp/ana-antes.csv"
+if [[ -z "$resultados" ]]; then
+  falla "la acción «resultados» de la entrada del menú no tiene Exec"
+else
+  # shellcheck disable=SC2086 # the Exec line is split into its words, as the menu splits it
+  abrir "Resultados de los alumnos" env PATH="$raiz/usr/bin:$PATH" $resultados ||
+    falla "«$resultados» no abrió la ventana «Resultados de los alumnos»"
+  cmp -s "$registro/ana-2026-12.csv" "$tmp/ana-antes.csv" ||
+    falla "la ventana de resultados cambió el registro"
+fi
 
 [[ "$(listado)" == "$antes" ]] || falla "se escribió bajo la instalación: $(diff <(echo "$antes") <(listado))"
 if find "$HOME" -name 'Tiendal.ini*' | grep -v "^$ini_usuario\$" | grep -q .; then

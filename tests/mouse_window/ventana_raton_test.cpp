@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "record/lectura_registro.h"
 #include "tests/comun/ventana_prueba.h"
 
 namespace tiendal {
@@ -70,6 +71,12 @@ TEST_P(Ventanas, CorrectAnswerAndNewExercisesOfOtherTypes) {
   ASSERT_EQ(contestador_.cajas.size(), 1u);
   EXPECT_TRUE(contestador_.cajas[0].startsWith(QStringLiteral("Respuesta correcta: ")));
   EXPECT_EQ(reproductor_->abiertos.last(), QStringLiteral("Aplauso.wav"));
+  registroCsv_->Esperar();
+  const auto anotadas = LeerRegistros({registro_.path()}).anotaciones;
+  ASSERT_EQ(anotadas.size(), 1u);
+  EXPECT_EQ(QStringList({anotadas[0].ventana, anotadas[0].productos, anotadas[0].tecleado}),
+            QStringList({GetParam() ? kTeclado : kRaton,
+                         QStringLiteral("pan 0,85; leche 1,5; huevos 2"), "4,35"}));
 
   const int paso = Control("precioFila1")->y() - Control("precioFila0")->y();
   EXPECT_EQ(Control("precioFila0")->size(), Control("resultado")->size());  // laid out as designed
