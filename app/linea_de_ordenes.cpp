@@ -53,7 +53,7 @@ QString ErrorDeValor(const QStringList& argumentos) {
   }
   return QStringLiteral("falta la carpeta tras «%1»")
       .arg(argumentos.last().startsWith(QLatin1String("--r")) ? QStringLiteral("--registro")
-                                                               : QStringLiteral("--datos"));
+                                                              : QStringLiteral("--datos"));
 }
 
 // Qt's own options, which QApplication takes out of the command line itself, with one dash or

@@ -11,11 +11,11 @@ namespace tiendal {
 
 // What the command line asks the program to start on.
 struct Ordenes {
-  QString datos;         // --datos CARPETA, made absolute; empty when not given
-  bool teclado = false;  // --teclado: start in the keyboard-only window
-  QString registro;      // --registro CARPETA, made absolute; empty when not given
-  bool sinRegistro = false;  // --sin-registro: the answers are not recorded
-  bool resultados = false;   // --resultados: the teacher's results window instead
+  QString datos;                   // --datos CARPETA, made absolute; empty when not given
+  bool teclado = false;            // --teclado: start in the keyboard-only window
+  QString registro;                // --registro CARPETA, made absolute; empty when not given
+  bool sinRegistro = false;        // --sin-registro: the answers are not recorded
+  bool resultados = false;         // --resultados: the teacher's results window instead
   QStringList archivosResultados;  // the records it reads; none: the user's own
 };
 

@@ -52,8 +52,8 @@ int main(int argc, char* argv[]) {
 
   // The pupils' answers stay on this machine, in the user's own data folder unless the teacher
   // chose a class folder.
-  const QString registroPropio =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/registro");
+  const QString registroPropio = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+                                 QStringLiteral("/registro");
   if (ordenes.resultados) {
     tiendal::VentanaResultados resultados(ordenes.archivosResultados.isEmpty()
                                               ? QStringList{registroPropio}
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
     resultados.show();
     return QApplication::exec();
   }
-  const QString registro = ordenes.sinRegistro         ? QString()
+  const QString registro = ordenes.sinRegistro          ? QString()
                            : ordenes.registro.isEmpty() ? registroPropio
                                                         : ordenes.registro;
 

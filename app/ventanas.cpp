@@ -31,8 +31,7 @@ Piezas PiezasDelPrograma(const Rutas& rutas, const QString& carpetaRegistro,
 FabricaVentanas FabricaDelPrograma(const Rutas& rutas, const QString& carpetaRegistro) {
   FabricaVentanas fabrica;
   fabrica.ratonYTeclado = [rutas, carpetaRegistro] {
-    return std::make_unique<VentanaRaton>(rutas,
-                                          PiezasDelPrograma(rutas, carpetaRegistro, kRaton));
+    return std::make_unique<VentanaRaton>(rutas, PiezasDelPrograma(rutas, carpetaRegistro, kRaton));
   };
   fabrica.soloTeclado = [rutas, carpetaRegistro] {
     return std::make_unique<VentanaTeclado>(rutas,

@@ -29,9 +29,9 @@ enum Columna {
 };
 
 inline const std::array<QString, kColumnas> kNombresColumnas = {
-    QStringLiteral("fecha"),     QStringLiteral("alumno"),   QStringLiteral("ventana"),
-    QStringLiteral("ejercicio"), QStringLiteral("carpeta"),  QStringLiteral("productos"),
-    QStringLiteral("dinero"),    QStringLiteral("unidades"), QStringLiteral("esperado"),
+    QStringLiteral("fecha"),     QStringLiteral("alumno"),    QStringLiteral("ventana"),
+    QStringLiteral("ejercicio"), QStringLiteral("carpeta"),   QStringLiteral("productos"),
+    QStringLiteral("dinero"),    QStringLiteral("unidades"),  QStringLiteral("esperado"),
     QStringLiteral("tecleado"),  QStringLiteral("veredicto"), QStringLiteral("comprobación"),
     QStringLiteral("segundos")};
 

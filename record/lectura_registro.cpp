@@ -19,12 +19,15 @@ namespace {
 // A file in another format would otherwise give a message for each of its lines.
 constexpr int kAvisosPorArchivo = 10;
 
-// libcsv's callbacks gather the fields of one line here.
+// libcsv's callbacks gather the fields of one line here, decoded from UTF-8; `utf8` remembers
+// whether any of them was not UTF-8.
 struct Campos {
-  std::vector<QByteArray> campos;
+  QStringDecoder utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+  std::vector<QString> campos;
   static void Campo(void* texto, size_t largo, void* datos) {
-    static_cast<Campos*>(datos)->campos.emplace_back(static_cast<const char*>(texto),
-                                                     static_cast<qsizetype>(largo));
+    auto* estos = static_cast<Campos*>(datos);
+    estos->campos.push_back(estos->utf8(
+        QByteArrayView(static_cast<const char*>(texto), static_cast<qsizetype>(largo))));
   }
   static void FinDeLinea(int, void*) {}
 };
@@ -37,16 +40,11 @@ std::optional<int> Entero(const QString& texto, int minimo, int maximo) {
 }
 
 // The line's record, or why it is not one.
-std::variant<Anotacion, QString> Interpretar(const std::vector<QByteArray>& bytes) {
-  if (bytes.size() != kColumnas) {
-    return QStringLiteral("no tiene %1 campos sino %2").arg(kColumnas).arg(bytes.size());
+std::variant<Anotacion, QString> Interpretar(std::vector<QString>& campos, bool utf8) {
+  if (campos.size() != kColumnas) {
+    return QStringLiteral("no tiene %1 campos sino %2").arg(kColumnas).arg(campos.size());
   }
-  QStringList campos;
-  for (const QByteArray& campo : bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    campos.append(utf8(campo));
-    if (utf8.hasError()) return QStringLiteral("no está en UTF-8");
-  }
+  if (!utf8) return QStringLiteral("no está en UTF-8");
   Anotacion a;
   a.fecha = QDateTime::fromString(campos[kFecha], Qt::ISODate);
   if (!a.fecha.isValid()) return QStringLiteral("la fecha «%1» no es válida").arg(campos[kFecha]);
@@ -64,15 +62,15 @@ std::variant<Anotacion, QString> Interpretar(const std::vector<QByteArray>& byte
     return QStringLiteral("la comprobación «%1» o los segundos «%2» no son un número válido")
         .arg(campos[kComprobacion], campos[kSegundos]);
   }
-  a.alumno = campos[kAlumno];
-  a.ventana = campos[kVentana];
+  a.alumno = std::move(campos[kAlumno]);
+  a.ventana = std::move(campos[kVentana]);
   a.ejercicio = *ejercicio;
-  a.carpeta = campos[kCarpeta];
-  a.productos = campos[kProductos];
-  a.dinero = campos[kDinero];
-  a.unidades = campos[kUnidades];
-  a.esperado = campos[kEsperado];
-  a.tecleado = campos[kTecleado];
+  a.carpeta = std::move(campos[kCarpeta]);
+  a.productos = std::move(campos[kProductos]);
+  a.dinero = std::move(campos[kDinero]);
+  a.unidades = std::move(campos[kUnidades]);
+  a.esperado = std::move(campos[kEsperado]);
+  a.tecleado = std::move(campos[kTecleado]);
   a.correcta = campos[kVeredicto] == kCorrecta;
   a.comprobacion = *comprobacion;
   a.segundos = *segundos;
@@ -82,7 +80,8 @@ std::variant<Anotacion, QString> Interpretar(const std::vector<QByteArray>& byte
 void LeerArchivo(const QString& archivo, Registros& registros) {
   QFile f(archivo);
   if (!f.open(QIODevice::ReadOnly)) {
-    registros.avisos.append(QStringLiteral("%1: no se puede leer (%2)").arg(archivo, f.errorString()));
+    registros.avisos.append(
+        QStringLiteral("%1: no se puede leer (%2)").arg(archivo, f.errorString()));
     return;
   }
   LeerTextoRegistro(f.readAll(), archivo, registros);
@@ -114,17 +113,17 @@ void LeerTextoRegistro(const QByteArray& datos, const QString& nombre, Registros
     if (linea.endsWith('\r')) linea.chop(1);
     if (linea.trimmed().isEmpty()) continue;
     campos.campos.clear();
+    campos.utf8.resetState();
     csv_parse(&analizador, linea.data(), static_cast<size_t>(linea.size()), &Campos::Campo,
               &Campos::FinDeLinea, &campos);
     csv_fini(&analizador, &Campos::Campo, &Campos::FinDeLinea, &campos);
-    if (numero == 1 && campos.campos.front() == kNombresColumnas[kFecha].toUtf8()) continue;
-    auto leida = Interpretar(campos.campos);
+    if (numero == 1 && campos.campos.front() == kNombresColumnas[kFecha]) continue;
+    auto leida = Interpretar(campos.campos, !campos.utf8.hasError());
     if (auto* anotacion = std::get_if<Anotacion>(&leida)) {
       registros.anotaciones.push_back(std::move(*anotacion));
     } else if (++fallidas <= kAvisosPorArchivo) {
-      registros.avisos.append(
-          QStringLiteral("%1, línea %2: %3")
-              .arg(nombre, QString::number(numero), std::get<QString>(leida)));
+      registros.avisos.append(QStringLiteral("%1, línea %2: %3")
+                                  .arg(nombre, QString::number(numero), std::get<QString>(leida)));
     }
   }
   csv_free(&analizador);

@@ -46,8 +46,8 @@ bool EnPeriodo(QDate dia, Periodo periodo, QDate hoy) {
   return true;
 }
 
-std::map<QString, CuentasPorTipo> Contar(const std::vector<Anotacion>& anotaciones,
-                                         Periodo periodo, QDate hoy) {
+std::map<QString, CuentasPorTipo> Contar(const std::vector<Anotacion>& anotaciones, Periodo periodo,
+                                         QDate hoy) {
   std::map<QString, CuentasPorTipo> cuentas;
   std::map<QString, EnCurso> enCurso;
   const auto cerrar = [&](const QString& alumno, const EnCurso& ejercicio) {
@@ -94,9 +94,8 @@ std::vector<const Anotacion*> RespuestasDe(const std::vector<Anotacion>& anotaci
   for (const Anotacion& a : anotaciones) {
     if (a.alumno == alumno && EnPeriodo(a.fecha.date(), periodo, hoy)) lista.push_back(&a);
   }
-  std::stable_sort(lista.begin(), lista.end(), [](const Anotacion* x, const Anotacion* y) {
-    return x->fecha > y->fecha;
-  });
+  std::stable_sort(lista.begin(), lista.end(),
+                   [](const Anotacion* x, const Anotacion* y) { return x->fecha > y->fecha; });
   return lista;
 }
 

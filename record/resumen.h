@@ -32,8 +32,8 @@ using CuentasPorTipo = std::array<Cuenta, 6>;
 // Every pupil's counts, by login name, for the exercises begun in the period. The lines of one
 // pupil are taken in the order read: a check numbered 1, or not one more than the last, or of
 // another type, begins an exercise.
-std::map<QString, CuentasPorTipo> Contar(const std::vector<Anotacion>& anotaciones,
-                                         Periodo periodo, QDate hoy);
+std::map<QString, CuentasPorTipo> Contar(const std::vector<Anotacion>& anotaciones, Periodo periodo,
+                                         QDate hoy);
 
 // A pupil's answers in one week: how many checks and how many right, by type as above.
 struct Semana {

@@ -10,8 +10,12 @@ namespace {
 
 // All types in black, then one colour per exercise type; each line is also drawn with its own
 // dash pattern, so that a black-and-white print still tells them apart.
-const QColor kColores[] = {Qt::black,          QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28),
-                           QColor(0x2c, 0xa0, 0x2c), QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd)};
+const QColor kColores[] = {Qt::black,
+                           QColor(0x1f, 0x77, 0xb4),
+                           QColor(0xd6, 0x27, 0x28),
+                           QColor(0x2c, 0xa0, 0x2c),
+                           QColor(0xff, 0x7f, 0x0e),
+                           QColor(0x94, 0x67, 0xbd)};
 const Qt::PenStyle kTrazos[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
                                 Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
 
@@ -99,7 +103,8 @@ void GraficoSemanas::Dibujar(QPainter& pintor, const QRect& marco) const {
     const int y = area.top() + tipo * alto * 3 / 2 + alto / 2;
     pintor.drawLine(area.right() + alto / 2, y, area.right() + 2 * alto, y);
     pintor.setPen(Qt::black);
-    pintor.drawText(QPoint(area.right() + 5 * alto / 2, y + medida.ascent() / 2 - 1), Leyenda(tipo));
+    pintor.drawText(QPoint(area.right() + 5 * alto / 2, y + medida.ascent() / 2 - 1),
+                    Leyenda(tipo));
   }
   pintor.restore();
 }

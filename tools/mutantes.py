@@ -7,8 +7,8 @@
                     [--limite SEGUNDOS] [--lista] [--todos] [--solo ID,...]
                     [--puntuar REGISTRO]
 
-Walks every line of the .cpp files of core/, audio/, window_base/, mouse_window/,
-keyboard_window/ and app/ (comments, string literals, #-lines, static_assert and lines that only
+Walks every line of the .cpp files of core/, audio/, record/, window_base/, mouse_window/,
+keyboard_window/, results_window/ and app/ (comments, string literals, #-lines, static_assert and lines that only
 log are left alone) and makes the classic small mutations of each: a comparison turned
 (< <=, > >=, == !=), an arithmetic operator turned (+ -, * /, += -=, *= /=), && ||, the
 condition of an if or while negated, an integer constant plus or minus one, a lone call
@@ -59,11 +59,13 @@ import time
 
 from banco_pruebas import Banco, copiar_arbol
 
-MODULOS = ["core", "audio", "window_base", "mouse_window", "keyboard_window", "app"]
+MODULOS = ["core", "audio", "record", "window_base", "mouse_window", "keyboard_window",
+           "results_window", "app"]
 # The ctest label of the tests closest to each module: they run first, so that a mutant they
 # catch costs seconds rather than the whole suite.
-PRIMERO = {"core": "nucleo", "audio": "audio", "window_base": "ventanas",
-           "mouse_window": "ventanas", "keyboard_window": "ventanas", "app": "instalacion"}
+PRIMERO = {"core": "nucleo", "audio": "audio", "record": "registro", "window_base": "ventanas",
+           "mouse_window": "ventanas", "keyboard_window": "ventanas", "results_window": "registro",
+           "app": "instalacion"}
 MINIMO_POR_MODULO = 3
 RAIZ = pathlib.Path(__file__).resolve().parent.parent
 EQUIVALENTES = RAIZ / "tools" / "mutantes-equivalentes.txt"

@@ -76,8 +76,12 @@ class VistaFalsa : public Vista, public VistaEstante, public Reproductor, public
 
   void EjercicioNuevo() override { ++ejerciciosNuevos; }
   void Anotar(const Respuesta& r) override {
-    anotado << QStringList{QString::number(static_cast<int>(r.tipo)), r.productos, r.dinero,
-                           r.unidades, r.esperado, r.tecleado,
+    anotado << QStringList{QString::number(static_cast<int>(r.tipo)),
+                           r.productos,
+                           r.dinero,
+                           r.unidades,
+                           r.esperado,
+                           r.tecleado,
                            r.correcta ? QStringLiteral("bien") : QStringLiteral("mal"),
                            QString::number(r.comprobacion)}
                    .join(u'|');

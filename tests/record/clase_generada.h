@@ -32,8 +32,7 @@ struct ClaseGenerada {
       for (int e = 0; e < ejerciciosPorAlumno; ++e) {
         // Any of the last hundred days, in no order; the last few today.
         const QDate dia = e + 5 >= ejerciciosPorAlumno ? kHoy : kHoy.addDays(-azar.bounded(100));
-        const QDateTime cuando(dia, QTime(8, 0).addSecs(azar.bounded(6 * 3600)),
-                               QTimeZone(3600));
+        const QDateTime cuando(dia, QTime(8, 0).addSecs(azar.bounded(6 * 3600)), QTimeZone(3600));
         const int tipo = azar.bounded(1, 6);
         const int final = azar.bounded(3);  // right at the first check, after more, never
         const int checks = final == 0 ? azar.bounded(1, 3) : azar.bounded(2, 4);
@@ -41,14 +40,24 @@ struct ClaseGenerada {
           const bool bien = final == 0 ? c == 1 : final == 1 && c == checks;
           const QDateTime en = cuando.addSecs(10 * c);
           QByteArray& archivo = archivos[alumno + en.toString(QStringLiteral("-yyyy-MM"))];
-          archivo += LineaCsv({en.toString(Qt::ISODate), alumno, kRaton, QString::number(tipo),
-                               QStringLiteral("datos"), QStringLiteral("pan 1,20"), {}, {},
-                               QStringLiteral("1,2"), QString::number(c), bien ? kCorrecta : kIncorrecta,
-                               QString::number(c), QString::number(10 * c)});
+          archivo += LineaCsv({en.toString(Qt::ISODate),
+                               alumno,
+                               kRaton,
+                               QString::number(tipo),
+                               QStringLiteral("datos"),
+                               QStringLiteral("pan 1,20"),
+                               {},
+                               {},
+                               QStringLiteral("1,2"),
+                               QString::number(c),
+                               bien ? kCorrecta : kIncorrecta,
+                               QString::number(c),
+                               QString::number(10 * c)});
           ++lineas[alumno];
         }
         // Today is a Monday: this week has not gone back past it.
-        for (const Periodo p : {Periodo::Hoy, Periodo::EstaSemana, Periodo::EsteMes, Periodo::Todo}) {
+        for (const Periodo p :
+             {Periodo::Hoy, Periodo::EstaSemana, Periodo::EsteMes, Periodo::Todo}) {
           if (p != Periodo::Todo && dia != kHoy && (p != Periodo::EsteMes || dia.month() != 12))
             continue;
           for (const int t : {0, tipo}) {

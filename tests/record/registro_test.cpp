@@ -56,9 +56,9 @@ TEST(Registro, CadaVeredictoEsUnaLineaEnteraQueSeLeeIgual) {
   ASSERT_EQ(leidos.anotaciones.size(), 2u);
   const Anotacion& a = leidos.anotaciones[1];
   EXPECT_EQ(a.fecha.toString(Qt::ISODate), QStringLiteral("2026-12-07T10:01:35+01:00"));
-  const QStringList campos = {a.alumno,   a.ventana,  QString::number(a.ejercicio),
+  const QStringList campos = {a.alumno,   a.ventana,   QString::number(a.ejercicio),
                               a.carpeta,  a.productos, a.dinero,
-                              a.unidades, a.esperado, a.tecleado};
+                              a.unidades, a.esperado,  a.tecleado};
   EXPECT_EQ(campos, QStringList({"íñigo", "teclado", "2", "datos", "yogur \"griego\", natural 0,95",
                                  "5,00", "", "4,05", " 4.05"}));
   EXPECT_EQ(std::tuple(a.correcta, a.comprobacion, a.segundos), std::tuple(true, 2, 95));
@@ -73,7 +73,8 @@ TEST(Registro, UnaLineaCortadaNoSePegaALaSiguiente) {
   const Registros leidos = EscribirDos(carpeta, "\"fecha\"\n\"2026-12-07T09:00:00+01:00\",\"íñ");
   EXPECT_EQ(leidos.anotaciones.size(), 2u);
   ASSERT_EQ(leidos.avisos.size(), 1);
-  EXPECT_TRUE(leidos.avisos[0].endsWith(u"línea 2: no tiene 13 campos sino 2"_s)) << leidos.avisos[0].toStdString();
+  EXPECT_TRUE(leidos.avisos[0].endsWith(u"línea 2: no tiene 13 campos sino 2"_s))
+      << leidos.avisos[0].toStdString();
 }
 
 QStringList avisados;
@@ -119,9 +120,9 @@ TEST(Registro, MatarElProgramaNoEstropeaLasLineasAnteriores) {
     hijo.waitForFinished();
   }
   QDateTime ahora = kInicio;
-  RegistroCsv({carpeta.Ruta(), QStringLiteral("ana"), kRaton, QStringLiteral("datos")},
-              [&ahora] { return ahora; })
-      .Anotar(Ejemplo(7));
+  RegistroCsv({carpeta.Ruta(), QStringLiteral("ana"), kRaton, QStringLiteral("datos")}, [&ahora] {
+    return ahora;
+  }).Anotar(Ejemplo(7));
   const Registros leidos = LeerRegistros({archivo});
   // At most the line each kill cut short is lost; the last one, written afterwards, is whole.
   EXPECT_LE(leidos.avisos.size(), 3) << leidos.avisos.join(u'\n').toStdString();
@@ -145,7 +146,8 @@ TEST_P(LeerRotoTest, NombraArchivoYLinea) {
 const QByteArray kBuena =
     "2026-12-07T10:00:00+01:00,ana,ratón,1,datos,\"pan 1,20\",,,\"1,2\",\"1,2\",correcta,1,4\n";
 QByteArray Con(int campo, const QByteArray& valor) {
-  QList<QByteArray> campos = QByteArray("2026-12-07T10:00:00+01:00,ana,ratón,1,datos,pan,,,1,1,correcta,1,4").split(',');
+  QList<QByteArray> campos =
+      QByteArray("2026-12-07T10:00:00+01:00,ana,ratón,1,datos,pan,,,1,1,correcta,1,4").split(',');
   campos[campo] = valor;
   return campos.join(',') + '\n';
 }

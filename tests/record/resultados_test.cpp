@@ -37,7 +37,11 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
         const Cuenta& c = esperadas[tipo];
         QStringList celdas;
         for (int col = 0; col < 4; ++col) celdas << resumen->item(tipo, col)->text();
-        EXPECT_EQ(celdas.join(u' '), QStringLiteral("%1 %2 %3 %4").arg(c.ejercicios).arg(c.bienALaPrimera).arg(c.bienDespues).arg(c.mal));
+        EXPECT_EQ(celdas.join(u' '), QStringLiteral("%1 %2 %3 %4")
+                                         .arg(c.ejercicios)
+                                         .arg(c.bienALaPrimera)
+                                         .arg(c.bienDespues)
+                                         .arg(c.mal));
       }
     }
   }
@@ -56,7 +60,10 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
   ASSERT_EQ(lineas.size(), 1 + 3 * 6 + 1);
   const Cuenta& total = clase.esperadas.at(Periodo::Todo).at(QStringLiteral("ana"))[0];
   EXPECT_EQ(lineas[1], QStringLiteral("\"ana\",\"todos\",\"%1\",\"%2\",\"%3\",\"%4\"")
-                           .arg(total.ejercicios).arg(total.bienALaPrimera).arg(total.bienDespues).arg(total.mal)
+                           .arg(total.ejercicios)
+                           .arg(total.bienALaPrimera)
+                           .arg(total.bienDespues)
+                           .arg(total.mal)
                            .toUtf8());
   EXPECT_NE(ventana.ExportarResumen(clase.carpeta.Ruta(QStringLiteral("no/hay/carpeta.csv"))),
             std::nullopt);
