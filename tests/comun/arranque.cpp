@@ -77,7 +77,8 @@ Arranque::~Arranque() {
   Vaciar();
 }
 
-std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
+std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal,
+                                   const QString& registro) {
   if (anterior == nullptr) anterior = qInstallMessageHandler(Anotar);
   auto arranque = std::make_unique<Arranque>();
   {
@@ -85,7 +86,7 @@ std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal) {
     arranque->primerAviso = avisos.size();
   }
   Contestador contestador;
-  arranque->programa = std::make_unique<Programa>(FabricaDelPrograma(carpeta));
+  arranque->programa = std::make_unique<Programa>(FabricaDelPrograma(carpeta, registro));
   if (!hastaElFinal) arranque->programa->Iniciar();
   if (hastaElFinal) arranque->estado = Ejecutar(*arranque->programa);
   QApplication::processEvents();

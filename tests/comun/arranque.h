@@ -45,8 +45,10 @@ struct Arranque {
 };
 // The program started on a folder as the executable starts it: its own window makers, SDL
 // players and clock-seeded random numbers; the message boxes of the start are answered. With
-// `hastaElFinal`, run to its end as the executable does, for its exit status.
-std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = false);
+// `hastaElFinal`, run to its end as the executable does, for its exit status. The answers are
+// recorded in `registro`, when one is given.
+std::unique_ptr<Arranque> Arrancar(const QString& carpeta, bool hastaElFinal = false,
+                                   const QString& registro = {});
 
 // A key as the keyboard sends it: to the control that has the focus in the window, made active
 // first (the offscreen platform has no window manager to do it).

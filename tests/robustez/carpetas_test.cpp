@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -116,6 +117,25 @@ TEST_P(Carpetas, ParaConUnMensajeOArrancaEnteraSinEscribirNada) {
 
 INSTANTIATE_TEST_SUITE_P(Robustez, Carpetas, ::testing::ValuesIn(kCarpetas),
                          NombreDelCaso<CasoCarpeta>);
+
+// Each window gets the record it is told of, or none: a verdict then writes its line there, or
+// nothing at all.
+TEST(Registro, SoloDondeSeDice) {
+  for (const bool conRegistro : {false, true}) {
+    Carpeta carpeta, registro;
+    carpeta.Llenar(kSeis);
+    const QStringList antes = carpeta.Contenido();
+    {
+      const auto arranque = Arrancar(carpeta.Ruta(), false, conRegistro ? registro.Ruta() : "");
+      const Contestador contestador;
+      for (int hueco = 0; hueco < 2 * kHuecos; ++hueco)  // type 3 may take its cheapest last
+        arranque->Ventana()->sesion().AgregarDelEstante(hueco % kHuecos);
+      arranque->Ventana()->findChild<QPushButton*>("corregir")->click();
+    }
+    EXPECT_EQ(registro.Contenido().size(), conRegistro ? 1 : 0);
+    EXPECT_EQ(carpeta.Contenido(), antes);
+  }
+}
 
 // Where the program looks for its data, first found wins: --datos, its own folder when it holds
 // imágenes/, then ../share/tiendal. The settings stay in a data folder that can be written and
