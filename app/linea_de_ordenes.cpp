@@ -14,6 +14,7 @@ namespace {
 
 const QString kAyuda = QStringLiteral(
     "Uso: tiendal [--datos CARPETA] [--teclado] [--registro CARPETA | --sin-registro]\n"
+    "             [--pantalla-completa] [--escala FACTOR]\n"
     "     tiendal --resultados [ARCHIVO|CARPETA...]\n"
     "Tiendal: prácticas de cálculo en la tienda. Una estantería de seis productos con sus\n"
     "precios, cinco clases de ejercicio, la lista de la compra y la corrección del resultado.\n"
@@ -23,6 +24,9 @@ const QString kAyuda = QStringLiteral(
     "  --teclado        empieza en la versión para sólo teclado\n"
     "  --registro CARPETA  anota las respuestas en CARPETA, un archivo por alumno y mes\n"
     "  --sin-registro   no anota las respuestas\n"
+    "  --pantalla-completa  llena la pantalla, para la pizarra digital, con un teclado\n"
+    "                   numérico (F11 o Escape la dejan)\n"
+    "  --escala FACTOR  dibuja la ventana de 1 a 4 veces más grande\n"
     "  --resultados     abre los resultados de los alumnos: los registros dados, o los\n"
     "                   del usuario\n"
     "  -h, --help       muestra esta ayuda y termina\n"
@@ -47,7 +51,8 @@ QString ErrorDeValor(const QStringList& argumentos) {
     if (argumento == QLatin1String("--")) break;
     const qsizetype igual = argumento.indexOf(u'=');
     if (igual > 0 && !argumento.startsWith(QLatin1String("--datos=")) &&
-        !argumento.startsWith(QLatin1String("--registro="))) {
+        !argumento.startsWith(QLatin1String("--registro=")) &&
+        !argumento.startsWith(QLatin1String("--escala="))) {
       return QStringLiteral("la opción «%1» no lleva valor").arg(argumento.first(igual));
     }
   }
@@ -108,9 +113,12 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
                                     QStringLiteral("CARPETA"));
   const QCommandLineOption sinRegistro(QStringLiteral("sin-registro"));
   const QCommandLineOption resultados(QStringLiteral("resultados"));
+  const QCommandLineOption pantallaCompleta(QStringLiteral("pantalla-completa"));
+  const QCommandLineOption escala(QStringLiteral("escala"), QString(), QStringLiteral("FACTOR"));
   const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-  analizador.addOptions({datos, teclado, registro, sinRegistro, resultados, ayuda, version});
+  analizador.addOptions({datos, teclado, registro, sinRegistro, resultados, pantallaCompleta,
+                         escala, ayuda, version});
 
   if (!analizador.parse(argumentos)) {
     const QStringList desconocidas = analizador.unknownOptionNames();
@@ -135,6 +143,16 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
   ordenes.sinRegistro = analizador.isSet(sinRegistro);
   ordenes.resultados = analizador.isSet(resultados);
   ordenes.archivosResultados = analizador.positionalArguments();
+  ordenes.pantallaCompleta = analizador.isSet(pantallaCompleta);
+  if (analizador.isSet(escala)) {
+    QString factor = analizador.value(escala);
+    bool numero = false;
+    ordenes.escala = factor.replace(u',', u'.').toDouble(&numero);
+    if (!numero || !(ordenes.escala >= 1.0 && ordenes.escala <= 4.0)) {
+      return Error(
+          QStringLiteral("la escala «%1» no es un número de 1 a 4").arg(analizador.value(escala)));
+    }
+  }
   if (ordenes.sinRegistro && analizador.isSet(registro)) {
     return Error(QStringLiteral("«--registro» y «--sin-registro» no van juntas"));
   }

@@ -17,6 +17,8 @@ struct Ordenes {
   bool sinRegistro = false;        // --sin-registro: the answers are not recorded
   bool resultados = false;         // --resultados: the teacher's results window instead
   QStringList archivosResultados;  // the records it reads; none: the user's own
+  bool pantallaCompleta = false;   // --pantalla-completa: the window fills the screen
+  double escala = 1.0;             // --escala FACTOR, 1 to 4: the window that much larger
 };
 
 // The program ends at once: --help and --version with status 0 and their text for standard

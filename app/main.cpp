@@ -7,6 +7,7 @@
 
 #include "app/carpeta_datos.h"
 #include "app/linea_de_ordenes.h"
+#include "app/modo_pantalla.h"
 #include "app/programa.h"
 #include "app/ventanas.h"
 #include "results_window/ventana_resultados.h"
@@ -76,6 +77,12 @@ int main(int argc, char* argv[]) {
 
   tiendal::Programa programa(
       tiendal::FabricaDelPrograma(std::get<tiendal::Rutas>(datos), registro));
+  const QString configuracion = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  programa.PonerModo(ordenes.escala,
+                     ordenes.pantallaCompleta || tiendal::LeerPantallaCompleta(configuracion),
+                     [configuracion](bool completa) {
+                       tiendal::GuardarPantallaCompleta(configuracion, completa);
+                     });
   return tiendal::Ejecutar(
       programa, ordenes.teclado ? tiendal::Version::SoloTeclado : tiendal::Version::RatonYTeclado);
 }

@@ -34,10 +34,20 @@ void AvisarFalloDeArranque(const QString& fallo) {
 
 bool Programa::Iniciar(Version version) { return Abrir(version); }
 
+void Programa::PonerModo(double escala, bool pantallaCompleta,
+                         std::function<void(bool)> alCambiar) {
+  escala_ = escala;
+  pantallaCompleta_ = pantallaCompleta;
+  alCambiarPantalla_ = std::move(alCambiar);
+}
+
 bool Programa::Abrir(Version version) {
   const auto& fabrica = Fabrica(version);
   std::unique_ptr<VentanaPractica> ventana = fabrica ? fabrica() : nullptr;
   if (!ventana) return false;
+  // Laid out at its scale before its pictures are asked for.
+  ventana->PonerEscalaNormal(escala_);
+  ventana->PonerEscala(escala_);
   if (const auto fallo = ventana->Cargar()) {
     ventana.reset();  // stops its sound before the message
     AvisarFalloDeArranque(*fallo);
@@ -46,9 +56,17 @@ bool Programa::Abrir(Version version) {
   ventana->PermitirCambioDeVersion(static_cast<bool>(Fabrica(Otra(version))));
   connect(ventana.get(), &VentanaPractica::cambioDeVersionPedido, this, &Programa::CambiarVersion);
   connect(ventana.get(), &VentanaPractica::cerrada, this, &Programa::VentanaCerrada);
+  connect(ventana.get(), &VentanaPractica::pantallaCompletaCambiada, this, [this](bool completa) {
+    pantallaCompleta_ = completa;
+    if (alCambiarPantalla_) alCambiarPantalla_(completa);
+  });
   version_ = version;
   ventana_ = ventana.release();  // from here on the window deletes itself once closed
-  ventana_->show();
+  if (pantallaCompleta_) {
+    ventana_->PonerPantallaCompleta(true);
+  } else {
+    ventana_->show();
+  }
   return true;
 }
 

@@ -38,6 +38,10 @@ class Programa final : public QObject {
   // with a non-zero status.
   bool Iniciar(Version version = Version::RatonYTeclado);
 
+  // How every window opens: `escala` times as large as designed, or in full screen. A pupil's
+  // switch of full screen is kept for the next window and told to `alCambiar`.
+  void PonerModo(double escala, bool pantallaCompleta, std::function<void(bool)> alCambiar = {});
+
   // The open main window, null once the program has ended.
   VentanaPractica* Ventana() const { return ventana_; }
   Version VersionAbierta() const { return version_; }
@@ -57,6 +61,9 @@ class Programa final : public QObject {
   QPointer<VentanaPractica> ventana_;
   Version version_ = Version::RatonYTeclado;
   bool cambiando_ = false;
+  double escala_ = 1.0;
+  bool pantallaCompleta_ = false;
+  std::function<void(bool)> alCambiarPantalla_;
 };
 
 // A start that cannot go on: its message in the program's message box and, for a teacher who

@@ -21,7 +21,7 @@ constexpr int kAnchoLista = 3990;
 
 QFont Arial(double puntos) {
   QFont fuente(QStringLiteral("Arial"));
-  fuente.setPointSizeF(puntos);
+  fuente.setPointSizeF(Puntos(puntos));
   return fuente;
 }
 
@@ -38,8 +38,6 @@ Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
       pitido_(pitido ? std::move(pitido) : [] { QApplication::beep(); }) {
   setObjectName(QStringLiteral("elegidor"));
   setWindowTitle(QStringLiteral("Elige un producto"));
-  setFont(Arial(12));
-  setFixedSize(Pixeles(6030), Pixeles(4020));
   setModal(true);
   // Hidden between uses; it must never be what keeps the program alive.
   setAttribute(Qt::WA_QuitOnClose, false);
@@ -48,7 +46,6 @@ Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
       QStringLiteral("Elija con las flechas el producto que quiere añadir a la lista"));
 
   etiqueta_->setObjectName(QStringLiteral("etiquetaProductos"));
-  etiqueta_->setGeometry(RectTwips(500, 500, kAnchoLista, 330));
   etiqueta_->setBuddy(lista_);
   etiqueta_->setAccessibleName(QStringLiteral("Productos"));
 
@@ -58,10 +55,6 @@ Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
   lista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lista_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   lista_->setUniformItemSizes(true);
-  // One text line high: the selected line shows, the arrow keys bring up the others.
-  const int unaLinea = lista_->fontMetrics().height() + 2 * lista_->frameWidth() + 2;
-  const QRect lista = RectTwips(500, 830, kAnchoLista, 330);
-  lista_->setGeometry(lista.x(), lista.y(), lista.width(), std::max(lista.height(), unaLinea));
   lista_->setAccessibleName(QStringLiteral("Productos"));
   lista_->setAccessibleDescription(
       QStringLiteral("Productos que puede añadir a la lista, con su precio. Use las flechas "
@@ -70,16 +63,12 @@ Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
   lista_->viewport()->installEventFilter(this);
 
   aceptar_->setObjectName(QStringLiteral("aceptar"));
-  aceptar_->setGeometry(RectTwips(500, 3500, 1215, 375));
-  aceptar_->setFont(Arial(9.75));
   aceptar_->setDefault(true);
   aceptar_->setAccessibleName(QStringLiteral("Aceptar"));
   aceptar_->setAccessibleDescription(
       QStringLiteral("Añade a la lista el producto elegido. Atajo: Alt+A o Intro"));
 
   cancelar_->setObjectName(QStringLiteral("cancelar"));
-  cancelar_->setGeometry(RectTwips(3285, 3500, 1215, 375));
-  cancelar_->setFont(Arial(9.75));
   cancelar_->setAccessibleName(QStringLiteral("Cancelar"));
   cancelar_->setAccessibleDescription(
       QStringLiteral("Cierra sin añadir ningún producto. Atajo: Alt+C o Escape"));
@@ -89,6 +78,21 @@ Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
 
   connect(aceptar_, &QPushButton::clicked, this, [this] { Aceptar(); });
   connect(cancelar_, &QPushButton::clicked, this, [this] { Cancelar(); });
+  Maquetar();
+}
+
+void Elegidor::Maquetar() {
+  setFont(Arial(12));
+  setFixedSize(Pixeles(6030), Pixeles(4020));
+  etiqueta_->setGeometry(RectTwips(500, 500, kAnchoLista, 330));
+  // One text line high: the selected line shows, the arrow keys bring up the others.
+  const int unaLinea = lista_->fontMetrics().height() + 2 * lista_->frameWidth() + 2;
+  const QRect lista = RectTwips(500, 830, kAnchoLista, 330);
+  lista_->setGeometry(lista.x(), lista.y(), lista.width(), std::max(lista.height(), unaLinea));
+  aceptar_->setGeometry(RectTwips(500, 3500, 1215, 375));
+  aceptar_->setFont(Arial(9.75));
+  cancelar_->setGeometry(RectTwips(3285, 3500, 1215, 375));
+  cancelar_->setFont(Arial(9.75));
 }
 
 void Elegidor::VaciarLista() { lista_->clear(); }

@@ -24,6 +24,9 @@ class Elegidor final : public QDialog {
   Elegidor(const Elegidor&) = delete;
   Elegidor& operator=(const Elegidor&) = delete;
 
+  // Size, places and fonts at the scale of the moment.
+  void Maquetar();
+
   void VaciarLista();
   void PonerSeleccionado(std::int16_t valor);
   void AgregarLinea(const QString& texto);

@@ -77,6 +77,7 @@ void VentanaTeclado::ElegirProducto() {
   if (p.TipoEjercicio == TipoDeEjercicio::Ninguno || p.Productos.isEmpty()) return;
 
   if (!elegidor_) elegidor_ = new Elegidor(this, [this] { Pitido(); });
+  elegidor_->Maquetar();  // the window may have changed its scale since the last time
   huecoElegible_.assign(1, -1);
   elegidor_->VaciarLista();
   elegidor_->PonerSeleccionado(-1);

@@ -31,6 +31,8 @@ class ImagenEstante final : public QWidget {
   void Estirar(QSize tamano);
   bool Estirada() const { return estirada_; }
   QSize TamanoPropio() const { return cabecera_.derecha; }
+  // The picture file; empty before the first Cargar().
+  const QString& Ruta() const { return ruta_; }
 
  protected:
   void showEvent(QShowEvent* evento) override;

@@ -45,6 +45,33 @@ VentanaRaton::VentanaRaton(Rutas rutas, Piezas piezas, QWidget* padre)
     delante.push_back(huecos_[hueco].texto);
   }
   PonerOrdenInicial(delante);
+  MaquetarEstante();
+}
+
+void VentanaRaton::Maquetar() {
+  VentanaPractica::Maquetar();
+  MaquetarEstante();
+}
+
+// A picture already on the shelf is fitted again from its file at the new size.
+void VentanaRaton::MaquetarEstante() {
+  for (int numero = 0; numero < kHuecos; ++numero) {
+    const Hueco& hueco = huecos_[numero];
+    hueco.marco->setGeometry(
+        RectTwips(kIzquierdaEstante, kAltoMarco * numero, kAnchoMarco, kAltoMarco));
+    hueco.texto->setGeometry(RectTwips(0, kAltoZonaImagen, kAnchoMarco, kAltoTextoHueco));
+    if (hueco.imagen->Ruta().isEmpty()) {
+      hueco.imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, kAltoZonaImagen));
+    } else {
+      Encajar(*hueco.imagen);
+    }
+  }
+}
+
+void VentanaRaton::Encajar(ImagenEstante& imagen) {
+  const QRect encaje = EncajarImagen(imagen.TamanoPropio());
+  imagen.Estirar(encaje.size());
+  imagen.move(encaje.topLeft());
 }
 
 VentanaRaton::~VentanaRaton() {
@@ -64,18 +91,15 @@ VentanaRaton::Hueco VentanaRaton::CrearHueco(int numero) {
   marco->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   marco->setAutoFillBackground(true);
   marco->setFocusPolicy(Qt::StrongFocus);
-  marco->setGeometry(RectTwips(kIzquierdaEstante, kAltoMarco * numero, kAnchoMarco, kAltoMarco));
 
   // The picture lies under the text line, as a picture lies under the boxes of its frame.
   auto* imagen = new ImagenEstante(marco, fotos_);
   imagen->setObjectName(NombreControl("imagenHueco", numero));
-  imagen->setGeometry(RectTwips(0, 0, kAnchoMarco, kAltoZonaImagen));
 
   auto* texto = new CajaPulsable(marco);
   texto->setObjectName(NombreControl("textoHueco", numero));
   texto->setReadOnly(true);
   texto->setContextMenuPolicy(Qt::NoContextMenu);
-  texto->setGeometry(RectTwips(0, kAltoZonaImagen, kAnchoMarco, kAltoTextoHueco));
 
   NombrarHueco(marco, texto, numero, QString());
 
@@ -95,9 +119,7 @@ void VentanaRaton::PonerTextoHueco(int hueco, const QString& texto) {
 void VentanaRaton::MostrarImagen(int hueco, const QString& ruta) {
   ImagenEstante* imagen = huecos_[hueco].imagen;
   imagen->Cargar(ruta);
-  const QRect encaje = EncajarImagen(imagen->size());
-  imagen->Estirar(encaje.size());
-  imagen->move(encaje.topLeft());
+  Encajar(*imagen);
   imagen->show();
 }
 

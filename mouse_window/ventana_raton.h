@@ -41,6 +41,7 @@ class VentanaRaton final : public VentanaPractica, public VistaEstante {
  protected:
   // The first time: the catalogue's pictures start decoding on the workers, behind the shelf's.
   void showEvent(QShowEvent* evento) override;
+  void Maquetar() override;
 
  private:
   struct Hueco {
@@ -50,6 +51,9 @@ class VentanaRaton final : public VentanaPractica, public VistaEstante {
   };
 
   Hueco CrearHueco(int numero);
+  void MaquetarEstante();
+  // Places a loaded picture in its frame, decoded at the size that the frame gives it.
+  static void Encajar(ImagenEstante& imagen);
 
   // Some 200 pictures of the shelf's size.
   static constexpr qsizetype kKibFotos = 8 * 1024;

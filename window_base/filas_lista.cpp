@@ -20,7 +20,7 @@ QFont FuentePrecio() {
   fuente.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
   fuente.setStyleHint(QFont::TypeWriter);
   fuente.setFixedPitch(true);
-  fuente.setPointSizeF(14.25);
+  fuente.setPointSizeF(Puntos(14.25));
   fuente.setBold(true);
   return fuente;
 }
@@ -37,10 +37,9 @@ QLineEdit* CrearCaja(QWidget* padre) {
   return caja;
 }
 
-EtiquetaPulsable* CrearEtiqueta(QWidget* padre, int arriba) {
+EtiquetaPulsable* CrearEtiqueta(QWidget* padre) {
   auto* etiqueta = new EtiquetaPulsable(padre);
   etiqueta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  etiqueta->setGeometry(RectTwips(kIzquierdaNombre, arriba, kAnchoFila, kAltoFila));
   return etiqueta;
 }
 
@@ -48,25 +47,48 @@ EtiquetaPulsable* CrearEtiqueta(QWidget* padre, int arriba) {
 
 FilasLista::FilasLista(QWidget* lienzo, QWidget* antes, std::function<void(int)> alPulsarNombre)
     : lienzo_(lienzo), antes_(antes), alPulsarNombre_(std::move(alPulsarNombre)) {
-  auto* nombre0 = CrearEtiqueta(lienzo_, ArribaFila(0));
+  auto* nombre0 = CrearEtiqueta(lienzo_);
   nombre0->setObjectName(NombreIndexado("nombreFila", 0));
   auto* precio0 = CrearCaja(lienzo_);
   precio0->setObjectName(NombreIndexado("precioFila", 0));
   precio0->setReadOnly(true);
-  precio0->setFont(FuentePrecio());
-  precio0->setGeometry(RectTwips(kIzquierdaPrecio, ArribaFila(0), kAnchoFila, kAltoFila));
   Conectar(nombre0);
   filas_.push_back({nombre0, precio0});
   Nombrar(0);
 
-  igual_ = CrearEtiqueta(lienzo_, kArribaResultadoInicial);
+  igual_ = CrearEtiqueta(lienzo_);
   igual_->setText(QStringLiteral("="));
   igual_->setObjectName(QStringLiteral("igual"));
   resultado_ = CrearCaja(lienzo_);
   resultado_->setObjectName(QStringLiteral("resultado"));
+  resultado_->setAccessibleName(QStringLiteral("Resultado"));
+  igual_->setGeometry(RectTwips(kIzquierdaNombre, kArribaResultadoInicial, kAnchoFila, kAltoFila));
   resultado_->setGeometry(
       RectTwips(kIzquierdaPrecio, kArribaResultadoInicial, kAnchoFila, kAltoFila));
-  resultado_->setAccessibleName(QStringLiteral("Resultado"));
+}
+
+void FilasLista::Maquetar() {
+  const QSize tamano = RectTwips(0, 0, kAnchoFila, kAltoFila).size();
+  for (const auto* filas : {&filas_, &sobrantes_}) {
+    for (const Fila& f : *filas) {
+      f.nombre->resize(tamano);
+      f.precio->setFont(FuentePrecio());
+      f.precio->resize(tamano);
+    }
+  }
+  igual_->resize(tamano);
+  resultado_->resize(tamano);
+  Colocar();
+}
+
+void FilasLista::Colocar() {
+  for (int fila = 0; fila < Contar(); ++fila) {
+    filas_[fila].nombre->move(Pixeles(kIzquierdaNombre), Pixeles(ArribaFila(fila)));
+    filas_[fila].precio->move(Pixeles(kIzquierdaPrecio), Pixeles(ArribaFila(fila)));
+  }
+  const int arriba = Pixeles(ArribaFila(Contar()));
+  igual_->move(Pixeles(kIzquierdaNombre), arriba);
+  resultado_->move(Pixeles(kIzquierdaPrecio), arriba);
 }
 
 void FilasLista::Conectar(EtiquetaPulsable* nombre) {
@@ -126,10 +148,9 @@ void FilasLista::Retirar(int fila) {
 
 void FilasLista::Mostrar() {
   PonerUltimoEnOrden(antes_);
+  Colocar();
   for (int fila = 0; fila < Contar(); ++fila) {
     const Fila& f = filas_[fila];
-    f.nombre->move(Pixeles(kIzquierdaNombre), Pixeles(ArribaFila(fila)));
-    f.precio->move(Pixeles(kIzquierdaPrecio), Pixeles(ArribaFila(fila)));
     for (QWidget* control : {static_cast<QWidget*>(f.nombre), static_cast<QWidget*>(f.precio)}) {
       control->setEnabled(true);
       control->show();
@@ -137,9 +158,6 @@ void FilasLista::Mostrar() {
     PonerUltimoEnOrden(f.nombre);
     PonerUltimoEnOrden(f.precio);
   }
-  const int arriba = Pixeles(ArribaFila(Contar()));
-  igual_->move(igual_->x(), arriba);
-  resultado_->move(resultado_->x(), arriba);
   PonerUltimoEnOrden(igual_);
   PonerUltimoEnOrden(resultado_);
 }

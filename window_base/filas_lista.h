@@ -40,6 +40,9 @@ class FilasLista final {
   // last, and puts them in the focus order after `antes`, the result box last.
   void Mostrar();
 
+  // Sizes, fonts and places of every row, at the scale of the moment.
+  void Maquetar();
+
   QLabel* Igual() const;
   QLineEdit* Resultado() const { return resultado_; }
   // The row whose figure box this is, or -1.
@@ -65,6 +68,8 @@ class FilasLista final {
   };
 
   bool Existe(int fila) const { return fila >= 0 && fila < Contar(); }
+  // Sets out the rows from the top, the result row after the last.
+  void Colocar();
   Fila NuevaFila();
   void Conectar(EtiquetaPulsable* nombre);
   void Nombrar(int fila);

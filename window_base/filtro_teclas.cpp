@@ -22,6 +22,10 @@ Tecla TeclaDe(int teclaQt) {
       return Tecla::Aplicaciones;
     case Qt::Key_Delete:
       return Tecla::Suprimir;
+    case Qt::Key_F11:
+      return Tecla::F11;
+    case Qt::Key_Escape:
+      return Tecla::Escape;
     default:
       return Tecla::Ninguna;
   }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "window_base/twips.h"
+
 // Where the controls of the main windows lie, in twips of the client area (see twips.h), and
 // the windows' font. The data checker takes the shelf frame's width and the font from here
 // too, to tell whether a shelf text fits its frame.
@@ -17,7 +19,7 @@ inline QFont FuenteVentana() {
   QFont fuente;
   fuente.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
   fuente.setStyleHint(QFont::SansSerif);
-  fuente.setPointSizeF(9.75);
+  fuente.setPointSizeF(Puntos(9.75));
   return fuente;
 }
 

@@ -12,9 +12,23 @@ namespace tiendal {
 // high-DPI screens.
 inline constexpr int kTwipsPorPixel = 15;
 
-inline int Pixeles(double twips) { return static_cast<int>(std::lround(twips / kTwipsPorPixel)); }
+// How much larger than designed the main window's whole content is drawn: 1 as designed, more
+// for a low-vision pupil or on a whiteboard. One main window is on the screen at a time, and it
+// sets the scale before it lays itself out (VentanaPractica::PonerEscala).
+inline double escalaDeLaVentana = 1.0;
+inline double Escala() { return escalaDeLaVentana; }
+inline void FijarEscala(double escala) { escalaDeLaVentana = escala; }
 
-inline int Twips(int pixeles) { return pixeles * kTwipsPorPixel; }
+inline int Pixeles(double twips) {
+  return static_cast<int>(std::lround(twips * Escala() / kTwipsPorPixel));
+}
+
+inline int Twips(int pixeles) {
+  return static_cast<int>(std::lround(pixeles * kTwipsPorPixel / Escala()));
+}
+
+// A font size in points, at the scale.
+inline double Puntos(double puntos) { return puntos * Escala(); }
 
 // A rectangle given in twips. Both edges are rounded, so that controls that touch in twips
 // touch on the screen, without gaps or overlaps.

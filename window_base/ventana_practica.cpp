@@ -9,7 +9,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
+#include <algorithm>
 #include <utility>
 
 #include "core/en_curso.h"
@@ -18,6 +20,7 @@
 #include "window_base/filtro_teclas.h"
 #include "window_base/medidas.h"
 #include "window_base/mensaje.h"
+#include "window_base/teclado_numerico.h"
 #include "window_base/twips.h"
 
 namespace tiendal {
@@ -35,14 +38,15 @@ VentanaPractica::VentanaPractica(Rutas rutas, Piezas piezas, Diseno diseno, QWid
       sesion_(*this, diseno_.estante, sonido_, *azar_, rutas_) {
   sesion_.PonerAnotador(anotador_.get());
   setWindowTitle(QStringLiteral("Tiendal"));
-  setFont(FuenteVentana());
   CrearControles();
   CrearMenu();
   PonerOrdenInicial({});
-  resize(lienzo_->size() + QSize(0, menuBar()->sizeHint().height()));
+  Maquetar();
   filtroTeclas_ = new FiltroTeclas(this, [this](Tecla tecla, QWidget* destino) {
     bool detenida = false;
-    Atender([this, tecla, destino, &detenida] { detenida = AtenderTecla(tecla, destino); });
+    Atender([this, tecla, destino, &detenida] {
+      detenida = AtenderTeclaDePantalla(tecla) || AtenderTecla(tecla, destino);
+    });
     return detenida;
   });
 }
@@ -53,10 +57,13 @@ VentanaPractica::~VentanaPractica() {
 }
 
 void VentanaPractica::CrearControles() {
-  lienzo_ = new QWidget(this);
+  // The client area holds the designed content at its top left; in full screen, the content in
+  // its middle and the number pad in the margin.
+  auto* fondo = new QWidget(this);
+  fondo->setObjectName(QStringLiteral("fondo"));
+  setCentralWidget(fondo);
+  lienzo_ = new QWidget(fondo);
   lienzo_->setObjectName(QStringLiteral("lienzo"));
-  lienzo_->resize(Pixeles(kAnchoCliente), Pixeles(kAltoCliente));
-  setCentralWidget(lienzo_);
 
   instrucciones_ = new QTextEdit(lienzo_);
   instrucciones_->setObjectName(QStringLiteral("instrucciones"));
@@ -65,7 +72,6 @@ void VentanaPractica::CrearControles() {
   instrucciones_->setTabChangesFocus(true);
   instrucciones_->setContextMenuPolicy(Qt::NoContextMenu);
   instrucciones_->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
-  instrucciones_->setGeometry(RectTwips(0, 0, kAnchoInstrucciones, kAltoInstrucciones));
   // Tab stops on the box's inner area, and that is what a screen reader announces.
   for (QWidget* caja : {static_cast<QWidget*>(instrucciones_), instrucciones_->viewport()})
     caja->setAccessibleName(QStringLiteral("Instrucciones del ejercicio"));
@@ -76,11 +82,9 @@ void VentanaPractica::CrearControles() {
 
   // An access key (Alt+C, Alt+N) clicks its button 100 ms after the key is pressed; a message
   // box or the chooser may have opened by then, and the window takes no input while one is.
-  const auto boton = [this](const char* nombre, const QString& texto, int izquierda,
-                            void (Sesion::*operacion)()) {
+  const auto boton = [this](const char* nombre, const QString& texto, void (Sesion::*operacion)()) {
     auto* pulsador = new QPushButton(texto, lienzo_);
     pulsador->setObjectName(QLatin1String(nombre));
-    pulsador->setGeometry(RectTwips(izquierda, kArribaBotones, kAnchoBoton, kAltoBoton));
     pulsador->setAutoDefault(true);
     connect(pulsador, &QPushButton::clicked, this, [this, operacion] {
       if (QApplication::activeModalWidget() == nullptr)
@@ -88,10 +92,76 @@ void VentanaPractica::CrearControles() {
     });
     return pulsador;
   };
-  botonCorregir_ =
-      boton("corregir", QStringLiteral("&Corregir"), kIzquierdaCorregir, &Sesion::Corregir);
-  botonNuevo_ = boton("nuevoEjercicio", QStringLiteral("&Nuevo ejercicio"), kIzquierdaNuevo,
-                      &Sesion::NuevoEjercicio);
+  botonCorregir_ = boton("corregir", QStringLiteral("&Corregir"), &Sesion::Corregir);
+  botonNuevo_ =
+      boton("nuevoEjercicio", QStringLiteral("&Nuevo ejercicio"), &Sesion::NuevoEjercicio);
+}
+
+void VentanaPractica::PonerEscala(double escala) {
+  FijarEscala(escala);
+  Maquetar();
+}
+
+void VentanaPractica::Maquetar() {
+  setFont(FuenteVentana());
+  menuOpciones_->setFont(FuenteVentana());
+  lienzo_->resize(Pixeles(kAnchoCliente), Pixeles(kAltoCliente));
+  instrucciones_->setGeometry(RectTwips(0, 0, kAnchoInstrucciones, kAltoInstrucciones));
+  filas_->Maquetar();
+  botonCorregir_->setGeometry(
+      RectTwips(kIzquierdaCorregir, kArribaBotones, kAnchoBoton, kAltoBoton));
+  botonNuevo_->setGeometry(RectTwips(kIzquierdaNuevo, kArribaBotones, kAnchoBoton, kAltoBoton));
+  if (teclado_) teclado_->Maquetar();
+  if (pantallaCompleta_) {
+    Centrar();
+  } else {
+    lienzo_->move(0, 0);
+    resize(lienzo_->size() + QSize(0, menuBar()->sizeHint().height()));
+  }
+}
+
+bool VentanaPractica::AtenderTeclaDePantalla(Tecla tecla) {
+  if (tecla == Tecla::F11 || (tecla == Tecla::Escape && pantallaCompleta_)) {
+    PonerPantallaCompleta(tecla == Tecla::F11 && !pantallaCompleta_);
+    emit pantallaCompletaCambiada(pantallaCompleta_);
+    return true;
+  }
+  return false;
+}
+
+void VentanaPractica::PonerPantallaCompleta(bool completa) {
+  pantallaCompleta_ = completa;
+  if (!teclado_) teclado_ = new TecladoNumerico(centralWidget());
+  teclado_->setVisible(completa);
+  tecladoConTab_->setVisible(completa);
+  if (!completa) {
+    showNormal();
+    PonerEscala(escalaNormal_);
+    return;
+  }
+  // The content and the pad, side by side with a gap, and the menu bar above them: as designed,
+  // then as large as the screen takes.
+  const QSize pantalla = screen()->geometry().size();
+  const double menu = menuBar()->sizeHint().height() / Escala();
+  const double ancho = (kAnchoCliente + 500 + TecladoNumerico::kAncho) / double(kTwipsPorPixel);
+  const double alto = kAltoCliente / double(kTwipsPorPixel) + menu;
+  PonerEscala(std::min(pantalla.width() / ancho, pantalla.height() / alto));
+  showFullScreen();
+}
+
+void VentanaPractica::resizeEvent(QResizeEvent* evento) {
+  QMainWindow::resizeEvent(evento);
+  if (pantallaCompleta_) Centrar();
+}
+
+void VentanaPractica::Centrar() {
+  const QSize area = centralWidget()->size();
+  const int hueco = Pixeles(500);
+  const int ancho = lienzo_->width() + hueco + teclado_->width();
+  const int izquierda = std::max(0, (area.width() - ancho) / 2);
+  lienzo_->move(izquierda, std::max(0, (area.height() - lienzo_->height()) / 2));
+  teclado_->move(izquierda + lienzo_->width() + hueco,
+                 std::max(0, (area.height() - teclado_->height()) / 2));
 }
 
 void VentanaPractica::CrearMenu() {
@@ -120,6 +190,10 @@ void VentanaPractica::CrearMenu() {
   otraVersion_ =
       item("otraVersion", diseno_.textoVersion, [this] { emit cambioDeVersionPedido(); });
   otraVersion_->setEnabled(false);
+  tecladoConTab_ = item("tecladoConTab", QStringLiteral("&Teclado numérico con el tabulador"),
+                        [this] { teclado_->AlcanzableConTab(tecladoConTab_->isChecked()); });
+  tecladoConTab_->setCheckable(true);
+  tecladoConTab_->setVisible(false);  // only in full screen, where the pad is
   QAction* ayuda = item("ayuda", QStringLiteral("&Ayuda"), [this] { Mensaje(diseno_.ayuda); });
   ayuda->setShortcut(QKeySequence(Qt::Key_F1));
   ayuda->setShortcutContext(Qt::WindowShortcut);

@@ -29,6 +29,7 @@ namespace tiendal {
 
 class FilasLista;
 class FiltroTeclas;
+class TecladoNumerico;
 
 // What a main window is given from outside: its sound player, its random numbers and, when the
 // pupil's answers are recorded, the record. The program passes the SDL player, the
@@ -77,6 +78,17 @@ class VentanaPractica : public QMainWindow, public Vista {
   // folder; the window is then not to be shown, and nothing has been written.
   std::optional<QString> Cargar();
 
+  // Draws the whole content `escala` times as large as designed (1 as designed): every control,
+  // font and picture, laid out again.
+  void PonerEscala(double escala);
+
+  // Full screen, for a whiteboard or a touch screen: the whole content scaled to the largest
+  // size that fits the screen beside the number pad, centred. Off, the window comes back at
+  // `escalaNormal`. F11 switches, and Escape leaves, when no box is open.
+  void PonerPantallaCompleta(bool completa);
+  bool EnPantallaCompleta() const { return pantallaCompleta_; }
+  void PonerEscalaNormal(double escala) { escalaNormal_ = escala; }
+
   // Enables the menu item that opens the other window. Off until the program knows it.
   void PermitirCambioDeVersion(bool permitido);
   bool EstaCerrada() const { return cerrada_; }
@@ -108,6 +120,8 @@ class VentanaPractica : public QMainWindow, public Vista {
   void cerrada();
   // Each system beep, besides the beep itself.
   void pitido();
+  // The pupil switched full screen on or off.
+  void pantallaCompletaCambiada(bool completa);
 
  protected:
   // The client area, below the menu bar; controls are placed on it in client coordinates.
@@ -127,6 +141,10 @@ class VentanaPractica : public QMainWindow, public Vista {
   // after that handler has returned.
   void Atender(const std::function<void()>& manejador);
 
+  // Sets every control's place, size and font at the scale of the moment; a window with more
+  // controls lays them out too, after this.
+  virtual void Maquetar();
+
   // What a key does in this window; runs inside Atender(). Returns whether the press stops
   // here rather than going on to `destino`. Here: F2, F3 and Ctrl read aloud, and every key
   // goes on.
@@ -135,8 +153,13 @@ class VentanaPractica : public QMainWindow, public Vista {
   int CursorResultado() const;
 
   void closeEvent(QCloseEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
 
  private:
+  // F11 and Escape; whether the press stops here.
+  bool AtenderTeclaDePantalla(Tecla tecla);
+  // The content in the middle of the client area and the pad beside it, in full screen.
+  void Centrar();
   void CrearControles();
   void CrearMenu();
   void MarcarAlCerrar();
@@ -159,6 +182,10 @@ class VentanaPractica : public QMainWindow, public Vista {
   QAction* mostrarResultado_ = nullptr;
   QAction* otraVersion_ = nullptr;
   FiltroTeclas* filtroTeclas_ = nullptr;
+  TecladoNumerico* teclado_ = nullptr;
+  QAction* tecladoConTab_ = nullptr;
+  double escalaNormal_ = 1.0;
+  bool pantallaCompleta_ = false;
 
   int manejadoresEnCurso_ = 0;
   bool cerrada_ = false;

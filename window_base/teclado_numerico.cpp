@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Tiendal developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window_base/teclado_numerico.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "window_base/medidas.h"
+#include "window_base/twips.h"
+
+namespace tiendal {
+namespace {
+
+constexpr int kLado = 900;   // a button, in twips
+constexpr int kHueco = 150;  // between buttons
+
+// Each button: its text, its accessible name, the key it sends and its place (row, column,
+// columns wide).
+struct Tecla {
+  const char16_t* texto;
+  const char16_t* nombre;
+  int teclaQt;
+  int fila, columna, ancho;
+};
+constexpr Tecla kTeclas[] = {
+    {u"7", u"7", Qt::Key_7, 0, 0, 1},
+    {u"8", u"8", Qt::Key_8, 0, 1, 1},
+    {u"9", u"9", Qt::Key_9, 0, 2, 1},
+    {u"4", u"4", Qt::Key_4, 1, 0, 1},
+    {u"5", u"5", Qt::Key_5, 1, 1, 1},
+    {u"6", u"6", Qt::Key_6, 1, 2, 1},
+    {u"1", u"1", Qt::Key_1, 2, 0, 1},
+    {u"2", u"2", Qt::Key_2, 2, 1, 1},
+    {u"3", u"3", Qt::Key_3, 2, 2, 1},
+    {u",", u"Coma decimal", Qt::Key_Comma, 3, 0, 1},
+    {u"0", u"0", Qt::Key_0, 3, 1, 1},
+    {u"⌫", u"Borrar", Qt::Key_Backspace, 3, 2, 1},
+    {u"Borrar todo", u"Borrar todo", 0, 4, 0, 3},
+};
+
+}  // namespace
+
+TecladoNumerico::TecladoNumerico(QWidget* padre) : QWidget(padre) {
+  setObjectName(QStringLiteral("tecladoNumerico"));
+  setAccessibleName(QStringLiteral("Teclado numérico"));
+  for (const Tecla& tecla : kTeclas) {
+    auto* boton = new QPushButton(QString::fromUtf16(tecla.texto), this);
+    boton->setObjectName(QStringLiteral("tecla") + QString::number(botones_.size()));
+    boton->setAccessibleName(QString::fromUtf16(tecla.nombre));
+    boton->setFocusPolicy(Qt::NoFocus);
+    boton->setAutoRepeat(tecla.teclaQt == Qt::Key_Backspace);
+    const QString texto = tecla.teclaQt == 0 ? QString() : QString::fromUtf16(tecla.texto);
+    const int teclaQt = tecla.teclaQt == 0 ? Qt::Key_Backspace : tecla.teclaQt;
+    const bool vaciar = tecla.teclaQt == 0;
+    connect(boton, &QPushButton::clicked, this,
+            [this, teclaQt, texto, vaciar] { Pulsar(teclaQt, texto, vaciar); });
+    botones_.push_back(boton);
+  }
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nuevo) {
+    if (qobject_cast<QLineEdit*>(nuevo) && nuevo->window() == window()) destino_ = nuevo;
+  });
+  Maquetar();
+}
+
+void TecladoNumerico::Maquetar() {
+  QFont fuente = medidas::FuenteVentana();
+  fuente.setPointSizeF(Puntos(18));
+  fuente.setBold(true);
+  resize(Pixeles(kAncho), Pixeles(kAlto));
+  for (size_t i = 0; i < botones_.size(); ++i) {
+    const Tecla& tecla = kTeclas[i];
+    const int paso = kLado + kHueco;
+    botones_[i]->setFont(fuente);
+    botones_[i]->setGeometry(
+        RectTwips(tecla.columna * paso, tecla.fila * paso, tecla.ancho * paso - kHueco, kLado));
+  }
+}
+
+void TecladoNumerico::AlcanzableConTab(bool alcanzable) {
+  for (QPushButton* boton : botones_)
+    boton->setFocusPolicy(alcanzable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TecladoNumerico::Pulsar(int teclaQt, const QString& texto, bool vaciar) {
+  // With Tab, the pupil is on the pad: the keys go to the box last typed in.
+  QWidget* foco = QApplication::focusWidget();
+  if (foco && foco->parentWidget() == this) foco = destino_;
+  auto* caja = qobject_cast<QLineEdit*>(foco);
+  if (caja == nullptr || caja->isReadOnly() || caja->window() != window()) {
+    QApplication::beep();
+    return;
+  }
+  if (vaciar) caja->selectAll();
+  for (const QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent evento(tipo, teclaQt, Qt::NoModifier, texto);
+    QApplication::sendEvent(caja, &evento);
+  }
+}
+
+}  // namespace tiendal
