@@ -12,7 +12,8 @@
 //   ventana_medida captura ARCHIVO     puts a product or two on the list (as a click on their
 //                                      text lines does) and saves a screenshot of the window as
 //                                      shown on the screen
-// It runs on the data beside it, like the program.
+// With --pantalla-completa last, the window opens in full screen (the screenshot is then the
+// whole screen). It runs on the data beside it, like the program.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -105,7 +106,9 @@ int main(int argc, char* argv[]) {
   const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("arranque");
   const QString argumento = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
+  const bool completa = QCoreApplication::arguments().endsWith(u"--pantalla-completa"_qs);
   tiendal::Programa programa(tiendal::FabricaDelPrograma(QCoreApplication::applicationDirPath()));
+  programa.PonerModo(1.0, completa);
   if (!programa.Iniciar()) return 1;
   QWidget* ventana = programa.Ventana();
 
@@ -115,7 +118,7 @@ int main(int argc, char* argv[]) {
     if (modo == QLatin1String("captura")) {
       Rellenar(*programa.Ventana());
       QTimer::singleShot(200, [&] {
-        const QPixmap pantalla = ventana->screen()->grabWindow(ventana->winId());
+        const QPixmap pantalla = ventana->screen()->grabWindow(completa ? 0 : ventana->winId());
         (pantalla.isNull() ? ventana->grab() : pantalla).save(argumento);
         QCoreApplication::quit();
       });

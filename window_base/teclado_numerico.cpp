@@ -42,7 +42,8 @@ constexpr Tecla kTeclas[] = {
 
 }  // namespace
 
-TecladoNumerico::TecladoNumerico(QWidget* padre) : QWidget(padre) {
+TecladoNumerico::TecladoNumerico(QWidget* padre, QLineEdit* resultado)
+    : QWidget(padre), resultado_(resultado) {
   setObjectName(QStringLiteral("tecladoNumerico"));
   setAccessibleName(QStringLiteral("Teclado numérico"));
   for (const Tecla& tecla : kTeclas) {
@@ -89,8 +90,8 @@ void TecladoNumerico::Pulsar(int teclaQt, const QString& texto, bool vaciar) {
   if (foco && foco->parentWidget() == this) foco = destino_;
   auto* caja = qobject_cast<QLineEdit*>(foco);
   if (caja == nullptr || caja->isReadOnly() || caja->window() != window()) {
-    QApplication::beep();
-    return;
+    caja = resultado_;
+    caja->setFocus(Qt::OtherFocusReason);
   }
   if (vaciar) caja->selectAll();
   for (const QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {

@@ -131,7 +131,7 @@ bool VentanaPractica::AtenderTeclaDePantalla(Tecla tecla) {
 
 void VentanaPractica::PonerPantallaCompleta(bool completa) {
   pantallaCompleta_ = completa;
-  if (!teclado_) teclado_ = new TecladoNumerico(centralWidget());
+  if (!teclado_) teclado_ = new TecladoNumerico(centralWidget(), filas_->Resultado());
   teclado_->setVisible(completa);
   tecladoConTab_->setVisible(completa);
   if (!completa) {
@@ -146,6 +146,8 @@ void VentanaPractica::PonerPantallaCompleta(bool completa) {
   const double ancho = (kAnchoCliente + 500 + TecladoNumerico::kAncho) / double(kTwipsPorPixel);
   const double alto = kAltoCliente / double(kTwipsPorPixel) + menu;
   PonerEscala(std::min(pantalla.width() / ancho, pantalla.height() / alto));
+  // Without a window manager, nothing else makes the window as large as the screen.
+  setGeometry(screen()->geometry());
   showFullScreen();
 }
 

@@ -17,6 +17,7 @@
 #include "core/sonido.h"
 #include "core/tecla.h"
 #include "core/vista.h"
+#include "window_base/twips.h"
 
 class QAction;
 class QLabel;
@@ -184,7 +185,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   FiltroTeclas* filtroTeclas_ = nullptr;
   TecladoNumerico* teclado_ = nullptr;
   QAction* tecladoConTab_ = nullptr;
-  double escalaNormal_ = 1.0;
+  double escalaNormal_ = Escala();  // the scale it is made at, unless told another
   bool pantallaCompleta_ = false;
 
   int manejadoresEnCurso_ = 0;

@@ -10,6 +10,7 @@
 #include "mouse_window/imagen_estante.h"
 #include "tests/comun/jpeg.h"
 #include "window_base/encaje.h"
+#include "window_base/twips.h"
 
 namespace tiendal {
 namespace {
@@ -65,12 +66,18 @@ INSTANTIATE_TEST_SUITE_P(Exif, AlmacenFotosTest, ::testing::Combine(
 // clang-format on
 
 // 64 pixels high, as wide as the proportions say once set in whole pixels, centred across the
-// 2000-twip frame; a wide picture is cut by the frame, an unreadable one is left empty.
+// 2000-twip frame; a wide picture is cut by the frame, an unreadable one is left empty. At twice
+// the designed size, twice the pixels.
 TEST(EncajarImagen, CentraYRecortaPorLaProporcion) {
+  const double antes = Escala();
+  FijarEscala(1);
   EXPECT_EQ(EncajarImagen(QSize(400, 100)), QRect(-61, 0, 256, 64));
   EXPECT_EQ(EncajarImagen(QSize(20, 100)), QRect(60, 0, 13, 64));  // 192 twips, 13 pixels
   EXPECT_EQ(EncajarImagen(QSize(100, 100)), QRect(35, 0, 64, 64));
   EXPECT_EQ(EncajarImagen(QSize(0, 0)), QRect(67, 0, 0, 0));
+  FijarEscala(2);
+  EXPECT_EQ(EncajarImagen(QSize(100, 100)), QRect(69, 0, 128, 128));
+  FijarEscala(antes);
 }
 
 // A camera's thumbnail is what the shelf decodes when it is large enough and of the picture's

@@ -7,11 +7,14 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "record/lectura_registro.h"
 #include "tests/comun/ventana_prueba.h"
+#include "window_base/twips.h"
 
 namespace tiendal {
 namespace {
@@ -152,6 +155,100 @@ TEST_P(Ventanas, ClosingDuringAReadingDeletesTheWindowAfterwards) {
   EXPECT_EQ(reproductor_->abiertos, (QStringList{"tipo1.wav", "lista.wav"}));
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(ventana.isNull());
+}
+
+}  // namespace
+}  // namespace tiendal
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace tiendal {
+namespace {
+
+QPushButton* TeclaDelPad(QWidget& ventana, QChar c) {
+  const QString texto = c == u'<' ? QStringLiteral("⌫") : c == u'!' ? u"Borrar todo"_s : QString(c);
+  for (auto* boton : ventana.findChild<QWidget*>("tecladoNumerico")->findChildren<QPushButton*>())
+    if (boton->text() == texto) return boton;
+  return nullptr;
+}
+
+// F11: the whole content alike, scaled to the screen beside the number pad (the offscreen screen
+// is smaller, so it shrinks) and centred. Each pad string gives the result box what the same keys
+// give it ('<' erase, '!' clear, as Ctrl+A and erase), at the caret, and the pad never takes
+// the focus. Escape brings the window back as designed.
+TEST_P(Ventanas, PantallaCompletaYTecladoNumerico) {
+  Abrir(GetParam());
+  const double antes = Escala();
+  const QSize boton = Control("corregir")->size();
+  PulsarTecla(*ventana_, Qt::Key_F11);
+  ASSERT_TRUE(ventana_->EnPantallaCompleta());
+  const double escala = Escala() / antes;
+  EXPECT_LT(escala, 1.0);
+  EXPECT_NEAR(Control("corregir")->width(), boton.width() * escala, 1.0);
+  EXPECT_NEAR(Control("lienzo")->font().pointSizeF(), 9.75 * Escala(), 0.01);
+  const QRect lienzo = Control("lienzo")->geometry(), pad = Control("tecladoNumerico")->geometry();
+  EXPECT_NEAR(lienzo.left(), ventana_->centralWidget()->width() - pad.right() - 1, 1);
+
+  auto* caja = static_cast<QLineEdit*>(Control("resultado"));
+  for (const auto& [inicial, caret, teclas] :
+       {std::tuple{"", 0, "12,5"}, {"7,35", 2, "9<<0"}, {"7,35", 4, "<<<<<3"}, {"123", 1, "!4,"}}) {
+    QStringList finales;
+    for (const bool conPad : {true, false}) {
+      caja->setText(QString::fromUtf8(inicial));
+      caja->setCursorPosition(caret);
+      caja->setFocus();
+      for (const QChar c : QString::fromUtf8(teclas)) {
+        if (conPad) {
+          QTest::mouseClick(TeclaDelPad(*ventana_, c), Qt::LeftButton);
+        } else if (c == u'!') {
+          PulsarTecla(*ventana_, Qt::Key_A, Qt::ControlModifier);
+          PulsarTecla(*ventana_, Qt::Key_Backspace);
+        } else {
+          QTest::keyClicks(caja, c == u'<' ? QStringLiteral("\b") : QString(c));
+        }
+      }
+      finales << caja->text() + u'|' + QString::number(caja->cursorPosition());
+      EXPECT_EQ(QApplication::focusWidget(), caja);
+    }
+    EXPECT_EQ(finales[0], finales[1]) << teclas;
+  }
+  PulsarTecla(*ventana_, Qt::Key_Escape);
+  EXPECT_FALSE(ventana_->EnPantallaCompleta());
+  EXPECT_EQ(Control("corregir")->size(), boton);
+  EXPECT_FALSE(Control("tecladoNumerico")->isVisible());
+}
+
+// On a whiteboard every type is solved with clicks alone: on the shelf's frames, on the pad for
+// the figure that the first check shows, and on "Corregir".
+TEST_F(VentanaRatonPrueba, CadaTipoSeResuelveConClicsEnLaPizarra) {
+  for (int tipo = 1; tipo <= 5; ++tipo) {
+    Abrir(false, tipo);
+    ventana_->PonerPantallaCompleta(true);
+    const Practica& p = ventana_->sesion().practica();
+    std::vector<int> baratos = {0, 1, 2, 3, 4, 5};
+    std::sort(baratos.begin(), baratos.end(),
+              [&p](int a, int b) { return p.PrecioDeHueco(a) < p.PrecioDeHueco(b); });
+    const std::vector<int> huecos = tipo == 1   ? std::vector{0, 1, 2}
+                                    : tipo == 3 ? std::vector{baratos.back(), baratos.front()}
+                                                : std::vector{baratos.front()};
+    const auto clic = [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); };
+    for (int h : huecos) clic(Control(Nombrado("marcoHueco", h)));
+    clic(Control("corregir"));
+    const QString primera = contestador_.cajas.value(0);
+    if (tipo == 5) {
+      const int n = primera.section(u"elegido "_s, 1).section(u' ', 0, 0).toInt();
+      for (int i = 1; i < n; ++i) clic(Control(Nombrado("marcoHueco", baratos[i])));
+    } else {
+      for (const QChar c : primera.section(u"debe dar "_s, 1)) clic(TeclaDelPad(*ventana_, c));
+    }
+    clic(Control("corregir"));
+    EXPECT_TRUE(contestador_.cajas.value(1).contains(
+        tipo == 5 ? u"es correcto. \r\nHa elegido correctamente"_s : u"correcta:"_s))
+        << tipo << " " << contestador_.cajas.join(u'/').toStdString();
+    ventana_->PonerPantallaCompleta(false);
+    ventana_.reset();
+    contestador_.cajas.clear();
+  }
 }
 
 }  // namespace
