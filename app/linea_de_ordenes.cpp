@@ -45,7 +45,7 @@ FinSinVentana Error(const QString& texto) {
 }
 
 // The argument QCommandLineParser stopped at, when it was no unknown option: an option that
-// takes no value given one, or --datos without its folder.
+// takes no value given one, or --datos, --registro or --escala without its value.
 QString ErrorDeValor(const QStringList& argumentos) {
   for (const QString& argumento : argumentos.mid(1)) {
     if (argumento == QLatin1String("--")) break;
@@ -55,6 +55,9 @@ QString ErrorDeValor(const QStringList& argumentos) {
         !argumento.startsWith(QLatin1String("--escala="))) {
       return QStringLiteral("la opción «%1» no lleva valor").arg(argumento.first(igual));
     }
+  }
+  if (argumentos.last() == QLatin1String("--escala")) {
+    return QStringLiteral("falta el factor tras «--escala»");
   }
   return QStringLiteral("falta la carpeta tras «%1»")
       .arg(argumentos.last().startsWith(QLatin1String("--r")) ? QStringLiteral("--registro")

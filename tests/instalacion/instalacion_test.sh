@@ -81,6 +81,10 @@ mal "«$tmp/archivo»" --datos "$tmp/archivo"
 mal "carpeta del registro «$tmp/No existe»" --registro "$tmp/No existe"
 mal "carpeta del registro «$tmp/archivo»" --registro "$tmp/archivo"
 mal "«--registro» y «--sin-registro»" --registro "$tmp" --sin-registro
+mal "la escala «5» no es un número de 1 a 4" --escala 5
+mal "la escala «0,5» no es un número de 1 a 4" --escala 0,5
+mal "la escala «dos» no es un número de 1 a 4" --escala=dos
+mal "falta el factor tras «--escala»" --escala
 # tiendal-datos takes one folder, or --textos-voces alone.
 for forma in "" "uno dos" "--textos-voces uno" "--ninguna"; do
   estado=0
@@ -146,8 +150,9 @@ kill -0 "$programa" 2>/dev/null && { echo "el programa no terminó" >&2; kill "$
 wait "$programa"
 FIN
 # Starts the installed program with these arguments on a private X server and waits for a
-# window titled TITLE, which must come up while the program runs; the program is then ended
-# (the results window has nothing to save): abrir TITLE COMMAND...
+# window titled TITLE, which must come up while the program runs (as large as TAMANO, when that
+# is set); the program is then ended (the results window has nothing to save):
+# abrir TITLE COMMAND...
 cat >"$tmp/abrir.sh" <<'FIN'
 set -u
 titulo=$1; shift
@@ -155,6 +160,14 @@ titulo=$1; shift
 programa=$!
 ventana=$(timeout 60 xdotool search --sync --onlyvisible --name "^$titulo\$" | head -n 1)
 [[ -n "$ventana" ]] || { echo "no se abrió la ventana «$titulo»" >&2; kill "$programa"; exit 1; }
+if [[ -n ${TAMANO:-} ]]; then
+  for _ in $(seq 100); do
+    xdotool getwindowgeometry "$ventana" | grep -q "Geometry: $TAMANO\$" && break
+    sleep 0.1
+  done
+  xdotool getwindowgeometry "$ventana" | grep -q "Geometry: $TAMANO\$" ||
+    { echo "la ventana «$titulo» no mide $TAMANO" >&2; kill "$programa"; exit 1; }
+fi
 kill "$programa" 2>/dev/null || { echo "el programa terminó con la ventana abierta" >&2; exit 1; }
 wait "$programa"
 exit 0
@@ -205,6 +218,13 @@ else
   cmp -s "$registro/ana-2026-12.csv" "$tmp/ana-antes.csv" ||
     falla "la ventana de resultados cambió el registro"
 fi
+
+# The whiteboard action: the window fills the private X server's whole screen.
+grep -qE '^Actions=(.*;)?pizarra;' "$entrada" || falla "la entrada del menú no ofrece la acción «pizarra»"
+pizarra=$(sed -n '/^\[Desktop Action pizarra\]$/,/^\[/s/^Exec=//p' "$entrada")
+# shellcheck disable=SC2086 # the Exec line is split into its words, as the menu splits it
+TAMANO=1280x1024 abrir "Tiendal" env PATH="$raiz/usr/bin:$PATH" $pizarra ||
+  falla "«$pizarra» no llenó la pantalla"
 
 [[ "$(listado)" == "$antes" ]] || falla "se escribió bajo la instalación: $(diff <(echo "$antes") <(listado))"
 if find "$HOME" -name 'Tiendal.ini*' | grep -v "^$ini_usuario\$" | grep -q .; then
