@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
-#include <tuple>
 
 namespace tiendal {
 namespace {
@@ -132,9 +131,9 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
     }
     return Error(ErrorDeValor(argumentos));
   }
-  if (!analizador.positionalArguments().isEmpty() && !analizador.isSet(resultados)) {
-    return Error(
-        QStringLiteral("argumento de más «%1»").arg(analizador.positionalArguments().first()));
+  const QStringList posicionales = analizador.positionalArguments();
+  if (!posicionales.isEmpty() && !analizador.isSet(resultados)) {
+    return Error(QStringLiteral("argumento de más «%1»").arg(posicionales.first()));
   }
   if (analizador.isSet(ayuda)) return FinSinVentana{0, kAyuda};
   if (analizador.isSet(version)) {
@@ -145,7 +144,7 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
   ordenes.teclado = analizador.isSet(teclado);
   ordenes.sinRegistro = analizador.isSet(sinRegistro);
   ordenes.resultados = analizador.isSet(resultados);
-  ordenes.archivosResultados = analizador.positionalArguments();
+  ordenes.archivosResultados = posicionales;
   ordenes.pantallaCompleta = analizador.isSet(pantallaCompleta);
   if (analizador.isSet(escala)) {
     QString factor = analizador.value(escala);
@@ -159,15 +158,19 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
   if (ordenes.sinRegistro && analizador.isSet(registro)) {
     return Error(QStringLiteral("«--registro» y «--sin-registro» no van juntas"));
   }
-  for (const auto& [opcion, nombre, destino] :
-       {std::tuple{&datos, QStringLiteral("de datos"), &ordenes.datos},
-        std::tuple{&registro, QStringLiteral("del registro"), &ordenes.registro}}) {
-    if (!analizador.isSet(*opcion)) continue;
-    const QString carpeta = analizador.value(*opcion);
-    if (carpeta.isEmpty() || !QFileInfo(carpeta).isDir()) {
-      return Error(QStringLiteral("no existe la carpeta %1 «%2»").arg(nombre, carpeta));
-    }
-    *destino = QDir(carpeta).absolutePath();
+  // A folder option's value, made absolute: empty when not given, and when missing an error.
+  const auto carpeta = [&analizador](const QCommandLineOption& opcion, QString& destino) {
+    const QString valor = analizador.value(opcion);
+    if (!analizador.isSet(opcion)) return true;
+    destino = QDir(valor).absolutePath();
+    return !valor.isEmpty() && QFileInfo(valor).isDir();
+  };
+  if (!carpeta(datos, ordenes.datos)) {
+    return Error(QStringLiteral("no existe la carpeta de datos «%1»").arg(analizador.value(datos)));
+  }
+  if (!carpeta(registro, ordenes.registro)) {
+    return Error(
+        QStringLiteral("no existe la carpeta del registro «%1»").arg(analizador.value(registro)));
   }
   return ordenes;
 }

@@ -61,6 +61,7 @@ int main(int argc, char* argv[]) {
                                               : ordenes.archivosResultados,
                                           QDate::currentDate());
     resultados.show();
+    QApplication::setQuitOnLastWindowClosed(true);
     return QApplication::exec();
   }
   const QString registro = ordenes.sinRegistro          ? QString()

@@ -20,4 +20,10 @@ QByteArray LineaCsv(const QStringList& campos) {
   return linea + '\n';
 }
 
+const QByteArray& CabeceraCsv() {
+  static const QByteArray cabecera =
+      LineaCsv(QStringList(kNombresColumnas.begin(), kNombresColumnas.end()));
+  return cabecera;
+}
+
 }  // namespace tiendal

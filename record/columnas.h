@@ -40,6 +40,9 @@ inline const QString kTeclado = QStringLiteral("teclado");
 inline const QString kCorrecta = QStringLiteral("correcta");
 inline const QString kIncorrecta = QStringLiteral("incorrecta");
 
+// The header line that starts every record file.
+const QByteArray& CabeceraCsv();
+
 // One CSV line, LF-ended: every field quoted, its quotes doubled, in UTF-8.
 QByteArray LineaCsv(const QStringList& campos);
 

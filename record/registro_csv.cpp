@@ -40,10 +40,8 @@ bool EscribirTodo(int fd, const QByteArray& datos) {
 
 QString AlumnoActual() {
   const passwd* usuario = ::getpwuid(::getuid());
-  QString nombre = usuario ? QString::fromLocal8Bit(usuario->pw_name)
-                           : qEnvironmentVariable("USER", QStringLiteral("alumno"));
-  nombre.replace(u'/', u'_');
-  return nombre;
+  const QByteArray nombre = usuario ? QByteArray(usuario->pw_name) : qgetenv("USER");
+  return QString::fromLocal8Bit(nombre).replace(u'/', u'_');
 }
 
 QString ArchivoDelMes(const QString& carpeta, const QString& alumno, QDate dia) {
@@ -109,20 +107,12 @@ void RegistroCsv::Anotar(const Respuesta& respuesta) {
   const QString archivo = ArchivoDelMes(destino_.carpeta, destino_.alumno, ahora.date());
   const QString carpeta = destino_.carpeta;
   escritor_.start([archivo, carpeta, linea = LineaCsv(campos)] {
-    static const QByteArray cabecera =
-        LineaCsv(QStringList(kNombresColumnas.begin(), kNombresColumnas.end()));
     // Only the pupil's own record folder is made here (a teacher's class folder must be there
-    // already), and only its owner may read it.
-    if (!QFileInfo::exists(carpeta) &&
-        !(QDir().mkpath(carpeta) &&
-          QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))) {
-      AvisarUnaVez(QStringLiteral("registro"),
-                   QStringLiteral("Tiendal: no se puede crear la carpeta del registro «%1»; "
-                                  "las respuestas no se guardan")
-                       .arg(carpeta));
-      return;
+    // already), and only its owner may read it. When it cannot be made, the write says why.
+    if (!QFileInfo::exists(carpeta) && QDir().mkpath(carpeta)) {
+      QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    if (const auto fallo = AnadirLinea(archivo, cabecera, linea)) {
+    if (const auto fallo = AnadirLinea(archivo, CabeceraCsv(), linea)) {
       AvisarUnaVez(QStringLiteral("registro"),
                    QStringLiteral("Tiendal: no se puede escribir en el registro «%1» (%2); "
                                   "las respuestas no se guardan")

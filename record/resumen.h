@@ -24,7 +24,6 @@ struct Cuenta {
   int bienALaPrimera = 0;
   int bienDespues = 0;
   int mal = 0;
-  bool operator==(const Cuenta&) const = default;
 };
 // Index 0 counts every type; 1 to 5 each exercise type.
 using CuentasPorTipo = std::array<Cuenta, 6>;

@@ -16,7 +16,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -145,6 +147,10 @@ VentanaResultados::VentanaResultados(const QStringList& rutas, QDate hoy, QWidge
   todo->addLayout(arriba);
   todo->addWidget(vacio_);
   todo->addWidget(partes, 1);
+
+  // The teacher's window closes as other programs' do.
+  auto* cerrar = new QShortcut(QKeySequence::Quit, this);
+  connect(cerrar, &QShortcut::activated, this, &QWidget::close);
 
   connect(alumnos_, &QComboBox::currentIndexChanged, this, &VentanaResultados::Mostrar);
   connect(periodo_, &QComboBox::currentIndexChanged, this, &VentanaResultados::Mostrar);

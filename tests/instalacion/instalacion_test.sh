@@ -151,7 +151,8 @@ wait "$programa"
 FIN
 # Starts the installed program with these arguments on a private X server and waits for a
 # window titled TITLE, which must come up while the program runs (as large as TAMANO, when that
-# is set); the program is then ended (the results window has nothing to save):
+# is set); the results window is then closed with Ctrl+Q and must end the program with 0, and a
+# pupil's window is ended:
 # abrir TITLE COMMAND...
 cat >"$tmp/abrir.sh" <<'FIN'
 set -u
@@ -168,9 +169,12 @@ if [[ -n ${TAMANO:-} ]]; then
   xdotool getwindowgeometry "$ventana" | grep -q "Geometry: $TAMANO\$" ||
     { echo "la ventana «$titulo» no mide $TAMANO" >&2; kill "$programa"; exit 1; }
 fi
-kill "$programa" 2>/dev/null || { echo "el programa terminó con la ventana abierta" >&2; exit 1; }
-wait "$programa"
-exit 0
+kill -0 "$programa" 2>/dev/null || { echo "el programa terminó con la ventana abierta" >&2; exit 1; }
+# Ctrl+Q closes the results window, and the program ends with it; a pupil's window is ended.
+if [[ $titulo == Tiendal ]]; then kill "$programa"; else xdotool windowfocus --sync "$ventana" key ctrl+q; fi
+for _ in $(seq 100); do kill -0 "$programa" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$programa" 2>/dev/null && { echo "«$titulo» no se cerró" >&2; kill "$programa"; exit 1; }
+wait "$programa" || [[ $titulo == Tiendal ]]
 FIN
 export CLASE=$tmp/clase
 en_x() { QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' bash "$@"; }

@@ -212,6 +212,14 @@ TEST_P(Ventanas, PantallaCompletaYTecladoNumerico) {
     }
     EXPECT_EQ(finales[0], finales[1]) << teclas;
   }
+  // Asked for, Tab reaches the pad, whose keys then type into the box last focused.
+  ventana_->findChild<QAction*>("tecladoConTab")->trigger();
+  QPushButton* siete = TeclaDelPad(*ventana_, u'7');
+  EXPECT_EQ(siete->focusPolicy(), Qt::TabFocus);
+  caja->clear();
+  siete->setFocus();
+  QTest::mouseClick(siete, Qt::LeftButton);
+  EXPECT_EQ(caja->text(), u"7"_s);
   PulsarTecla(*ventana_, Qt::Key_Escape);
   EXPECT_FALSE(ventana_->EnPantallaCompleta());
   EXPECT_EQ(Control("corregir")->size(), boton);

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QTimeZone>
 #include <map>
+#include <tuple>
 
 #include "record/columnas.h"
 #include "record/resumen.h"
@@ -71,6 +72,11 @@ struct ClaseGenerada {
     }
   }
 };
+
+inline bool operator==(const Cuenta& a, const Cuenta& b) {
+  return std::tie(a.ejercicios, a.bienALaPrimera, a.bienDespues, a.mal) ==
+         std::tie(b.ejercicios, b.bienALaPrimera, b.bienDespues, b.mal);
+}
 
 }  // namespace tiendal
 

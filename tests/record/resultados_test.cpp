@@ -2,16 +2,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "results_window/grafico_semanas.h"
 #include "results_window/ventana_resultados.h"
 #include "tests/record/clase_generada.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace tiendal {
 namespace {
@@ -65,8 +73,28 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
                            .arg(total.bienDespues)
                            .arg(total.mal)
                            .toUtf8());
-  EXPECT_NE(ventana.ExportarResumen(clase.carpeta.Ruta(QStringLiteral("no/hay/carpeta.csv"))),
-            std::nullopt);
+  // The button asks where through the file box; a file that cannot be written gets a message.
+  QString destino;
+  QStringList mensajes;
+  QTimer contestar;
+  QObject::connect(&contestar, &QTimer::timeout, [&] {
+    QWidget* caja = QApplication::activeModalWidget();
+    if (auto* archivo = qobject_cast<QFileDialog*>(caja)) {
+      archivo->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(destino);
+      QMetaObject::invokeMethod(archivo, "accept", Qt::QueuedConnection);
+    } else if (auto* mensaje = qobject_cast<QMessageBox*>(caja)) {
+      mensajes << mensaje->text();
+      mensaje->accept();
+    }
+  });
+  contestar.start(20);
+  for (const QString& archivo : {u"otro.csv"_s, u"no/hay/carpeta.csv"_s}) {
+    destino = clase.carpeta.Ruta(archivo);
+    ventana.findChild<QPushButton*>(QStringLiteral("exportar"))->click();
+  }
+  EXPECT_EQ(clase.carpeta.Leer(u"otro.csv"_s), clase.carpeta.Leer(u"resumen.csv"_s));
+  ASSERT_EQ(mensajes.size(), 1) << mensajes.join(u"|"_s).toStdString();
+  EXPECT_TRUE(mensajes[0].startsWith(u"No se puede guardar «"_s)) << mensajes[0].toStdString();
   QPrinter impresora;
   impresora.setOutputFormat(QPrinter::PdfFormat);
   impresora.setOutputFileName(clase.carpeta.Ruta(QStringLiteral("ana.pdf")));
