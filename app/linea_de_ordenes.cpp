@@ -163,7 +163,8 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
     const QString valor = analizador.value(opcion);
     if (!analizador.isSet(opcion)) return true;
     destino = QDir(valor).absolutePath();
-    return !valor.isEmpty() && QFileInfo(valor).isDir();
+    const QFileInfo info(valor);
+    return !valor.isEmpty() && info.isDir();
   };
   if (!carpeta(datos, ordenes.datos)) {
     return Error(QStringLiteral("no existe la carpeta de datos «%1»").arg(analizador.value(datos)));

@@ -4,7 +4,7 @@
 //   xvfb-run -s "-screen 0 1280x800x24" build/.../bin/ventana_bench
 // Arranque: process start to the first exercise painted (ventana_medida, bundled data), one
 //   launch per repetition, so that the median is over launches; with
-//   the peak RSS at that moment as a counter.
+//   the peak RSS at that moment as a counter. /0 the ordinary window, /1 in full screen.
 // Reposo: CPU time the idle program uses in 5 s once its window is up, in all and in its main
 //   (window) thread.
 // NuevoEjercicio: "Nuevo ejercicio" pressed and the window repainted, on the bundled data and
@@ -59,7 +59,9 @@ void BM_Arranque(benchmark::State& estado) {
   for (auto _ : estado) {
     QProcess proceso;
     const long long inicio = Monotonico();
-    proceso.start(Medidor(), {QStringLiteral("arranque")});
+    QStringList argumentos = {QStringLiteral("arranque")};
+    if (estado.range(0) != 0) argumentos << QStringLiteral("--pantalla-completa");
+    proceso.start(Medidor(), argumentos);
     proceso.waitForFinished(10000);
     const QStringList campos = QString::fromLatin1(proceso.readAllStandardOutput()).split(u' ');
     if (campos.size() < 2) {
@@ -72,8 +74,11 @@ void BM_Arranque(benchmark::State& estado) {
   }
   estado.counters["pico_rss_MB"] = rss / 1024;
   estado.counters["cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
+  estado.SetLabel(estado.range(0) != 0 ? "pantalla completa" : "ventana");
 }
 BENCHMARK(BM_Arranque)
+    ->Arg(0)
+    ->Arg(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)

@@ -220,6 +220,12 @@ TEST_P(Ventanas, PantallaCompletaYTecladoNumerico) {
   siete->setFocus();
   QTest::mouseClick(siete, Qt::LeftButton);
   EXPECT_EQ(caja->text(), u"7"_s);
+  // A tap is a click.
+  const QPoint centro = siete->mapTo(ventana_.get(), siete->rect().center());
+  static QPointingDevice* const dedo = QTest::createTouchDevice();
+  QTest::touchEvent(ventana_.get(), dedo).press(0, centro);
+  QTest::touchEvent(ventana_.get(), dedo).release(0, centro);
+  EXPECT_EQ(caja->text(), u"77"_s);
   PulsarTecla(*ventana_, Qt::Key_Escape);
   EXPECT_FALSE(ventana_->EnPantallaCompleta());
   EXPECT_EQ(Control("corregir")->size(), boton);

@@ -18,6 +18,8 @@
 #include <tuple>
 
 #include "app/carpeta_datos.h"
+#include "app/modo_pantalla.h"
+#include "app/ventanas.h"
 #include "arranque.h"
 #include "carpeta.h"
 #include "mouse_window/imagen_estante.h"
@@ -135,6 +137,32 @@ TEST(Registro, SoloDondeSeDice) {
     EXPECT_EQ(registro.Contenido().size(), conRegistro ? 1 : 0);
     EXPECT_EQ(carpeta.Contenido(), antes);
   }
+}
+
+// Full screen is the program's mode, not a window's: the next window, after the switch to the
+// other version, opens in it too. The pupil's F11 is told, and the user's pantalla.ini keeps it.
+TEST(Pantalla, ElModoSigueAlCambiarDeVentanaYSeGuarda) {
+  Carpeta carpeta;
+  carpeta.Llenar(kSeis);
+  QStringList guardados;
+  {
+    Programa programa(FabricaDelPrograma(carpeta.Ruta()));
+    programa.PonerModo(1.0, true, [&](bool completa) {
+      GuardarPantallaCompleta(carpeta.Ruta("config"), completa);
+      guardados << (LeerPantallaCompleta(carpeta.Ruta("config")) ? "sí" : "no");
+    });
+    ASSERT_TRUE(programa.Iniciar());
+    EXPECT_TRUE(programa.Ventana()->EnPantallaCompleta());
+    programa.Ventana()->findChild<QAction*>("otraVersion")->trigger();
+    ASSERT_EQ(programa.VersionAbierta(), Version::SoloTeclado);
+    EXPECT_TRUE(programa.Ventana()->EnPantallaCompleta());
+    PulsarTecla(*programa.Ventana(), Qt::Key_F11);
+    PulsarTecla(*programa.Ventana(), Qt::Key_F11);
+    PulsarTecla(*programa.Ventana(), Qt::Key_Escape);
+    EXPECT_FALSE(programa.Ventana()->EnPantallaCompleta());
+  }
+  EXPECT_EQ(guardados, QStringList({"no", "sí", "no"}));
+  Vaciar();
 }
 
 // Where the program looks for its data, first found wins: --datos, its own folder when it holds
