@@ -58,7 +58,7 @@ bool Programa::Abrir(Version version) {
   connect(ventana.get(), &VentanaPractica::cerrada, this, &Programa::VentanaCerrada);
   connect(ventana.get(), &VentanaPractica::pantallaCompletaCambiada, this, [this](bool completa) {
     pantallaCompleta_ = completa;
-    if (alCambiarPantalla_) alCambiarPantalla_(completa);
+    alCambiarPantalla_(completa);
   });
   version_ = version;
   ventana_ = ventana.release();  // from here on the window deletes itself once closed

@@ -40,7 +40,8 @@ class Programa final : public QObject {
 
   // How every window opens: `escala` times as large as designed, or in full screen. A pupil's
   // switch of full screen is kept for the next window and told to `alCambiar`.
-  void PonerModo(double escala, bool pantallaCompleta, std::function<void(bool)> alCambiar = {});
+  void PonerModo(double escala, bool pantallaCompleta,
+                 std::function<void(bool)> alCambiar = [](bool) {});
 
   // The open main window, null once the program has ended.
   VentanaPractica* Ventana() const { return ventana_; }
@@ -63,7 +64,7 @@ class Programa final : public QObject {
   bool cambiando_ = false;
   double escala_ = 1.0;
   bool pantallaCompleta_ = false;
-  std::function<void(bool)> alCambiarPantalla_;
+  std::function<void(bool)> alCambiarPantalla_ = [](bool) {};
 };
 
 // A start that cannot go on: its message in the program's message box and, for a teacher who

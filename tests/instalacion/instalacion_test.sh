@@ -183,7 +183,8 @@ abrir() { en_x "$tmp/abrir.sh" "$@"; }
 
 # The installed data: the options go to ~/.config/tiendal.
 ini_usuario=$HOME/.config/tiendal/Tiendal.ini
-cambiar "$ini_usuario" "$tiendal" || falla "el programa instalado no terminó con 0"
+# A class folder for the record changes nothing of the options.
+cambiar "$ini_usuario" "$tiendal" --registro "$tmp" || falla "el programa instalado no terminó con 0"
 # The docks tie the window to its menu entry by the window's class.
 clase=$(sed -nE 's/.*, "([^"]*)"$/\1/p' "$CLASE")
 grep -qx "StartupWMClass=$clase" "$raiz/usr/share/applications/es.tiendal.Tiendal.desktop" ||
@@ -196,7 +197,8 @@ fi
 tienda="$tmp/Mi Tienda"
 cp -r "$raiz/usr/share/tiendal" "$tienda"
 printf ' 1 \r\n 1 \r\n' >"$tienda/Tiendal.ini"
-cambiar "$tienda/Tiendal.ini" "$tiendal" --datos "$tienda" || falla "con --datos no terminó con 0"
+cambiar "$tienda/Tiendal.ini" "$tiendal" --datos "$tienda" --sin-registro ||
+  falla "con --datos no terminó con 0"
 cmp -s "$tienda/Tiendal.ini" <(printf ' 1 \r\n 0 \r\n') || falla "Tiendal.ini de la carpeta del profesor"
 cmp -s "$ini_usuario" <(printf ' 0 \r\n 0 \r\n') || falla "--datos cambió el Tiendal.ini del usuario"
 
