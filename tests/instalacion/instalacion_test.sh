@@ -151,8 +151,7 @@ wait "$programa"
 FIN
 # Starts the installed program with these arguments on a private X server and waits for a
 # window titled TITLE, which must come up while the program runs (as large as TAMANO, when that
-# is set); the results window is then closed with Ctrl+Q and must end the program with 0, and a
-# pupil's window is ended:
+# is set); the window is then closed from the keyboard, which must end the program with 0:
 # abrir TITLE COMMAND...
 cat >"$tmp/abrir.sh" <<'FIN'
 set -u
@@ -170,11 +169,12 @@ if [[ -n ${TAMANO:-} ]]; then
     { echo "la ventana «$titulo» no mide $TAMANO" >&2; kill "$programa"; exit 1; }
 fi
 kill -0 "$programa" 2>/dev/null || { echo "el programa terminó con la ventana abierta" >&2; exit 1; }
-# Ctrl+Q closes the results window, and the program ends with it; a pupil's window is ended.
-if [[ $titulo == Tiendal ]]; then kill "$programa"; else xdotool windowfocus --sync "$ventana" key ctrl+q; fi
+# Ctrl+Q closes the results window, "Salir" in its menu a pupil's; the program ends with it.
+xdotool windowfocus --sync "$ventana"
+if [[ $titulo == Tiendal ]]; then xdotool key --delay 300 alt+o s; else xdotool key ctrl+q; fi
 for _ in $(seq 100); do kill -0 "$programa" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$programa" 2>/dev/null && { echo "«$titulo» no se cerró" >&2; kill "$programa"; exit 1; }
-wait "$programa" || [[ $titulo == Tiendal ]]
+wait "$programa"
 FIN
 export CLASE=$tmp/clase
 en_x() { QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' bash "$@"; }
