@@ -49,9 +49,15 @@ Registros EscribirDos(const Carpeta& carpeta, const QByteArray& antes) {
   return LeerRegistros({carpeta.Ruta(archivo)});
 }
 
+QStringList avisados;
+void GuardarAviso(QtMsgType, const QMessageLogContext&, const QString& texto) { avisados << texto; }
+
 TEST(Registro, CadaVeredictoEsUnaLineaEnteraQueSeLeeIgual) {
   Carpeta carpeta;
+  const auto anterior = qInstallMessageHandler(GuardarAviso);
   const Registros leidos = EscribirDos(carpeta, {});
+  qInstallMessageHandler(anterior);
+  EXPECT_EQ(avisados, QStringList());  // a write that went well is not reported
   EXPECT_EQ(leidos.avisos, QStringList());
   ASSERT_EQ(leidos.anotaciones.size(), 2u);
   const Anotacion& a = leidos.anotaciones[1];
@@ -77,12 +83,10 @@ TEST(Registro, UnaLineaCortadaNoSePegaALaSiguiente) {
       << leidos.avisos[0].toStdString();
 }
 
-QStringList avisados;
-void GuardarAviso(QtMsgType, const QMessageLogContext&, const QString& texto) { avisados << texto; }
-
 TEST(Registro, UnArchivoQueNoSePuedeEscribirSeAvisaUnaVez) {
   Carpeta carpeta;
   carpeta.CrearCarpeta(QStringLiteral("registro/íñigo-2026-12.csv"));  // a folder in its place
+  avisados.clear();
   const auto anterior = qInstallMessageHandler(GuardarAviso);
   EscribirDos(carpeta, {});
   qInstallMessageHandler(anterior);

@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -54,6 +56,13 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
     }
   }
   periodo->setCurrentIndex(static_cast<int>(Periodo::Todo));
+  // Laid out: the buttons side by side, each column as wide as its contents.
+  const auto* exportar = ventana.findChild<QPushButton*>(u"exportar"_s);
+  EXPECT_GE(ventana.findChild<QPushButton*>(u"imprimir"_s)->x(), exportar->x() + exportar->width());
+  const QAbstractItemView* vista = respuestas;
+  EXPECT_EQ(
+      respuestas->columnWidth(3),
+      std::max(vista->sizeHintForColumn(3), respuestas->horizontalHeader()->sectionSizeHint(3)));
   EXPECT_EQ(respuestas->rowCount(), clase.lineas.at(alumnos->currentText()));
   EXPECT_GE(respuestas->item(0, 0)->text().right(5), respuestas->item(1, 0)->text().right(5));
   EXPECT_GT(ventana.findChild<GraficoSemanas*>()->Semanas().size(), 10u);
@@ -100,6 +109,31 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
   impresora.setOutputFileName(clase.carpeta.Ruta(QStringLiteral("ana.pdf")));
   ventana.Imprimir(impresora);
   EXPECT_TRUE(clase.carpeta.Leer(QStringLiteral("ana.pdf")).startsWith("%PDF"));
+}
+
+// Each type's line runs from week to week, and from nowhere else: two weeks of type 1, none
+// right and then all right, draw a blue line from the bottom left to the top right.
+TEST(GraficoSemanas, CadaLineaVaDeSemanaEnSemana) {
+  Semana antes{QDate(2026, 11, 30)}, despues{QDate(2026, 12, 7)};
+  antes.respuestas[1] = despues.respuestas[1] = despues.correctas[1] = 2;
+  GraficoSemanas grafico;
+  grafico.PonerSemanas({antes, despues});
+  QImage imagen(400, 200, QImage::Format_RGB32);
+  imagen.fill(Qt::white);
+  QPainter pintor(&imagen);
+  grafico.Dibujar(pintor, imagen.rect());
+  pintor.end();
+  const auto azul = [&imagen](int x, int y) {
+    const QColor c = imagen.pixelColor(x, y);
+    return c.blue() > 150 && c.red() < 120;
+  };
+  int margen = 0, medio = 0;  // the left margin holds the percentages only
+  for (int y = 0; y < imagen.height(); ++y) {
+    for (int x = 0; x < 12; ++x) margen += azul(x, y);
+    for (int x = 180; x < 200; ++x) medio += azul(x, y);
+  }
+  EXPECT_EQ(margen, 0);
+  EXPECT_GT(medio, 0);
 }
 
 // An empty folder: a window that says so, and a chart that draws without weeks.
