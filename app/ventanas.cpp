@@ -15,13 +15,13 @@
 namespace tiendal {
 namespace {
 
-Piezas PiezasDelPrograma(const Rutas& rutas, const QString& carpetaRegistro,
-                         const QString& ventana) {
+Piezas PiezasDelPrograma(const Rutas& rutas, const QString& carpetaRegistro, Version version) {
   Piezas piezas{std::make_unique<ReproductorDe<ReproductorSdl>>(),
                 std::make_unique<AleatorioReloj>(SegundosDesdeMedianoche()), nullptr};
   if (!carpetaRegistro.isEmpty()) {
     piezas.anotador = std::make_unique<RegistroCsv>(DestinoRegistro{
-        carpetaRegistro, AlumnoActual(), ventana, QFileInfo(rutas.Datos).fileName()});
+        carpetaRegistro, AlumnoActual(), version == Version::SoloTeclado ? kTeclado : kRaton,
+        QFileInfo(rutas.Datos).fileName()});
   }
   return piezas;
 }
@@ -31,11 +31,12 @@ Piezas PiezasDelPrograma(const Rutas& rutas, const QString& carpetaRegistro,
 FabricaVentanas FabricaDelPrograma(const Rutas& rutas, const QString& carpetaRegistro) {
   FabricaVentanas fabrica;
   fabrica.ratonYTeclado = [rutas, carpetaRegistro] {
-    return std::make_unique<VentanaRaton>(rutas, PiezasDelPrograma(rutas, carpetaRegistro, kRaton));
+    return std::make_unique<VentanaRaton>(
+        rutas, PiezasDelPrograma(rutas, carpetaRegistro, Version::RatonYTeclado));
   };
   fabrica.soloTeclado = [rutas, carpetaRegistro] {
-    return std::make_unique<VentanaTeclado>(rutas,
-                                            PiezasDelPrograma(rutas, carpetaRegistro, kTeclado));
+    return std::make_unique<VentanaTeclado>(
+        rutas, PiezasDelPrograma(rutas, carpetaRegistro, Version::SoloTeclado));
   };
   return fabrica;
 }

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QThread>
 #include <QTimeZone>
+#include <tuple>
 
 #include "record/registro_csv.h"
 #include "tests/record/clase_generada.h"
@@ -19,19 +20,10 @@ const QDateTime kInicio(QDate(2026, 12, 7), QTime(10, 0), QTimeZone(3600));
 
 Respuesta Ejemplo(int comprobacion) {
   Respuesta r;
-  r.tipo = TipoDeEjercicio::Cambio;
-  r.productos = QStringLiteral("yogur \"griego\", natural 0,95");
-  r.dinero = QStringLiteral("5,00");
-  r.esperado = QStringLiteral("4,05");
-  r.tecleado = QStringLiteral(" 4.05");
-  r.correcta = comprobacion > 1;
-  r.comprobacion = comprobacion;
+  std::tie(r.tipo, r.productos, r.dinero, r.esperado, r.tecleado, r.correcta, r.comprobacion) =
+      std::tuple(TipoDeEjercicio::Cambio, u"yogur \"griego\", natural 0,95"_s, u"5,00"_s, u"4,05"_s,
+                 u" 4.05"_s, comprobacion > 1, comprobacion);
   return r;
-}
-
-DestinoRegistro Destino(const Carpeta& carpeta) {
-  return {carpeta.Ruta(QStringLiteral("registro")), QStringLiteral("íñigo"), kTeclado,
-          QStringLiteral("datos")};
 }
 
 // Writes two checks of one exercise, 30 s and 95 s after it began, after what `antes` left.
@@ -40,7 +32,8 @@ Registros EscribirDos(const Carpeta& carpeta, const QByteArray& antes) {
   if (!antes.isEmpty()) carpeta.Escribir(archivo, antes);
   QDateTime ahora = kInicio;
   {
-    RegistroCsv registro(Destino(carpeta), [&ahora] { return ahora; });
+    RegistroCsv registro({carpeta.Ruta(u"registro"_s), u"íñigo"_s, kTeclado, u"datos"_s},
+                         [&ahora] { return ahora; });
     ahora = ahora.addSecs(30);
     registro.Anotar(Ejemplo(1));
     ahora = ahora.addSecs(65);
@@ -99,8 +92,7 @@ TEST(Registro, UnArchivoQueNoSePuedeEscribirSeAvisaUnaVez) {
 TEST(Registro, HijoQueAnotaSinParar) {
   const QString carpeta = qEnvironmentVariable("TIENDAL_REGISTRO_HIJO");
   if (carpeta.isEmpty()) return;
-  RegistroCsv registro({carpeta, QStringLiteral("ana"), kRaton, QStringLiteral("datos")},
-                       [] { return kInicio; });
+  RegistroCsv registro({carpeta, u"ana"_s, kRaton, u"datos"_s}, [] { return kInicio; });
   for (int n = 1;; ++n) {
     registro.Anotar(Ejemplo(n));
     if (n % 50 == 0) registro.Esperar();
@@ -112,9 +104,7 @@ TEST(Registro, MatarElProgramaNoEstropeaLasLineasAnteriores) {
   const QString archivo = carpeta.Ruta(QStringLiteral("ana-2026-12.csv"));
   for (int vez = 0; vez < 3; ++vez) {
     QProcess hijo;
-    auto entorno = QProcessEnvironment::systemEnvironment();
-    entorno.insert(QStringLiteral("TIENDAL_REGISTRO_HIJO"), carpeta.Ruta());
-    hijo.setProcessEnvironment(entorno);
+    qputenv("TIENDAL_REGISTRO_HIJO", carpeta.Ruta().toLocal8Bit());
     hijo.start(QCoreApplication::applicationFilePath(),
                {QStringLiteral("--gtest_filter=Registro.HijoQueAnotaSinParar")});
     ASSERT_TRUE(hijo.waitForStarted());
@@ -123,9 +113,9 @@ TEST(Registro, MatarElProgramaNoEstropeaLasLineasAnteriores) {
     ::kill(static_cast<pid_t>(hijo.processId()), SIGKILL);
     hijo.waitForFinished();
   }
-  QDateTime ahora = kInicio;
-  RegistroCsv({carpeta.Ruta(), QStringLiteral("ana"), kRaton, QStringLiteral("datos")}, [&ahora] {
-    return ahora;
+  qunsetenv("TIENDAL_REGISTRO_HIJO");
+  RegistroCsv({carpeta.Ruta(), u"ana"_s, kRaton, u"datos"_s}, [] {
+    return kInicio;
   }).Anotar(Ejemplo(7));
   const Registros leidos = LeerRegistros({archivo});
   // At most the line each kill cut short is lost; the last one, written afterwards, is whole.

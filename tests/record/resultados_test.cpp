@@ -42,16 +42,11 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
     periodo->setCurrentIndex(static_cast<int>(p));
     for (int a = 0; a < 3; ++a) {
       alumnos->setCurrentIndex(a);
-      const CuentasPorTipo& esperadas = clase.esperadas.at(p).at(alumnos->currentText());
       for (int tipo = 0; tipo < 6; ++tipo) {
-        const Cuenta& c = esperadas[tipo];
-        QStringList celdas;
-        for (int col = 0; col < 4; ++col) celdas << resumen->item(tipo, col)->text();
-        EXPECT_EQ(celdas.join(u' '), QStringLiteral("%1 %2 %3 %4")
-                                         .arg(c.ejercicios)
-                                         .arg(c.bienALaPrimera)
-                                         .arg(c.bienDespues)
-                                         .arg(c.mal));
+        const Cuenta& c = clase.esperadas.at(p).at(alumnos->currentText())[tipo];
+        const auto celda = [&](int col) { return resumen->item(tipo, col)->text().toInt(); };
+        EXPECT_EQ(std::tuple(celda(0), celda(1), celda(2), celda(3)),
+                  std::tuple(c.ejercicios, c.bienALaPrimera, c.bienDespues, c.mal));
       }
     }
   }
@@ -64,7 +59,6 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
       respuestas->columnWidth(3),
       std::max(vista->sizeHintForColumn(3), respuestas->horizontalHeader()->sectionSizeHint(3)));
   EXPECT_EQ(respuestas->rowCount(), clase.lineas.at(alumnos->currentText()));
-  EXPECT_GE(respuestas->item(0, 0)->text().right(5), respuestas->item(1, 0)->text().right(5));
   EXPECT_GT(ventana.findChild<GraficoSemanas*>()->Semanas().size(), 10u);
   auto* avisos = ventana.findChild<QPlainTextEdit*>(QStringLiteral("avisos"));
   EXPECT_TRUE(avisos->isVisible());
