@@ -137,7 +137,7 @@ TEST(VentanaResultados, SinRegistrosLoDice) {
   ventana.show();
   EXPECT_TRUE(ventana.findChild<QLabel*>(QStringLiteral("vacio"))->isVisible());
   EXPECT_FALSE(ventana.findChild<QPlainTextEdit*>(QStringLiteral("avisos"))->isVisible());
-  const auto* grafico = ventana.findChild<GraficoSemanas*>();
+  auto* grafico = ventana.findChild<GraficoSemanas*>();
   EXPECT_FALSE(grafico->grab().isNull());
   EXPECT_FALSE(grafico->accessibleName().isEmpty());  // a screen reader names the chart
 }
