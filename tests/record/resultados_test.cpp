@@ -51,7 +51,9 @@ TEST(VentanaResultados, MuestraLoQueHicieronLosAlumnos) {
     }
   }
   periodo->setCurrentIndex(static_cast<int>(Periodo::Todo));
-  // Laid out: the buttons side by side, each column as wide as its contents.
+  // Laid out: the pupils' list takes the width left, the buttons side by side, each column as
+  // wide as its contents.
+  EXPECT_GT(alumnos->width(), periodo->width());
   const auto* exportar = ventana.findChild<QPushButton*>(u"exportar"_s);
   EXPECT_GE(ventana.findChild<QPushButton*>(u"imprimir"_s)->x(), exportar->x() + exportar->width());
   const QAbstractItemView* vista = respuestas;
@@ -136,7 +138,9 @@ TEST(VentanaResultados, SinRegistrosLoDice) {
   VentanaResultados ventana({vacia.Ruta()}, kHoy);
   ventana.show();
   EXPECT_TRUE(ventana.findChild<QLabel*>(QStringLiteral("vacio"))->isVisible());
-  EXPECT_FALSE(ventana.findChild<QPlainTextEdit*>(QStringLiteral("avisos"))->isVisible());
+  const auto* avisos = ventana.findChild<QPlainTextEdit*>(u"avisos"_s);
+  EXPECT_FALSE(avisos->isVisible());
+  EXPECT_FALSE(avisos->accessibleName().isEmpty());
   auto* grafico = ventana.findChild<GraficoSemanas*>();
   EXPECT_FALSE(grafico->grab().isNull());
   EXPECT_FALSE(grafico->accessibleName().isEmpty());  // a screen reader names the chart
