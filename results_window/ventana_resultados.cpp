@@ -173,6 +173,7 @@ void VentanaResultados::Mostrar() {
     const auto cifras = Cifras(porTipo[tipo]);
     for (int c = 0; c < static_cast<int>(cifras.size()); ++c) {
       PonerCelda(resumen_, tipo, c, QString::number(cifras[c]));
+      resumen_->item(tipo, c)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
   }
   grafico_->PonerSemanas(PorSemanas(registros_.anotaciones, Alumno(), PeriodoElegido(), hoy_));
