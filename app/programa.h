@@ -40,8 +40,8 @@ class Programa final : public QObject {
 
   // How every window opens: `escala` times as large as designed, or in full screen. A pupil's
   // switch of full screen is kept for the next window and told to `alCambiar`.
-  void PonerModo(double escala, bool pantallaCompleta,
-                 std::function<void(bool)> alCambiar = [](bool) {});
+  void PonerModo(
+      double escala, bool pantallaCompleta, std::function<void(bool)> alCambiar = [](bool) {});
 
   // The open main window, null once the program has ended.
   VentanaPractica* Ventana() const { return ventana_; }
