@@ -246,9 +246,11 @@ void VentanaResultados::Imprimir(QPrinter& impresora) const {
 }
 
 void VentanaResultados::PreguntarExportar() {
-  const QString archivo =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Exportar resumen"),
-                                   QStringLiteral("resumen.csv"), QStringLiteral("CSV (*.csv)"));
+  const QString archivo = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Exportar resumen"),
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+          QStringLiteral("/resumen.csv"),
+      QStringLiteral("CSV (*.csv)"));
   if (archivo.isEmpty()) return;
   if (const auto fallo = ExportarResumen(archivo)) {
     QMessageBox::warning(this, windowTitle(),
