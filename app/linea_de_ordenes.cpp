@@ -44,23 +44,22 @@ FinSinVentana Error(const QString& texto) {
 }
 
 // The argument QCommandLineParser stopped at, when it was no unknown option: an option that
-// takes no value given one, or --datos, --registro or --escala without its value.
+// takes no value given one, or else the last argument, an option that takes one (--datos,
+// --registro, --escala) with nothing after it.
 QString ErrorDeValor(const QStringList& argumentos) {
+  static const QStringList kConValor = {QStringLiteral("--datos"), QStringLiteral("--registro"),
+                                        QStringLiteral("--escala")};
   for (const QString& argumento : argumentos.mid(1)) {
     if (argumento == QLatin1String("--")) break;
     const qsizetype igual = argumento.indexOf(u'=');
-    if (igual > 0 && !argumento.startsWith(QLatin1String("--datos=")) &&
-        !argumento.startsWith(QLatin1String("--registro=")) &&
-        !argumento.startsWith(QLatin1String("--escala="))) {
+    if (igual > 0 && !kConValor.contains(argumento.first(igual))) {
       return QStringLiteral("la opción «%1» no lleva valor").arg(argumento.first(igual));
     }
   }
-  if (argumentos.last() == QLatin1String("--escala")) {
-    return QStringLiteral("falta el factor tras «--escala»");
-  }
-  return QStringLiteral("falta la carpeta tras «%1»")
-      .arg(argumentos.last().startsWith(QLatin1String("--r")) ? QStringLiteral("--registro")
-                                                              : QStringLiteral("--datos"));
+  const QString& opcion = argumentos.last();
+  return (opcion == QLatin1String("--escala") ? QStringLiteral("falta el factor tras «%1»")
+                                              : QStringLiteral("falta la carpeta tras «%1»"))
+      .arg(opcion);
 }
 
 // Qt's own options, which QApplication takes out of the command line itself, with one dash or

@@ -6,6 +6,7 @@
 #include <QDebug>
 
 #include "window_base/mensaje.h"
+#include "window_base/twips.h"
 
 namespace tiendal {
 namespace {
@@ -43,11 +44,11 @@ void Programa::PonerModo(double escala, bool pantallaCompleta,
 
 bool Programa::Abrir(Version version) {
   const auto& fabrica = Fabrica(version);
+  // The window lays itself out once, at the program's scale, and comes back to it from full
+  // screen.
+  FijarEscala(escala_);
   std::unique_ptr<VentanaPractica> ventana = fabrica ? fabrica() : nullptr;
   if (!ventana) return false;
-  // Laid out at its scale before its pictures are asked for.
-  ventana->PonerEscalaNormal(escala_);
-  ventana->PonerEscala(escala_);
   if (const auto fallo = ventana->Cargar()) {
     ventana.reset();  // stops its sound before the message
     AvisarFalloDeArranque(*fallo);

@@ -72,12 +72,16 @@ bool VentanaTeclado::AtenderTecla(Tecla tecla, QWidget* destino) {
   }
 }
 
+void VentanaTeclado::Maquetar() {
+  VentanaPractica::Maquetar();
+  if (elegidor_) elegidor_->Maquetar();
+}
+
 void VentanaTeclado::ElegirProducto() {
   const Practica& p = sesion().practica();
   if (p.TipoEjercicio == TipoDeEjercicio::Ninguno || p.Productos.isEmpty()) return;
 
   if (!elegidor_) elegidor_ = new Elegidor(this, [this] { Pitido(); });
-  elegidor_->Maquetar();  // the window may have changed its scale since the last time
   huecoElegible_.assign(1, -1);
   elegidor_->VaciarLista();
   elegidor_->PonerSeleccionado(-1);

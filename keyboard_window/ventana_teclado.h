@@ -39,6 +39,8 @@ class VentanaTeclado final : public VentanaPractica {
   // chooser or a message box has closed the window may not have its focus back yet, so the same
   // press travelling on would be taken for a second one.
   bool AtenderTecla(Tecla tecla, QWidget* destino) override;
+  // The chooser, while it lasts, follows the window's scale.
+  void Maquetar() override;
 
  private:
   void ElegirProducto();

@@ -18,13 +18,13 @@ constexpr int kHueco = 150;  // between buttons
 
 // Each button: its text, its accessible name, the key it sends and its place (row, column,
 // columns wide).
-struct Tecla {
+struct Boton {
   const char16_t* texto;
   const char16_t* nombre;
   int teclaQt;
   int fila, columna, ancho;
 };
-constexpr Tecla kTeclas[] = {
+constexpr Boton kBotones[] = {
     {u"7", u"7", Qt::Key_7, 0, 0, 1},
     {u"8", u"8", Qt::Key_8, 0, 1, 1},
     {u"9", u"9", Qt::Key_9, 0, 2, 1},
@@ -46,7 +46,7 @@ TecladoNumerico::TecladoNumerico(QWidget* padre, QLineEdit* resultado)
     : QWidget(padre), resultado_(resultado) {
   setObjectName(QStringLiteral("tecladoNumerico"));
   setAccessibleName(QStringLiteral("Teclado numérico"));
-  for (const Tecla& tecla : kTeclas) {
+  for (const Boton& tecla : kBotones) {
     auto* boton = new QPushButton(QString::fromUtf16(tecla.texto), this);
     boton->setObjectName(QStringLiteral("tecla") + QString::number(botones_.size()));
     boton->setAccessibleName(QString::fromUtf16(tecla.nombre));
@@ -71,7 +71,7 @@ void TecladoNumerico::Maquetar() {
   fuente.setBold(true);
   resize(Pixeles(kAncho), Pixeles(kAlto));
   for (size_t i = 0; i < botones_.size(); ++i) {
-    const Tecla& tecla = kTeclas[i];
+    const Boton& tecla = kBotones[i];
     const int paso = kLado + kHueco;
     botones_[i]->setFont(fuente);
     botones_[i]->setGeometry(

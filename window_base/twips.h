@@ -13,8 +13,9 @@ namespace tiendal {
 inline constexpr int kTwipsPorPixel = 15;
 
 // How much larger than designed the main window's whole content is drawn: 1 as designed, more
-// for a low-vision pupil or on a whiteboard. One main window is on the screen at a time, and it
-// sets the scale before it lays itself out (VentanaPractica::PonerEscala).
+// for a low-vision pupil or on a whiteboard. One main window is on the screen at a time: the
+// program sets the scale before it makes one (Programa), and a window that goes full screen sets
+// its own and lays itself out again (VentanaPractica::PonerEscala).
 inline double escalaDeLaVentana = 1.0;
 inline double Escala() { return escalaDeLaVentana; }
 inline void FijarEscala(double escala) { escalaDeLaVentana = escala; }

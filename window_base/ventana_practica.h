@@ -79,16 +79,11 @@ class VentanaPractica : public QMainWindow, public Vista {
   // folder; the window is then not to be shown, and nothing has been written.
   std::optional<QString> Cargar();
 
-  // Draws the whole content `escala` times as large as designed (1 as designed): every control,
-  // font and picture, laid out again.
-  void PonerEscala(double escala);
-
   // Full screen, for a whiteboard or a touch screen: the whole content scaled to the largest
-  // size that fits the screen beside the number pad, centred. Off, the window comes back at
-  // `escalaNormal`. F11 switches, and Escape leaves, when no box is open.
+  // size that fits the screen beside the number pad, centred. Off, the window comes back at the
+  // scale it was made at. F11 switches, and Escape leaves, when no box is open.
   void PonerPantallaCompleta(bool completa);
   bool EnPantallaCompleta() const { return pantallaCompleta_; }
-  void PonerEscalaNormal(double escala) { escalaNormal_ = escala; }
 
   // Enables the menu item that opens the other window. Off until the program knows it.
   void PermitirCambioDeVersion(bool permitido);
@@ -157,6 +152,9 @@ class VentanaPractica : public QMainWindow, public Vista {
   void resizeEvent(QResizeEvent* evento) override;
 
  private:
+  // Draws the whole content `escala` times as large as designed (1 as designed): every control,
+  // font and picture, laid out again.
+  void PonerEscala(double escala);
   // F11 and Escape; whether the press stops here.
   bool AtenderTeclaDePantalla(Tecla tecla);
   // The content in the middle of the client area and the pad beside it, in full screen.
@@ -185,7 +183,7 @@ class VentanaPractica : public QMainWindow, public Vista {
   FiltroTeclas* filtroTeclas_ = nullptr;
   TecladoNumerico* teclado_ = nullptr;
   QAction* tecladoConTab_ = nullptr;
-  double escalaNormal_ = Escala();  // the scale it is made at, unless told another
+  const double escalaNormal_ = Escala();  // the scale it is made at
   bool pantallaCompleta_ = false;
 
   int manejadoresEnCurso_ = 0;
