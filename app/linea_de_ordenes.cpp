@@ -47,19 +47,17 @@ FinSinVentana Error(const QString& texto) {
 // takes no value given one, or else the last argument, an option that takes one (--datos,
 // --registro, --escala) with nothing after it.
 QString ErrorDeValor(const QStringList& argumentos) {
-  static const QStringList kConValor = {QStringLiteral("--datos"), QStringLiteral("--registro"),
-                                        QStringLiteral("--escala")};
   for (const QString& argumento : argumentos.mid(1)) {
     if (argumento == QLatin1String("--")) break;
     const qsizetype igual = argumento.indexOf(u'=');
-    if (igual > 0 && !kConValor.contains(argumento.first(igual))) {
-      return QStringLiteral("la opción «%1» no lleva valor").arg(argumento.first(igual));
+    const QStringView nombre = QStringView(argumento).first(std::max<qsizetype>(igual, 0));
+    if (igual > 0 && nombre != u"--datos" && nombre != u"--registro" && nombre != u"--escala") {
+      return QStringLiteral("la opción «%1» no lleva valor").arg(nombre);
     }
   }
   const QString& opcion = argumentos.last();
-  return (opcion == QLatin1String("--escala") ? QStringLiteral("falta el factor tras «%1»")
-                                              : QStringLiteral("falta la carpeta tras «%1»"))
-      .arg(opcion);
+  if (opcion == QLatin1String("--escala")) return QStringLiteral("falta el factor tras «--escala»");
+  return QStringLiteral("falta la carpeta tras «%1»").arg(opcion);
 }
 
 // Qt's own options, which QApplication takes out of the command line itself, with one dash or
