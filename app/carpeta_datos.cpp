@@ -2,8 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/carpeta_datos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#include "core/aviso_unico.h"
+#include "core/idioma.h"
 
 namespace tiendal {
 namespace {
@@ -23,14 +27,27 @@ Rutas Propia(const QString& carpeta, const QString& configuracion) {
 }  // namespace
 
 std::variant<Rutas, QString> BuscarCarpetaDatos(const QString& carpetaPrograma,
-                                                const QString& pedida,
-                                                const QString& configuracion) {
+                                                const QString& pedida, const QString& configuracion,
+                                                const QString& idioma) {
   if (!pedida.isEmpty()) return Propia(pedida, configuracion);
   const Rutas portatil(carpetaPrograma);
   if (QFileInfo(portatil.Imagenes()).isDir()) return Propia(carpetaPrograma, configuracion);
   const QString instalada = QDir::cleanPath(carpetaPrograma + QStringLiteral("/../share/tiendal"));
-  if (QFileInfo(instalada).isDir()) return Rutas(instalada, configuracion);
-  return QStringLiteral(
+  if (QFileInfo(instalada).isDir()) {
+    if (idioma == kEspanol) return Rutas(instalada, configuracion);
+    // Each language's products are named in it; the Spanish ones stand in for a missing set.
+    const QString suya = instalada + u'/' + idioma;
+    if (QFileInfo(Rutas(suya).Imagenes()).isDir()) return Rutas(suya, configuracion);
+    AvisarUnaVez(suya,
+                 QCoreApplication::translate(
+                     "CarpetaDatos",
+                     "Tiendal: no están instalados los productos en este idioma («%1»); "
+                     "se usan los de «%2».")
+                     .arg(QDir::toNativeSeparators(suya), QDir::toNativeSeparators(instalada)));
+    return Rutas(instalada, configuracion);
+  }
+  return QCoreApplication::translate(
+             "CarpetaDatos",
              "No se encuentran los datos del programa. Se ha buscado la carpeta de imágenes "
              "«%1» junto al programa y la carpeta de datos instalada «%2».")
       .arg(QDir::toNativeSeparators(portatil.Imagenes()), QDir::toNativeSeparators(instalada));

@@ -3,17 +3,22 @@
 #include "app/linea_de_ordenes.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 
+#include "core/idioma.h"
+
 namespace tiendal {
 namespace {
 
-const QString kAyuda = QStringLiteral(
+// Translated where it is shown, in the language already chosen.
+constexpr const char* kAyuda = QT_TRANSLATE_NOOP(
+    "LineaDeOrdenes",
     "Uso: tiendal [--datos CARPETA] [--teclado] [--registro CARPETA | --sin-registro]\n"
-    "             [--pantalla-completa] [--escala FACTOR]\n"
+    "             [--pantalla-completa] [--escala FACTOR] [--idioma IDIOMA]\n"
     "     tiendal --resultados [ARCHIVO|CARPETA...]\n"
     "Tiendal: prácticas de cálculo en la tienda. Una estantería de seis productos con sus\n"
     "precios, cinco clases de ejercicio, la lista de la compra y la corrección del resultado.\n"
@@ -28,36 +33,50 @@ const QString kAyuda = QStringLiteral(
     "  --escala FACTOR  dibuja la ventana de 1 a 4 veces más grande\n"
     "  --resultados     abre los resultados de los alumnos: los registros dados, o los\n"
     "                   del usuario\n"
+    "  --idioma IDIOMA  habla en IDIOMA: ca (catalán), es (español), eu (euskera) o\n"
+    "                   gl (gallego); sin ella, en el idioma de la sesión\n"
     "  -h, --help       muestra esta ayuda y termina\n"
     "  -v, --version    muestra la versión y termina\n"
     "\n"
     "Sin --datos, los productos se toman de la carpeta del programa cuando tiene imágenes/\n"
     "(la copia portátil) y si no de la carpeta de datos instalada, ../share/tiendal junto\n"
-    "al programa. Las dos opciones del menú se guardan en Tiendal.ini, en la carpeta de los\n"
+    "al programa, la de su idioma. Las dos opciones del menú se guardan en Tiendal.ini, en la "
+    "carpeta de los\n"
     "datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.\n"
     "\n"
     "Cada corrección se anota, sin salir del equipo, en ~/.local/share/tiendal/registro/\n"
     "(un archivo CSV por alumno y mes), salvo con --registro o --sin-registro.\n");
 
+QString Traducir(const char* texto) { return QCoreApplication::translate("LineaDeOrdenes", texto); }
+
 FinSinVentana Error(const QString& texto) {
-  return {2, QStringLiteral("tiendal: %1 (pruebe «tiendal --help»)\n").arg(texto)};
+  return {2, QCoreApplication::translate("LineaDeOrdenes", "tiendal: %1 (pruebe «tiendal --help»)")
+                     .arg(texto) +
+                 u'\n'};
 }
 
 // The argument QCommandLineParser stopped at, when it was no unknown option: an option that
 // takes no value given one, or else the last argument, an option that takes one (--datos,
-// --registro, --escala) with nothing after it.
+// --registro, --escala, --idioma) with nothing after it.
 QString ErrorDeValor(const QStringList& argumentos) {
   for (const QString& argumento : argumentos.mid(1)) {
     if (argumento == QLatin1String("--")) break;
     const qsizetype igual = argumento.indexOf(u'=');
     const QStringView nombre = QStringView(argumento).first(std::max<qsizetype>(igual, 0));
-    if (igual > 0 && nombre != u"--datos" && nombre != u"--registro" && nombre != u"--escala") {
-      return QStringLiteral("la opción «%1» no lleva valor").arg(nombre);
+    if (igual > 0 && nombre != u"--datos" && nombre != u"--registro" && nombre != u"--escala" &&
+        nombre != u"--idioma") {
+      return QCoreApplication::translate("LineaDeOrdenes", "la opción «%1» no lleva valor")
+          .arg(nombre);
     }
   }
   const QString& opcion = argumentos.last();
-  if (opcion == QLatin1String("--escala")) return QStringLiteral("falta el factor tras «--escala»");
-  return QStringLiteral("falta la carpeta tras «%1»").arg(opcion);
+  if (opcion == QLatin1String("--escala")) {
+    return QCoreApplication::translate("LineaDeOrdenes", "falta el factor tras «--escala»");
+  }
+  if (opcion == QLatin1String("--idioma")) {
+    return QCoreApplication::translate("LineaDeOrdenes", "falta el idioma tras «--idioma»");
+  }
+  return QCoreApplication::translate("LineaDeOrdenes", "falta la carpeta tras «%1»").arg(opcion);
 }
 
 // Qt's own options, which QApplication takes out of the command line itself, with one dash or
@@ -114,25 +133,28 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
   const QCommandLineOption resultados(QStringLiteral("resultados"));
   const QCommandLineOption pantallaCompleta(QStringLiteral("pantalla-completa"));
   const QCommandLineOption escala(QStringLiteral("escala"), QString(), QStringLiteral("FACTOR"));
+  const QCommandLineOption idioma(QStringLiteral("idioma"), QString(), QStringLiteral("IDIOMA"));
   const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   analizador.addOptions({datos, teclado, registro, sinRegistro, resultados, pantallaCompleta,
-                         escala, ayuda, version});
+                         escala, idioma, ayuda, version});
 
   if (!analizador.parse(argumentos)) {
     const QStringList desconocidas = analizador.unknownOptionNames();
     if (!desconocidas.isEmpty()) {
       const QString guiones =
           desconocidas.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
-      return Error(QStringLiteral("opción desconocida «%1%2»").arg(guiones, desconocidas.first()));
+      return Error(QCoreApplication::translate("LineaDeOrdenes", "opción desconocida «%1%2»")
+                       .arg(guiones, desconocidas.first()));
     }
     return Error(ErrorDeValor(argumentos));
   }
   const QStringList posicionales = analizador.positionalArguments();
   if (!posicionales.isEmpty() && !analizador.isSet(resultados)) {
-    return Error(QStringLiteral("argumento de más «%1»").arg(posicionales.first()));
+    return Error(QCoreApplication::translate("LineaDeOrdenes", "argumento de más «%1»")
+                     .arg(posicionales.first()));
   }
-  if (analizador.isSet(ayuda)) return FinSinVentana{0, kAyuda};
+  if (analizador.isSet(ayuda)) return FinSinVentana{0, Traducir(kAyuda)};
   if (analizador.isSet(version)) {
     return FinSinVentana{0, QStringLiteral("tiendal %1\n").arg(QStringLiteral(TIENDAL_VERSION))};
   }
@@ -149,11 +171,21 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
     ordenes.escala = factor.replace(u',', u'.').toDouble(&numero);
     if (!numero || !(ordenes.escala >= 1.0 && ordenes.escala <= 4.0)) {
       return Error(
-          QStringLiteral("la escala «%1» no es un número de 1 a 4").arg(analizador.value(escala)));
+          QCoreApplication::translate("LineaDeOrdenes", "la escala «%1» no es un número de 1 a 4")
+              .arg(analizador.value(escala)));
+    }
+  }
+  if (analizador.isSet(idioma)) {
+    ordenes.idioma = analizador.value(idioma);
+    if (!kIdiomas.contains(ordenes.idioma)) {
+      return Error(QCoreApplication::translate("LineaDeOrdenes",
+                                               "no hay textos en el idioma «%1»; los hay en %2")
+                       .arg(ordenes.idioma, kIdiomas.join(QStringLiteral(", "))));
     }
   }
   if (ordenes.sinRegistro && analizador.isSet(registro)) {
-    return Error(QStringLiteral("«--registro» y «--sin-registro» no van juntas"));
+    return Error(QCoreApplication::translate("LineaDeOrdenes",
+                                             "«--registro» y «--sin-registro» no van juntas"));
   }
   // A folder option's value, made absolute: empty when not given, and when missing an error.
   const auto carpeta = [&analizador](const QCommandLineOption& opcion, QString& destino) {
@@ -164,11 +196,13 @@ std::variant<Ordenes, FinSinVentana> LeerLineaDeOrdenes(const QStringList& todos
     return !valor.isEmpty() && info.isDir();
   };
   if (!carpeta(datos, ordenes.datos)) {
-    return Error(QStringLiteral("no existe la carpeta de datos «%1»").arg(analizador.value(datos)));
+    return Error(QCoreApplication::translate("LineaDeOrdenes", "no existe la carpeta de datos «%1»")
+                     .arg(analizador.value(datos)));
   }
   if (!carpeta(registro, ordenes.registro)) {
     return Error(
-        QStringLiteral("no existe la carpeta del registro «%1»").arg(analizador.value(registro)));
+        QCoreApplication::translate("LineaDeOrdenes", "no existe la carpeta del registro «%1»")
+            .arg(analizador.value(registro)));
   }
   return ordenes;
 }

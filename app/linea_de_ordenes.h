@@ -19,11 +19,13 @@ struct Ordenes {
   QStringList archivosResultados;  // the records it reads; none: the user's own
   bool pantallaCompleta = false;   // --pantalla-completa: the window fills the screen
   double escala = 1.0;             // --escala FACTOR, 1 to 4: the window that much larger
+  QString idioma;                  // --idioma: one of the languages spoken; empty when not given
 };
 
 // The program ends at once: --help and --version with status 0 and their text for standard
 // output; a bad argument, or a --datos folder that does not exist, with status 2 and one
-// line for standard error that names it. The same for a --registro folder.
+// line for standard error that names it. The same for a --registro folder, and for an --idioma
+// the program does not speak. The texts are in the language whose catalogues are installed.
 struct FinSinVentana {
   int estado = 0;
   QString texto;

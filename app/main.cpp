@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 
 #include "app/carpeta_datos.h"
@@ -10,6 +12,8 @@
 #include "app/modo_pantalla.h"
 #include "app/programa.h"
 #include "app/ventanas.h"
+#include "core/aviso_unico.h"
+#include "core/idioma.h"
 #include "results_window/ventana_resultados.h"
 
 namespace {
@@ -36,12 +40,28 @@ QIcon IconoInstalado(const QString& carpetaPrograma) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // The command line is answered before any window system is asked for.
-  const auto leidas = tiendal::LeerLineaDeOrdenes(Argumentos(argc, argv));
+  const QStringList argumentos = Argumentos(argc, argv);
+  // The language asked for, else the session's; an unknown one is the command line's error.
+  const QString pedido = tiendal::IdiomaPedido(argumentos);
+  const tiendal::Traducciones traducciones(
+      tiendal::kIdiomas.contains(pedido)
+          ? pedido
+          : tiendal::IdiomaDeLaSesion(QProcessEnvironment::systemEnvironment()),
+      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+
+  // The command line is answered before any window system is asked for, in that language.
+  std::variant<tiendal::Ordenes, tiendal::FinSinVentana> leidas;
+  {
+    QCoreApplication consola(argc, argv);
+    traducciones.Instalar();
+    leidas = tiendal::LeerLineaDeOrdenes(argumentos);
+  }
   if (const auto* fin = std::get_if<tiendal::FinSinVentana>(&leidas)) return tiendal::Acabar(*fin);
   const auto& ordenes = std::get<tiendal::Ordenes>(leidas);
 
   QApplication aplicacion(argc, argv);
+  traducciones.Instalar();
+  for (const QString& aviso : traducciones.Avisos()) tiendal::AvisarUnaVez(aviso, aviso);
   // The user's configuration folder is ~/.config/tiendal.
   QCoreApplication::setApplicationName(QStringLiteral("tiendal"));
   QCoreApplication::setApplicationVersion(QStringLiteral(TIENDAL_VERSION));
@@ -70,7 +90,7 @@ int main(int argc, char* argv[]) {
 
   const auto datos = tiendal::BuscarCarpetaDatos(
       QCoreApplication::applicationDirPath(), ordenes.datos,
-      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+      QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), traducciones.Idioma());
   if (const auto* fallo = std::get_if<QString>(&datos)) {
     tiendal::AvisarFalloDeArranque(*fallo);
     return 1;

@@ -4,6 +4,7 @@
 
 #include <SDL_error.h>
 
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <cstring>
@@ -45,10 +46,11 @@ bool DispositivoSdl::Abrir() {
                             SDL_AUDIO_ALLOW_FREQUENCY_CHANGE | SDL_AUDIO_ALLOW_CHANNELS_CHANGE);
   if (id_ == 0) {
     const QString error = QString::fromUtf8(SDL_GetError());
-    AvisarUnaVez(QStringLiteral("dispositivo ") + error,
-                 QStringLiteral("Tiendal: no se puede abrir el dispositivo de sonido (%1); "
-                                "no sonará nada.")
-                     .arg(error));
+    AvisarUnaVez(
+        QStringLiteral("dispositivo ") + error,
+        QCoreApplication::translate(
+            "Sonido", "Tiendal: no se puede abrir el dispositivo de sonido (%1); no sonará nada.")
+            .arg(error));
     return false;
   }
   SDL_PauseAudioDevice(id_, 0);

@@ -211,8 +211,8 @@ void ReproductorSdl::Estado::ConvertirResto(std::shared_ptr<const WavDecodificad
       }
     } catch (const std::bad_alloc&) {
       AvisarUnaVez(QStringLiteral("memoria ") + ruta,
-                   QStringLiteral("Tiendal: no hay memoria para «%1» entero; sonará su "
-                                  "comienzo.")
+                   QCoreApplication::translate(
+                       "Sonido", "Tiendal: no hay memoria para «%1» entero; sonará su comienzo.")
                        .arg(ruta));
     }
     // Whole or not, the sound is complete from here on: it never waits for a rest that failed.
@@ -255,8 +255,10 @@ ReproductorSdl::ReproductorSdl(std::chrono::milliseconds reposo)
   estado_->sdlIniciado = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   if (!estado_->sdlIniciado) {
     const QString error = ErrorSdl();
-    AvisarUnaVez(QStringLiteral("audio ") + error,
-                 QStringLiteral("Tiendal: no hay sonido (%1); no sonará nada.").arg(error));
+    AvisarUnaVez(
+        QStringLiteral("audio ") + error,
+        QCoreApplication::translate("Sonido", "Tiendal: no hay sonido (%1); no sonará nada.")
+            .arg(error));
   }
 }
 
@@ -299,7 +301,9 @@ void ReproductorSdl::Abrir(const QString& ruta) {
                          : ConvertirComienzo(*wav, cabeza, e.formato, convertidas, fallo);
   }
   if (!convertido) {
-    AvisarUnaVez(ruta, QStringLiteral("Tiendal: no se puede reproducir «%1»: %2").arg(ruta, fallo));
+    AvisarUnaVez(ruta,
+                 QCoreApplication::translate("Sonido", "Tiendal: no se puede reproducir «%1»: %2")
+                     .arg(ruta, fallo));
     e.Empezar(nullptr, true);
     return;
   }

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -22,22 +23,30 @@ std::optional<QString> FalloDelCatalogo(const QString& carpetaImagenes, qsizetyp
   const bool vista = stat(ruta.constData(), &datos) == 0;
   if ((!vista && errno == EACCES) ||
       (vista && S_ISDIR(datos.st_mode) && access(ruta.constData(), R_OK | X_OK) != 0)) {
-    return QStringLiteral("No se puede leer la carpeta de imágenes «%1».").arg(carpeta);
+    return QCoreApplication::translate("Comprobaciones",
+                                       "No se puede leer la carpeta de imágenes «%1».")
+        .arg(carpeta);
   }
   if (!vista || !S_ISDIR(datos.st_mode)) {
-    return QStringLiteral("No se encuentra la carpeta de imágenes «%1».").arg(carpeta);
+    return QCoreApplication::translate("Comprobaciones",
+                                       "No se encuentra la carpeta de imágenes «%1».")
+        .arg(carpeta);
   }
   if (imagenes == 0) {
-    return QStringLiteral("La carpeta de imágenes «%1» no tiene ninguna imagen .jpg.").arg(carpeta);
+    return QCoreApplication::translate("Comprobaciones",
+                                       "La carpeta de imágenes «%1» no tiene ninguna imagen .jpg.")
+        .arg(carpeta);
   }
   if (imagenes < kHuecos) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Comprobaciones",
                "La carpeta de imágenes «%1» tiene %2 imágenes .jpg y hacen falta al "
                "menos seis.")
         .arg(carpeta, QString::number(imagenes));
   }
   if (imagenes > kMaxProductos) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Comprobaciones",
                "La carpeta de imágenes «%1» tiene %2 imágenes .jpg y el programa admite "
                "como mucho %3.")
         .arg(carpeta, QString::number(imagenes), QString::number(kMaxProductos));
@@ -46,7 +55,8 @@ std::optional<QString> FalloDelCatalogo(const QString& carpetaImagenes, qsizetyp
 }
 
 QString FalloDePrecios(const QString& rutaPrecios) {
-  return QStringLiteral("No se puede leer el archivo de precios «%1».")
+  return QCoreApplication::translate("Comprobaciones",
+                                     "No se puede leer el archivo de precios «%1».")
       .arg(QDir::toNativeSeparators(rutaPrecios));
 }
 

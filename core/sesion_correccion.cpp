@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -20,34 +21,34 @@ void Sesion::Corregir() {
   switch (p_.TipoEjercicio) {
     case TipoDeEjercicio::Total:
       if (p_.NumFilas < 3)
-        faltan = QStringLiteral("Debe elegir tres productos");
+        faltan = QCoreApplication::translate("Sesion", "Debe elegir tres productos");
       else
         esperado = p_.PrecioDeFila(0) + p_.PrecioDeFila(1) + p_.PrecioDeFila(2);
       break;
     case TipoDeEjercicio::Cambio:
       if (productos < 1)
-        faltan = QStringLiteral("Debe elegir algún producto");
+        faltan = QCoreApplication::translate("Sesion", "Debe elegir algún producto");
       else
         esperado = LeerCifra(vista_.Precio(0)) - p_.PrecioDeFila(1);
       break;
     case TipoDeEjercicio::Diferencia:
       if (p_.NumFilas < 2) {
-        faltan =
-            QStringLiteral("Debe agregar los dos productos según se indica en las instrucciones");
+        faltan = QCoreApplication::translate(
+            "Sesion", "Debe agregar los dos productos según se indica en las instrucciones");
       } else {
         esperado = p_.PrecioDeFila(0) - p_.PrecioDeFila(1);
       }
       break;
     case TipoDeEjercicio::Unidades:
       if (p_.NumFilas == 0) {
-        faltan = QStringLiteral("no ha seleccionado ningún producto.");
+        faltan = QCoreApplication::translate("Sesion", "no ha seleccionado ningún producto.");
       } else {
         esperado = p_.PrecioDeFila(0) * static_cast<float>(LeerNumero(vista_.Precio(1)));
       }
       break;
     case TipoDeEjercicio::MasProductos:
       if (productos < 1) {
-        faltan = QStringLiteral("Al menos debe elegir un producto");
+        faltan = QCoreApplication::translate("Sesion", "Al menos debe elegir un producto");
         break;
       }
       CorregirMasProductos();
@@ -70,16 +71,19 @@ void Sesion::Corregir() {
   AnotarVeredicto(std::isfinite(esperado) ? FormatoPrecio(esperado) : QString(), correcta);
   if (correcta) {
     sonido_.ReproducirSonido(kSonidoAplauso);
-    vista_.Mensaje(QStringLiteral("Respuesta correcta: ") + FormatoPrecio(esperado));
+    vista_.Mensaje(QCoreApplication::translate("Sesion", "Respuesta correcta: %1")
+                       .arg(FormatoPrecio(esperado)));
     return;
   }
   sonido_.ReproducirSonido(kSonidoError);
-  QString mensaje = QStringLiteral("respuesta incorrecta. ");
   // A total beyond single precision has no figure worth showing.
   if (p_.Opciones.MostrarResultado && std::isfinite(esperado)) {
-    mensaje += QStringLiteral(" La operación debe dar ") + FormatoPrecio(esperado);
+    vista_.Mensaje(
+        QCoreApplication::translate("Sesion", "respuesta incorrecta.  La operación debe dar %1")
+            .arg(FormatoPrecio(esperado)));
+  } else {
+    vista_.Mensaje(QCoreApplication::translate("Sesion", "respuesta incorrecta. "));
   }
-  vista_.Mensaje(mensaje);
 }
 
 void Sesion::CorregirMasProductos() {
@@ -106,21 +110,23 @@ void Sesion::CorregirMasProductos() {
   const bool cuentaBien = productos == esperados;
   const bool alcanza = RedondearCentesimas(elegido) <= dinero;
 
-  QString mensaje = QStringLiteral("el número de productos añadidos a la lista ");
-  if (cuentaBien) {
-    mensaje += QStringLiteral("es correcto. ");
-  } else {
-    mensaje += QStringLiteral(" no es correcto.  Debería haber elegido ") +
-               QString::number(esperados) + QStringLiteral(" productos.");
-  }
-  mensaje += QStringLiteral("\r\n");
-  mensaje += alcanza ? QStringLiteral(
-                           "Ha elegido correctamente los productos, tiene suficiente "
-                           "dinero para comprarlos. ")
-                     : QStringLiteral(
-                           "Ha elegido mal los productos, valen más del dinero "
-                           "disponible.");
-  mensaje += QStringLiteral("\r\n");
+  // Two sentences, one on the count and one on the money, each on its own line.
+  const QString cuenta =
+      cuentaBien ? QCoreApplication::translate(
+                       "Sesion", "el número de productos añadidos a la lista es correcto. ")
+                 : QCoreApplication::translate(
+                       "Sesion",
+                       "el número de productos añadidos a la lista  no es correcto.  "
+                       "Debería haber elegido %1 productos.")
+                       .arg(esperados);
+  const QString compra =
+      alcanza ? QCoreApplication::translate("Sesion",
+                                            "Ha elegido correctamente los productos, tiene "
+                                            "suficiente dinero para comprarlos. ")
+              : QCoreApplication::translate("Sesion",
+                                            "Ha elegido mal los productos, valen más del "
+                                            "dinero disponible.");
+  const QString mensaje = cuenta + QStringLiteral("\r\n") + compra + QStringLiteral("\r\n");
   AnotarVeredicto(QString::number(esperados), cuentaBien && alcanza);
   vista_.Mensaje(mensaje);
   if (!(cuentaBien && alcanza)) sonido_.ReproducirSonido(kSonidoError);

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <cmath>
 
 #include "core/aleatorio.h"
@@ -39,9 +40,9 @@ void Sesion::SortearEjercicio() {
   }
 
   if (p_.TipoEjercicio == TipoDeEjercicio::Cambio)
-    vista_.PonerNombre(0, QStringLiteral("Billete entregado:"));
+    vista_.PonerNombre(0, QCoreApplication::translate("Sesion", "Billete entregado:"));
   if (p_.TipoEjercicio == TipoDeEjercicio::MasProductos) {
-    vista_.PonerNombre(0, QStringLiteral("Dinero disponible="));
+    vista_.PonerNombre(0, QCoreApplication::translate("Sesion", "Dinero disponible="));
     float total = 0.0f;
     for (int hueco = 0; hueco < kHuecos; ++hueco) total += p_.PrecioDeHueco(hueco);
     // Between a quarter and three quarters of the shelf, in whole hundredths.

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Tiendal developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "core/aleatorio.h"
@@ -35,22 +36,24 @@ void Sesion::AgregarDelEstante(int hueco) {
       masBarato = std::min(masBarato, p_.PrecioDeHueco(i));
     }
     if (p_.NumFilas == 0 && precio < masCaro) {
-      vista_.Mensaje(QStringLiteral("Ese no es el producto más caro"));
+      vista_.Mensaje(QCoreApplication::translate("Sesion", "Ese no es el producto más caro"));
       return;
     }
     if (p_.NumFilas == 1 && precio > masBarato) {
-      vista_.Mensaje(QStringLiteral("Ese no es el producto más barato"));
+      vista_.Mensaje(QCoreApplication::translate("Sesion", "Ese no es el producto más barato"));
       return;
     }
   }
   if (p_.EnLista[hueco]) {
-    vista_.Mensaje(QStringLiteral("Sólo se puede añadir una unidad de cada producto a la lista"));
+    vista_.Mensaje(QCoreApplication::translate(
+        "Sesion", "Sólo se puede añadir una unidad de cada producto a la lista"));
     return;
   }
   if (p_.NumFilas >= p_.MaxFilas) {
     vista_.Mensaje(
-        QStringLiteral("No puede añadir más productos a la lista. Quite antes otro "
-                       "producto para poder añadir ese."));
+        QCoreApplication::translate("Sesion",
+                                    "No puede añadir más productos a la lista. Quite antes otro "
+                                    "producto para poder añadir ese."));
     return;
   }
 
@@ -65,7 +68,7 @@ void Sesion::AgregarDelEstante(int hueco) {
 
   if (p_.TipoEjercicio == TipoDeEjercicio::Cambio) vista_.PonerPrecio(0, Billete(precio));
   if (p_.TipoEjercicio == TipoDeEjercicio::Unidades && p_.NumFilas == 1) {
-    vista_.PonerNombre(1, QStringLiteral("Número de unidades:"));
+    vista_.PonerNombre(1, QCoreApplication::translate("Sesion", "Número de unidades:"));
     vista_.PonerPrecio(1, QString::number(Sortear(4, 2)));
     p_.NumFilas = 2;
   }
@@ -79,7 +82,7 @@ void Sesion::QuitarFila(int fila) {
   }
   if (p_.TipoEjercicio == TipoDeEjercicio::Unidades) {
     // The units go with the product of row 0, whichever row was clicked.
-    vista_.PonerNombre(1, QStringLiteral("Nombre:"));
+    vista_.PonerNombre(1, QCoreApplication::translate("Sesion", "Nombre:"));
     vista_.PonerPrecio(1, QStringLiteral("0"));
     if (p_.NumFilas > 1) p_.NumFilas = 1;
     fila = 0;

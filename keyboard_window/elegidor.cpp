@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "window_base/teclas_de_acceso.h"
 #include "window_base/twips.h"
 
 namespace tiendal {
@@ -31,23 +32,23 @@ Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
     // A window of QDialog's own type, with a title, its close box and no other buttons.
     : QDialog(dueno, Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      etiqueta_(new QLabel(QStringLiteral("&Productos "), this)),
+      etiqueta_(new QLabel(QCoreApplication::translate("Elegidor", "&Productos "), this)),
       lista_(new QListWidget(this)),
-      aceptar_(new QPushButton(QStringLiteral("&Aceptar"), this)),
-      cancelar_(new QPushButton(QStringLiteral("&Cancelar"), this)),
+      aceptar_(new QPushButton(QCoreApplication::translate("Elegidor", "&Aceptar"), this)),
+      cancelar_(new QPushButton(QCoreApplication::translate("Elegidor", "&Cancelar"), this)),
       pitido_(pitido ? std::move(pitido) : [] { QApplication::beep(); }) {
   setObjectName(QStringLiteral("elegidor"));
-  setWindowTitle(QStringLiteral("Elige un producto"));
+  setWindowTitle(QCoreApplication::translate("Elegidor", "Elige un producto"));
   setModal(true);
   // Hidden between uses; it must never be what keeps the program alive.
   setAttribute(Qt::WA_QuitOnClose, false);
-  setAccessibleName(QStringLiteral("Elige un producto"));
-  setAccessibleDescription(
-      QStringLiteral("Elija con las flechas el producto que quiere añadir a la lista"));
+  setAccessibleName(windowTitle());
+  setAccessibleDescription(QCoreApplication::translate(
+      "Elegidor", "Elija con las flechas el producto que quiere añadir a la lista"));
 
   etiqueta_->setObjectName(QStringLiteral("etiquetaProductos"));
   etiqueta_->setBuddy(lista_);
-  etiqueta_->setAccessibleName(QStringLiteral("Productos"));
+  etiqueta_->setAccessibleName(SinMarca(etiqueta_->text()).trimmed());
 
   lista_->setObjectName(QStringLiteral("listaProductos"));
   lista_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -55,23 +56,28 @@ Elegidor::Elegidor(QWidget* dueno, std::function<void()> pitido)
   lista_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lista_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   lista_->setUniformItemSizes(true);
-  lista_->setAccessibleName(QStringLiteral("Productos"));
-  lista_->setAccessibleDescription(
-      QStringLiteral("Productos que puede añadir a la lista, con su precio. Use las flechas "
-                     "arriba y abajo para elegir uno y pulse Intro para añadirlo"));
+  lista_->setAccessibleName(SinMarca(etiqueta_->text()).trimmed());
+  lista_->setAccessibleDescription(QCoreApplication::translate(
+      "Elegidor",
+      "Productos que puede añadir a la lista, con su precio. Use las flechas arriba y abajo para "
+      "elegir uno y pulse Intro para añadirlo"));
   lista_->installEventFilter(this);
   lista_->viewport()->installEventFilter(this);
 
   aceptar_->setObjectName(QStringLiteral("aceptar"));
   aceptar_->setDefault(true);
-  aceptar_->setAccessibleName(QStringLiteral("Aceptar"));
+  aceptar_->setAccessibleName(SinMarca(aceptar_->text()));
   aceptar_->setAccessibleDescription(
-      QStringLiteral("Añade a la lista el producto elegido. Atajo: Alt+A o Intro"));
+      QCoreApplication::translate("Elegidor",
+                                  "Añade a la lista el producto elegido. Atajo: Alt+%1 o Intro")
+          .arg(TeclaDeAcceso(aceptar_->text())));
 
   cancelar_->setObjectName(QStringLiteral("cancelar"));
-  cancelar_->setAccessibleName(QStringLiteral("Cancelar"));
+  cancelar_->setAccessibleName(SinMarca(cancelar_->text()));
   cancelar_->setAccessibleDescription(
-      QStringLiteral("Cierra sin añadir ningún producto. Atajo: Alt+C o Escape"));
+      QCoreApplication::translate("Elegidor",
+                                  "Cierra sin añadir ningún producto. Atajo: Alt+%1 o Escape")
+          .arg(TeclaDeAcceso(cancelar_->text())));
 
   setTabOrder(lista_, aceptar_);
   setTabOrder(aceptar_, cancelar_);

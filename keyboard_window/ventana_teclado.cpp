@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyboard_window/ventana_teclado.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include "core/practica.h"
 #include "window_base/ayuda.h"
 #include "window_base/filas_lista.h"
+#include "window_base/teclas_de_acceso.h"
 
 namespace tiendal {
 namespace {
@@ -27,7 +29,9 @@ void Nombrar(QWidget* control, const QString& nombre, const QString& descripcion
 VentanaTeclado::VentanaTeclado(Rutas rutas, Piezas piezas, QWidget* padre)
     : VentanaPractica(
           std::move(rutas), std::move(piezas),
-          Diseno{nullptr, QStringLiteral("&Versión para teclado y ratón"), TextoAyuda()}, padre) {
+          Diseno{nullptr, QCoreApplication::translate("Menu", "&Versión para teclado y ratón"),
+                 TextoAyuda()},
+          padre) {
   setObjectName(QStringLiteral("ventanaTeclado"));
   NombrarControles();
   // A read-only box shows no caret: its border in the highlight colour shows the focus.
@@ -36,26 +40,36 @@ VentanaTeclado::VentanaTeclado(Rutas rutas, Piezas piezas, QWidget* padre)
 }
 
 QString VentanaTeclado::TextoAyuda() {
-  return tiendal::TextoAyuda(
-      QStringLiteral("Pulse la tecla aplicaciones para ir agregando los productos necesarios a "
-                     "la lista. "));
+  return tiendal::TextoAyuda(QCoreApplication::translate(
+      "Ayuda",
+      "Pulse la tecla aplicaciones para ir agregando los productos necesarios a la lista. "));
 }
 
 void VentanaTeclado::NombrarControles() {
-  setAccessibleName(QStringLiteral("Tiendal, versión para sólo teclado"));
-  setAccessibleDescription(
-      QStringLiteral("Tecla de aplicaciones: elegir un producto. F2: oír una columna de la "
-                     "cuenta. F3: oír los productos. Control: callar. F1: ayuda"));
-  Nombrar(Filas().Resultado(), QStringLiteral("Resultado"),
-          QStringLiteral("Escriba aquí el resultado. F2 lee las cifras de la columna en la que "
-                         "está el cursor"));
-  Nombrar(Filas().Igual(), QStringLiteral("Igual"));
-  Nombrar(BotonCorregir(), QStringLiteral("Corregir"),
-          QStringLiteral("Comprueba la lista y el resultado. Atajo: Alt+C"));
-  Nombrar(BotonNuevo(), QStringLiteral("Nuevo ejercicio"),
-          QStringLiteral("Empieza otro ejercicio. Atajo: Alt+N"));
-  Nombrar(MenuOpciones(), QStringLiteral("Opciones"));
-  Filas().DescribirPrecios(QStringLiteral("Supr quita de la lista el producto de esta fila"));
+  setAccessibleName(
+      QCoreApplication::translate("VentanaTeclado", "Tiendal, versión para sólo teclado"));
+  setAccessibleDescription(QCoreApplication::translate(
+      "VentanaTeclado",
+      "Tecla de aplicaciones: elegir un producto. F2: oír una columna de la cuenta. F3: oír los "
+      "productos. Control: callar. F1: ayuda"));
+  Nombrar(
+      Filas().Resultado(), QCoreApplication::translate("VentanaTeclado", "Resultado"),
+      QCoreApplication::translate(
+          "VentanaTeclado",
+          "Escriba aquí el resultado. F2 lee las cifras de la columna en la que está el cursor"));
+  Nombrar(Filas().Igual(), QCoreApplication::translate("VentanaTeclado", "Igual"));
+  const QString corregir = BotonCorregir()->text();
+  Nombrar(BotonCorregir(), SinMarca(corregir),
+          QCoreApplication::translate("VentanaTeclado",
+                                      "Comprueba la lista y el resultado. Atajo: Alt+%1")
+              .arg(TeclaDeAcceso(corregir)));
+  const QString nuevo = BotonNuevo()->text();
+  Nombrar(BotonNuevo(), SinMarca(nuevo),
+          QCoreApplication::translate("VentanaTeclado", "Empieza otro ejercicio. Atajo: Alt+%1")
+              .arg(TeclaDeAcceso(nuevo)));
+  Nombrar(MenuOpciones(), SinMarca(MenuOpciones()->title()));
+  Filas().DescribirPrecios(QCoreApplication::translate(
+      "VentanaTeclado", "Supr quita de la lista el producto de esta fila"));
 }
 
 bool VentanaTeclado::AtenderTecla(Tecla tecla, QWidget* destino) {

@@ -5,6 +5,7 @@
 #include <libexif/exif-data.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QTransform>
@@ -55,9 +56,9 @@ QImage LeerMiniatura(QIODevice& archivo, QSize propio, QSize destino) {
 
 // Each picture is told once per run, however often it comes back to the shelf.
 void AvisarIlegible(const QString& ruta) {
-  AvisarUnaVez(
-      QStringLiteral("imagen ") + ruta,
-      QStringLiteral("Tiendal: no se puede leer la imagen «") + ruta + QStringLiteral("»."));
+  AvisarUnaVez(QStringLiteral("imagen ") + ruta,
+               QCoreApplication::translate("Estante", "Tiendal: no se puede leer la imagen «%1».")
+                   .arg(ruta));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mouse_window/ventana_raton.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 #include <cmath>
 
@@ -26,17 +27,22 @@ QString NombreControl(const char* control, int hueco) {
 void NombrarHueco(QWidget* marco, QWidget* texto, int hueco, const QString& producto) {
   const QString numero = QString::number(hueco + 1);
   marco->setAccessibleName(
-      producto.isEmpty() ? QStringLiteral("Producto %1 del estante").arg(numero)
-                         : QStringLiteral("Producto %1 del estante: %2").arg(numero, producto));
-  texto->setAccessibleName(QStringLiteral("Nombre y precio del producto %1").arg(numero));
+      producto.isEmpty()
+          ? QCoreApplication::translate("VentanaRaton", "Producto %1 del estante").arg(numero)
+          : QCoreApplication::translate("VentanaRaton", "Producto %1 del estante: %2")
+                .arg(numero, producto));
+  texto->setAccessibleName(
+      QCoreApplication::translate("VentanaRaton", "Nombre y precio del producto %1").arg(numero));
 }
 
 }  // namespace
 
 VentanaRaton::VentanaRaton(Rutas rutas, Piezas piezas, QWidget* padre)
-    : VentanaPractica(std::move(rutas), std::move(piezas),
-                      Diseno{this, QStringLiteral("&Versión para sólo teclado"), TextoAyuda()},
-                      padre) {
+    : VentanaPractica(
+          std::move(rutas), std::move(piezas),
+          Diseno{this, QCoreApplication::translate("Menu", "&Versión para sólo teclado"),
+                 TextoAyuda()},
+          padre) {
   setObjectName(QStringLiteral("ventanaRaton"));
   std::vector<QWidget*> delante;
   for (int hueco = 0; hueco < kHuecos; ++hueco) {
@@ -80,9 +86,11 @@ VentanaRaton::~VentanaRaton() {
 
 QString VentanaRaton::TextoAyuda() {
   return tiendal::TextoAyuda(
-      QStringLiteral("Use el ratón para ir agregando los productos necesarios a la lista. "),
-      {QStringLiteral("Si desea utilizar sólo el teclado, elija la opción correspondiente en el "
-                      "menú de opciones.")});
+      QCoreApplication::translate(
+          "Ayuda", "Use el ratón para ir agregando los productos necesarios a la lista. "),
+      {QCoreApplication::translate("Ayuda",
+                                   "Si desea utilizar sólo el teclado, elija la opción "
+                                   "correspondiente en el menú de opciones.")});
 }
 
 VentanaRaton::Hueco VentanaRaton::CrearHueco(int numero) {

@@ -4,6 +4,7 @@
 
 #include <csv.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,24 +43,29 @@ std::optional<int> Entero(const QString& texto, int minimo, int maximo) {
 // The line's record, or why it is not one.
 std::variant<Anotacion, QString> Interpretar(std::vector<QString>& campos, bool utf8) {
   if (campos.size() != kColumnas) {
-    return QStringLiteral("no tiene %1 campos sino %2").arg(kColumnas).arg(campos.size());
+    return QCoreApplication::translate("Registro", "no tiene %1 campos sino %2")
+        .arg(QString::number(kColumnas), QString::number(campos.size()));
   }
-  if (!utf8) return QStringLiteral("no está en UTF-8");
+  if (!utf8) return QCoreApplication::translate("Registro", "no está en UTF-8");
   Anotacion a;
   a.fecha = QDateTime::fromString(campos[kFecha], Qt::ISODate);
-  if (!a.fecha.isValid()) return QStringLiteral("la fecha «%1» no es válida").arg(campos[kFecha]);
+  if (!a.fecha.isValid())
+    return QCoreApplication::translate("Registro", "la fecha «%1» no es válida")
+        .arg(campos[kFecha]);
   const auto ejercicio = Entero(campos[kEjercicio], 1, 5);
   if (!ejercicio) {
-    return QStringLiteral("el ejercicio «%1» no es ninguno de los cinco").arg(campos[kEjercicio]);
+    return QCoreApplication::translate("Registro", "el ejercicio «%1» no es ninguno de los cinco")
+        .arg(campos[kEjercicio]);
   }
   if (campos[kVeredicto] != kCorrecta && campos[kVeredicto] != kIncorrecta) {
-    return QStringLiteral("el veredicto «%1» no es «%2» ni «%3»")
+    return QCoreApplication::translate("Registro", "el veredicto «%1» no es «%2» ni «%3»")
         .arg(campos[kVeredicto], kCorrecta, kIncorrecta);
   }
   const auto comprobacion = Entero(campos[kComprobacion], 1, 1000000);
   const auto segundos = Entero(campos[kSegundos], 0, 1000000000);
   if (!comprobacion || !segundos) {
-    return QStringLiteral("la comprobación «%1» o los segundos «%2» no son un número válido")
+    return QCoreApplication::translate(
+               "Registro", "la comprobación «%1» o los segundos «%2» no son un número válido")
         .arg(campos[kComprobacion], campos[kSegundos]);
   }
   a.alumno = std::move(campos[kAlumno]);
@@ -80,8 +86,8 @@ std::variant<Anotacion, QString> Interpretar(std::vector<QString>& campos, bool 
 void LeerArchivo(const QString& archivo, Registros& registros) {
   QFile f(archivo);
   if (!f.open(QIODevice::ReadOnly)) {
-    registros.avisos.append(
-        QStringLiteral("%1: no se puede leer (%2)").arg(archivo, f.errorString()));
+    registros.avisos.append(QCoreApplication::translate("Registro", "%1: no se puede leer (%2)")
+                                .arg(archivo, f.errorString()));
     return;
   }
   LeerTextoRegistro(f.readAll(), archivo, registros);
@@ -91,11 +97,12 @@ void LeerArchivo(const QString& archivo, Registros& registros) {
 
 void LeerTextoRegistro(const QByteArray& datos, const QString& nombre, Registros& registros) {
   if (datos.trimmed().isEmpty()) {
-    registros.avisos.append(QStringLiteral("%1: está vacío").arg(nombre));
+    registros.avisos.append(QCoreApplication::translate("Registro", "%1: está vacío").arg(nombre));
     return;
   }
   if (datos.contains('\0')) {
-    registros.avisos.append(QStringLiteral("%1: no es un registro de Tiendal").arg(nombre));
+    registros.avisos.append(
+        QCoreApplication::translate("Registro", "%1: no es un registro de Tiendal").arg(nombre));
     return;
   }
   csv_parser analizador{};
@@ -122,14 +129,15 @@ void LeerTextoRegistro(const QByteArray& datos, const QString& nombre, Registros
     if (auto* anotacion = std::get_if<Anotacion>(&leida)) {
       registros.anotaciones.push_back(std::move(*anotacion));
     } else if (++fallidas <= kAvisosPorArchivo) {
-      registros.avisos.append(QStringLiteral("%1, línea %2: %3")
+      registros.avisos.append(QCoreApplication::translate("Registro", "%1, línea %2: %3")
                                   .arg(nombre, QString::number(numero), std::get<QString>(leida)));
     }
   }
   csv_free(&analizador);
   if (fallidas > kAvisosPorArchivo) {
-    registros.avisos.append(QStringLiteral("%1: y %2 líneas más que no se pueden leer")
-                                .arg(nombre, QString::number(fallidas - kAvisosPorArchivo)));
+    registros.avisos.append(
+        QCoreApplication::translate("Registro", "%1: y %2 líneas más que no se pueden leer")
+            .arg(nombre, QString::number(fallidas - kAvisosPorArchivo)));
   }
 }
 

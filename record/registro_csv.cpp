@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -122,10 +123,12 @@ void RegistroCsv::Anotar(const Respuesta& respuesta) {
       QFile::setPermissions(carpeta, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     if (const auto fallo = AnadirLinea(archivo, CabeceraCsv(), linea)) {
-      AvisarUnaVez(QStringLiteral("registro"),
-                   QStringLiteral("Tiendal: no se puede escribir en el registro «%1» (%2); "
-                                  "las respuestas no se guardan")
-                       .arg(archivo, *fallo));
+      AvisarUnaVez(
+          QStringLiteral("registro"),
+          QCoreApplication::translate("Registro",
+                                      "Tiendal: no se puede escribir en el registro «%1» (%2); "
+                                      "las respuestas no se guardan")
+              .arg(archivo, *fallo));
     }
   });
   Entregar();

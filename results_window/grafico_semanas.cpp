@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_window/grafico_semanas.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -20,14 +21,15 @@ const Qt::PenStyle kTrazos[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine
                                 Qt::DashDotLine, Qt::DashDotDotLine, Qt::SolidLine};
 
 QString Leyenda(int tipo) {
-  return tipo == 0 ? QStringLiteral("Todos") : QStringLiteral("Tipo %1").arg(tipo);
+  return tipo == 0 ? QCoreApplication::translate("Resultados", "Todos")
+                   : QCoreApplication::translate("Resultados", "Tipo %1").arg(tipo);
 }
 
 }  // namespace
 
 GraficoSemanas::GraficoSemanas(QWidget* padre) : QWidget(padre) {
   setMinimumHeight(180);
-  setAccessibleName(QStringLiteral("Respuestas correctas por semana"));
+  setAccessibleName(QCoreApplication::translate("Resultados", "Respuestas correctas por semana"));
 }
 
 void GraficoSemanas::PonerSemanas(std::vector<Semana> semanas) {
@@ -47,7 +49,9 @@ void GraficoSemanas::Dibujar(QPainter& pintor, const QRect& marco) const {
   const QFontMetrics medida(pintor.font());
   const int alto = medida.height();
   const int margenIzquierdo = medida.horizontalAdvance(QStringLiteral("100 %")) + alto / 2;
-  const int anchoLeyenda = medida.horizontalAdvance(QStringLiteral("Tipo 5")) + 3 * alto;
+  const int anchoLeyenda =
+      std::max(medida.horizontalAdvance(Leyenda(5)), medida.horizontalAdvance(Leyenda(0))) +
+      3 * alto;
   const QRect area = marco.adjusted(margenIzquierdo, alto / 2, -anchoLeyenda, -2 * alto);
   if (area.width() <= 0 || area.height() <= 0) {
     pintor.restore();
@@ -64,7 +68,8 @@ void GraficoSemanas::Dibujar(QPainter& pintor, const QRect& marco) const {
                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(p));
   }
   if (semanas_.empty()) {
-    pintor.drawText(area, Qt::AlignCenter, QStringLiteral("Sin respuestas en este periodo"));
+    pintor.drawText(area, Qt::AlignCenter,
+                    QCoreApplication::translate("Resultados", "Sin respuestas en este periodo"));
     pintor.restore();
     return;
   }

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,21 +31,34 @@
 namespace tiendal {
 namespace {
 
-const QStringList kTipos = {
-    QStringLiteral("Todos los tipos"),
-    QStringLiteral("1. Total de tres productos"),
-    QStringLiteral("2. Cambio de un billete"),
-    QStringLiteral("3. El más caro menos el más barato"),
-    QStringLiteral("4. Precio de varias unidades"),
-    QStringLiteral("5. Más productos con el dinero"),
+// The captions are translated when the window is made, in the language of the moment.
+constexpr const char* kTipos[] = {
+    QT_TRANSLATE_NOOP("Resultados", "Todos los tipos"),
+    QT_TRANSLATE_NOOP("Resultados", "1. Total de tres productos"),
+    QT_TRANSLATE_NOOP("Resultados", "2. Cambio de un billete"),
+    QT_TRANSLATE_NOOP("Resultados", "3. El más caro menos el más barato"),
+    QT_TRANSLATE_NOOP("Resultados", "4. Precio de varias unidades"),
+    QT_TRANSLATE_NOOP("Resultados", "5. Más productos con el dinero"),
 };
-const QStringList kCuentas = {QStringLiteral("Ejercicios"), QStringLiteral("Bien a la primera"),
-                              QStringLiteral("Bien después"), QStringLiteral("Mal")};
-const QStringList kColumnasRespuestas = {
-    QStringLiteral("Fecha"),    QStringLiteral("Ejercicio"), QStringLiteral("Productos"),
-    QStringLiteral("Dinero"),   QStringLiteral("Unidades"),  QStringLiteral("Tecleado"),
-    QStringLiteral("Esperado"), QStringLiteral("Veredicto"), QStringLiteral("Comprobación"),
-    QStringLiteral("Segundos")};
+constexpr const char* kCuentas[] = {QT_TRANSLATE_NOOP("Resultados", "Ejercicios"),
+                                    QT_TRANSLATE_NOOP("Resultados", "Bien a la primera"),
+                                    QT_TRANSLATE_NOOP("Resultados", "Bien después"),
+                                    QT_TRANSLATE_NOOP("Resultados", "Mal")};
+constexpr const char* kColumnasRespuestas[] = {
+    QT_TRANSLATE_NOOP("Resultados", "Fecha"),        QT_TRANSLATE_NOOP("Resultados", "Ejercicio"),
+    QT_TRANSLATE_NOOP("Resultados", "Productos"),    QT_TRANSLATE_NOOP("Resultados", "Dinero"),
+    QT_TRANSLATE_NOOP("Resultados", "Unidades"),     QT_TRANSLATE_NOOP("Resultados", "Tecleado"),
+    QT_TRANSLATE_NOOP("Resultados", "Esperado"),     QT_TRANSLATE_NOOP("Resultados", "Veredicto"),
+    QT_TRANSLATE_NOOP("Resultados", "Comprobación"), QT_TRANSLATE_NOOP("Resultados", "Segundos")};
+
+QString Traducir(const char* texto) { return QCoreApplication::translate("Resultados", texto); }
+
+template <std::size_t N>
+QStringList Traducir(const char* const (&textos)[N]) {
+  QStringList traducidos;
+  for (const char* texto : textos) traducidos.append(Traducir(texto));
+  return traducidos;
+}
 
 std::array<int, 4> Cifras(const Cuenta& c) {
   return {c.ejercicios, c.bienALaPrimera, c.bienDespues, c.mal};
@@ -83,7 +97,7 @@ QString Escapar(const QString& texto) { return texto.toHtmlEscaped(); }
 
 VentanaResultados::VentanaResultados(const QStringList& rutas, QDate hoy, QWidget* padre)
     : QWidget(padre), registros_(LeerRegistros(rutas)), hoy_(hoy) {
-  setWindowTitle(QStringLiteral("Resultados de los alumnos"));
+  setWindowTitle(QCoreApplication::translate("Resultados", "Resultados de los alumnos"));
   resize(900, 700);
 
   alumnos_ = new QComboBox(this);
@@ -93,17 +107,20 @@ VentanaResultados::VentanaResultados(const QStringList& rutas, QDate hoy, QWidge
   for (const QString& nombre : nombres) alumnos_->addItem(nombre);
   periodo_ = new QComboBox(this);
   periodo_->setObjectName(QStringLiteral("periodo"));
-  periodo_->addItems({QStringLiteral("Hoy"), QStringLiteral("Esta semana"),
-                      QStringLiteral("Este mes"), QStringLiteral("Todo")});
+  periodo_->addItems({QCoreApplication::translate("Resultados", "Hoy"),
+                      QCoreApplication::translate("Resultados", "Esta semana"),
+                      QCoreApplication::translate("Resultados", "Este mes"),
+                      QCoreApplication::translate("Resultados", "Todo")});
   periodo_->setCurrentIndex(static_cast<int>(Periodo::Todo));
-  auto* exportar = new QPushButton(QStringLiteral("&Exportar resumen…"), this);
+  auto* exportar =
+      new QPushButton(QCoreApplication::translate("Resultados", "&Exportar resumen…"), this);
   exportar->setObjectName(QStringLiteral("exportar"));
-  auto* imprimir = new QPushButton(QStringLiteral("&Imprimir…"), this);
+  auto* imprimir = new QPushButton(QCoreApplication::translate("Resultados", "&Imprimir…"), this);
   imprimir->setObjectName(QStringLiteral("imprimir"));
 
-  auto* etiquetaAlumno = new QLabel(QStringLiteral("&Alumno:"), this);
+  auto* etiquetaAlumno = new QLabel(QCoreApplication::translate("Resultados", "&Alumno:"), this);
   etiquetaAlumno->setBuddy(alumnos_);
-  auto* etiquetaPeriodo = new QLabel(QStringLiteral("&Periodo:"), this);
+  auto* etiquetaPeriodo = new QLabel(QCoreApplication::translate("Resultados", "&Periodo:"), this);
   etiquetaPeriodo->setBuddy(periodo_);
   auto* arriba = new QHBoxLayout;
   arriba->addWidget(etiquetaAlumno);
@@ -117,25 +134,26 @@ VentanaResultados::VentanaResultados(const QStringList& rutas, QDate hoy, QWidge
   vacio_ = new QLabel(this);
   vacio_->setObjectName(QStringLiteral("vacio"));
   vacio_->setWordWrap(true);
-  vacio_->setText(QStringLiteral("No hay respuestas registradas en %1.")
+  vacio_->setText(QCoreApplication::translate("Resultados", "No hay respuestas registradas en %1.")
                       .arg(rutas.isEmpty() ? QString() : rutas.join(QStringLiteral(", "))));
   vacio_->setVisible(registros_.anotaciones.empty());
 
-  resumen_ = Tabla(QStringLiteral("resumen"), kCuentas, this);
-  resumen_->setRowCount(static_cast<int>(kTipos.size()));
-  resumen_->setVerticalHeaderLabels(kTipos);
+  resumen_ = Tabla(QStringLiteral("resumen"), Traducir(kCuentas), this);
+  resumen_->setRowCount(static_cast<int>(std::size(kTipos)));
+  resumen_->setVerticalHeaderLabels(Traducir(kTipos));
   resumen_->verticalHeader()->show();
   resumen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   grafico_ = new GraficoSemanas(this);
   grafico_->setObjectName(QStringLiteral("grafico"));
-  respuestas_ = Tabla(QStringLiteral("respuestas"), kColumnasRespuestas, this);
+  respuestas_ = Tabla(QStringLiteral("respuestas"), Traducir(kColumnasRespuestas), this);
   respuestas_->horizontalHeader()->setStretchLastSection(true);
   avisos_ = new QPlainTextEdit(this);
   avisos_->setObjectName(QStringLiteral("avisos"));
   avisos_->setReadOnly(true);
-  avisos_->setAccessibleName(QStringLiteral("Líneas que no se pueden leer"));
-  avisos_->setPlainText(QStringLiteral("Líneas que no se pueden leer:\n") +
-                        registros_.avisos.join(u'\n'));
+  avisos_->setAccessibleName(
+      QCoreApplication::translate("Resultados", "Líneas que no se pueden leer"));
+  avisos_->setPlainText(QCoreApplication::translate("Resultados", "Líneas que no se pueden leer:") +
+                        u'\n' + registros_.avisos.join(u'\n'));
   avisos_->setVisible(!registros_.avisos.isEmpty());
 
   auto* partes = new QSplitter(Qt::Vertical, this);
@@ -189,12 +207,16 @@ void VentanaResultados::Mostrar() {
 }
 
 std::optional<QString> VentanaResultados::ExportarResumen(const QString& archivo) const {
-  QByteArray csv = LineaCsv({QStringLiteral("alumno"), QStringLiteral("ejercicio"),
-                             QStringLiteral("ejercicios"), QStringLiteral("bien a la primera"),
-                             QStringLiteral("bien después"), QStringLiteral("mal")});
+  QByteArray csv = LineaCsv({QCoreApplication::translate("Resultados", "alumno"),
+                             QCoreApplication::translate("Resultados", "ejercicio"),
+                             QCoreApplication::translate("Resultados", "ejercicios"),
+                             QCoreApplication::translate("Resultados", "bien a la primera"),
+                             QCoreApplication::translate("Resultados", "bien después"),
+                             QCoreApplication::translate("Resultados", "mal")});
   for (const auto& [alumno, porTipo] : Contar(registros_.anotaciones, PeriodoElegido(), hoy_)) {
     for (int tipo = 0; tipo < static_cast<int>(porTipo.size()); ++tipo) {
-      QStringList campos = {alumno, tipo == 0 ? QStringLiteral("todos") : QString::number(tipo)};
+      QStringList campos = {alumno, tipo == 0 ? QCoreApplication::translate("Resultados", "todos")
+                                              : QString::number(tipo)};
       for (const int cifra : Cifras(porTipo[tipo])) campos.append(QString::number(cifra));
       csv += LineaCsv(campos);
     }
@@ -209,18 +231,20 @@ std::optional<QString> VentanaResultados::ExportarResumen(const QString& archivo
 QString VentanaResultados::PaginaHtml() const {
   QString html = QStringLiteral("<h2>%1</h2><p>%2</p><table border=1 cellpadding=3><tr><th></th>")
                      .arg(Escapar(Alumno()), Escapar(periodo_->currentText()));
-  for (const QString& columna : kCuentas) html += QStringLiteral("<th>%1</th>").arg(columna);
+  for (const char* columna : kCuentas) {
+    html += QStringLiteral("<th>%1</th>").arg(Escapar(Traducir(columna)));
+  }
   html += QStringLiteral("</tr>");
   for (int tipo = 0; tipo < resumen_->rowCount(); ++tipo) {
-    html += QStringLiteral("<tr><td>%1</td>").arg(Escapar(kTipos[tipo]));
+    html += QStringLiteral("<tr><td>%1</td>").arg(Escapar(Traducir(kTipos[tipo])));
     for (int c = 0; c < resumen_->columnCount(); ++c) {
       html += QStringLiteral("<td align=right>%1</td>").arg(resumen_->item(tipo, c)->text());
     }
     html += QStringLiteral("</tr>");
   }
   html += QStringLiteral("</table><p><img src=\"grafico\"></p><table border=1 cellpadding=2><tr>");
-  for (const QString& columna : kColumnasRespuestas) {
-    html += QStringLiteral("<th>%1</th>").arg(columna);
+  for (const char* columna : kColumnasRespuestas) {
+    html += QStringLiteral("<th>%1</th>").arg(Escapar(Traducir(columna)));
   }
   html += QStringLiteral("</tr>");
   for (int fila = 0; fila < respuestas_->rowCount(); ++fila) {
@@ -247,14 +271,15 @@ void VentanaResultados::Imprimir(QPrinter& impresora) const {
 
 void VentanaResultados::PreguntarExportar() {
   const QString archivo = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Exportar resumen"),
-      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-          QStringLiteral("/resumen.csv"),
+      this, QCoreApplication::translate("Resultados", "Exportar resumen"),
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/' +
+          QCoreApplication::translate("Resultados", "resumen") + QStringLiteral(".csv"),
       QStringLiteral("CSV (*.csv)"));
   if (archivo.isEmpty()) return;
   if (const auto fallo = ExportarResumen(archivo)) {
     QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("No se puede guardar «%1»: %2").arg(archivo, *fallo));
+                         QCoreApplication::translate("Resultados", "No se puede guardar «%1»: %2")
+                             .arg(archivo, *fallo));
   }
 }
 

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <memory>
 
+#include "core/idioma.h"
 #include "window_base/twips.h"
 
 int main(int argc, char* argv[]) {
@@ -14,6 +17,15 @@ int main(int argc, char* argv[]) {
   // The window tables run again with the whole content drawn at another scale (--escala).
   if (qEnvironmentVariableIsSet("TIENDAL_ESCALA")) {
     tiendal::FijarEscala(qEnvironmentVariable("TIENDAL_ESCALA").toDouble());
+  }
+  // And in each language: the texts the tests look for come from the same catalogues.
+  std::unique_ptr<tiendal::Traducciones> traducciones;
+  if (qEnvironmentVariableIsSet("TIENDAL_IDIOMA")) {
+    traducciones = std::make_unique<tiendal::Traducciones>(
+        qEnvironmentVariable("TIENDAL_IDIOMA"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (!traducciones->Avisos().isEmpty())
+      qFatal("%s", qPrintable(traducciones->Avisos().join(u'\n')));
+    traducciones->Instalar();
   }
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

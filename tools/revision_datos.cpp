@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/revision_datos.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -29,7 +30,8 @@ const QString kFinLinea = QStringLiteral("\r\n");
 QString Tamano(const QString& ruta) {
   QImageReader lector(ruta);
   const QImage imagen = lector.read();
-  if (imagen.isNull() || imagen.height() == 0) return QStringLiteral("ilegible");
+  if (imagen.isNull() || imagen.height() == 0)
+    return QCoreApplication::translate("RevisionDatos", "ilegible");
   return QStringLiteral("%1x%2").arg(imagen.width()).arg(imagen.height());
 }
 
@@ -72,7 +74,8 @@ void AvisarApariciones(const QStringList& productos, const QString& texto,
     const qsizetype pos = apariciones[static_cast<size_t>(k)];
     const QString precio = FormatoPrecio(precios[static_cast<size_t>(k)]);
     if (pos < 0) {
-      avisos << QStringLiteral(
+      avisos << QCoreApplication::translate(
+                    "RevisionDatos",
                     "«%1» no tiene línea en precios.txt y toma el precio de la "
                     "primera línea: %2")
                     .arg(productos[k], precio);
@@ -83,13 +86,15 @@ void AvisarApariciones(const QStringList& productos, const QString& texto,
     const Linea clase = pos == inicio ? ClaseDeLinea(linea, productos[k]) : Linea::Ajena;
     if (clase == Linea::Propia) continue;
     if (clase == Linea::PropiaSinBarra) {
-      avisos << QStringLiteral(
+      avisos << QCoreApplication::translate(
+                    "RevisionDatos",
                     "la línea «%1» de precios.txt no lleva «|» entre el nombre y el precio: "
                     "«%2» lee el precio %3")
                     .arg(Cita(linea), productos[k], precio);
       continue;
     }
-    avisos << QStringLiteral(
+    avisos << QCoreApplication::translate(
+                  "RevisionDatos",
                   "«%1» aparece antes dentro de la línea «%2» de precios.txt y lee "
                   "el precio %3")
                   .arg(productos[k], linea.toString(), precio);
@@ -105,7 +110,9 @@ void AvisarPrecios(const QStringList& productos, const QString& texto,
     const qsizetype pos = apariciones[static_cast<size_t>(k)];
     const QString& nombre = productos[k];
     if (pos >= 0 && nombre.indexOf(u'|', 1) >= 0) {
-      avisos << QStringLiteral("el nombre «%1» lleva «|» y su precio se lee tras esa barra: %2")
+      avisos << QCoreApplication::translate(
+                    "RevisionDatos",
+                    "el nombre «%1» lleva «|» y su precio se lee tras esa barra: %2")
                     .arg(nombre, FormatoPrecio(precios[static_cast<size_t>(k)]));
       continue;
     }
@@ -115,7 +122,8 @@ void AvisarPrecios(const QStringList& productos, const QString& texto,
     const QString linea = Cita(LineaDe(texto, barra < 0 ? 0 : barra, inicioLinea));
     const QStringView numero = QStringView(texto).sliced(inicio);
     if (!EmpiezaPorNumero(numero)) {
-      avisos << QStringLiteral(
+      avisos << QCoreApplication::translate(
+                    "RevisionDatos",
                     "el precio de «%1» no tiene número en la línea «%2» de precios.txt: "
                     "cuenta como 0")
                     .arg(nombre, linea);
@@ -123,7 +131,8 @@ void AvisarPrecios(const QStringList& productos, const QString& texto,
     }
     const double leido = LeerNumero(numero);
     if (leido != 0.0 && ASimple(leido) == 0.0f) {
-      avisos << QStringLiteral(
+      avisos << QCoreApplication::translate(
+                    "RevisionDatos",
                     "el precio de «%1» en la línea «%2» de precios.txt no cabe en precisión "
                     "simple: cuenta como 0")
                     .arg(nombre, linea);
@@ -147,7 +156,9 @@ void AvisarAnchos(const QStringList& productos, const std::vector<float>& precio
       const QString texto = TextoEstante(productos[k], precio);
       const double ancho = medida.horizontalAdvance(texto);
       if (ancho <= visible) continue;
-      avisos << QStringLiteral("«%1» no cabe en su marco del estante: mide %2 píxeles y se ven %3")
+      avisos << QCoreApplication::translate(
+                    "RevisionDatos",
+                    "«%1» no cabe en su marco del estante: mide %2 píxeles y se ven %3")
                     .arg(texto, QString::number(std::ceil(ancho)), QString::number(visible));
       break;
     }
@@ -180,7 +191,8 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
   QStringList pasados;
   const QStringList imagenes = ListarImagenes(carpetaImagenes, &pasados);
   for (const QString& nombre : pasados) {
-    revision.avisos << QStringLiteral(
+    revision.avisos << QCoreApplication::translate(
+                           "RevisionDatos",
                            "el nombre de la imagen «%1» no está en UTF-8: el programa "
                            "no la ve (cámbiele el nombre)")
                            .arg(nombre);
@@ -214,28 +226,33 @@ RevisionDatos RevisarDatos(const QString& carpeta) {
   AvisarPrecios(productos, *texto, apariciones, precios, revision.avisos);
   AvisarAnchos(productos, precios, preciosEnteros, revision.avisos);
   for (const FilaRevision& fila : revision.filas) {
-    if (fila.tamano == QStringLiteral("ilegible")) {
-      revision.avisos << QStringLiteral("la imagen %1 no se puede leer como imagen")
+    if (fila.tamano == QCoreApplication::translate("RevisionDatos", "ilegible")) {
+      revision.avisos << QCoreApplication::translate("RevisionDatos",
+                                                     "la imagen %1 no se puede leer como imagen")
                              .arg(rutaImagen(fila.imagen));
     }
   }
   for (const SonidoFijo& sonido : SonidosFijos()) {
     if (!TieneSonido(carpetaSonidos, sonido.archivo)) {
-      revision.avisos
-          << QStringLiteral("falta el sonido %1").arg(carpetaSonidos + u'/' + sonido.archivo);
+      revision.avisos << QCoreApplication::translate("RevisionDatos", "falta el sonido %1")
+                             .arg(carpetaSonidos + u'/' + sonido.archivo);
     }
   }
   return revision;
 }
 
 void EscribirRevision(const RevisionDatos& revision, QTextStream& salida) {
-  salida << QStringLiteral("producto\timagen\ttamaño\tprecio\tprecio_entero\tsonido\n");
+  salida << QCoreApplication::translate(
+      "RevisionDatos", "producto\timagen\ttamaño\tprecio\tprecio_entero\tsonido\n");
   for (const FilaRevision& f : revision.filas) {
     salida << f.producto << '\t' << f.imagen << '\t' << f.tamano << '\t' << f.precio << '\t'
-           << f.precioEntero << '\t' << (f.sonido ? QStringLiteral("sí") : QStringLiteral("falta"))
+           << f.precioEntero << '\t'
+           << (f.sonido ? QCoreApplication::translate("RevisionDatos", "sí")
+                        : QCoreApplication::translate("RevisionDatos", "falta"))
            << '\n';
   }
-  for (const QString& aviso : revision.avisos) salida << QStringLiteral("aviso: ") << aviso << '\n';
+  for (const QString& aviso : revision.avisos)
+    salida << QCoreApplication::translate("RevisionDatos", "aviso: ") << aviso << '\n';
   salida.flush();
 }
 

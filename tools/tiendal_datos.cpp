@@ -6,15 +6,20 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QProcessEnvironment>
 #include <QTextStream>
 
+#include "core/idioma.h"
 #include "tools/revision_datos.h"
 
 namespace {
 
-const char kAyuda[] =
-    "Uso: tiendal-datos CARPETA\n"
-    "     tiendal-datos --textos-voces\n"
+// Translated where it is shown.
+constexpr const char* kAyuda = QT_TRANSLATE_NOOP(
+    "TiendalDatos",
+    "Uso: tiendal-datos [--idioma IDIOMA] CARPETA\n"
+    "     tiendal-datos [--idioma IDIOMA] --textos-voces\n"
     "Muestra lo que Tiendal hace de una carpeta de datos (imágenes/, precios.txt, Sonidos/):\n"
     "una línea por producto, separada por tabuladores, con su imagen, su tamaño, su precio,\n"
     "su precio entero y si tiene sonido, y después un aviso por cada problema.\n"
@@ -23,8 +28,9 @@ const char kAyuda[] =
     "Opciones:\n"
     "  --textos-voces muestra cada sonido fijo y lo que dice, separados por un tabulador,\n"
     "                 y termina (generar-voces.sh lo lee)\n"
+    "  --idioma IDIOMA  habla en IDIOMA (ca, es, eu o gl); sin ella, en el de la sesión\n"
     "  -h, --help     muestra esta ayuda y termina\n"
-    "  -v, --version  muestra la versión y termina\n";
+    "  -v, --version  muestra la versión y termina\n");
 
 }  // namespace
 
@@ -32,16 +38,24 @@ int main(int argc, char** argv) {
   // Fonts are measured, nothing is shown: no display is needed.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  const QString pedido = tiendal::IdiomaPedido(app.arguments());
+  const tiendal::Traducciones traducciones(
+      tiendal::kIdiomas.contains(pedido)
+          ? pedido
+          : tiendal::IdiomaDeLaSesion(QProcessEnvironment::systemEnvironment()),
+      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  traducciones.Instalar();
   QTextStream error(stderr);
   QTextStream salida(stdout);
   QCommandLineParser analizador;
   const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   const QCommandLineOption textosVoces(QStringLiteral("textos-voces"));
-  analizador.addOptions({ayuda, version, textosVoces});
+  const QCommandLineOption idioma(QStringLiteral("idioma"), QString(), QStringLiteral("IDIOMA"));
+  analizador.addOptions({ayuda, version, textosVoces, idioma});
   const bool leida = analizador.parse(app.arguments());
   if (leida && analizador.isSet(ayuda)) {
-    salida << QString::fromUtf8(kAyuda);
+    salida << QCoreApplication::translate("TiendalDatos", kAyuda);
     return 0;
   }
   if (leida && analizador.isSet(version)) {
@@ -49,17 +63,27 @@ int main(int argc, char** argv) {
     return 0;
   }
   const QStringList args = analizador.positionalArguments();
+  if (leida && analizador.isSet(idioma) && !tiendal::kIdiomas.contains(pedido)) {
+    error << QCoreApplication::translate("TiendalDatos",
+                                         "tiendal-datos: no hay textos en el idioma «%1»; los hay "
+                                         "en %2")
+                 .arg(pedido, tiendal::kIdiomas.join(QStringLiteral(", ")))
+          << '\n';
+    return 2;
+  }
   if (leida && analizador.isSet(textosVoces) && args.isEmpty()) {
     tiendal::EscribirTextosVoces(salida);
     return 0;
   }
   if (!leida || args.size() != 1 || analizador.isSet(textosVoces)) {
-    error << QStringLiteral("uso: tiendal-datos CARPETA | --textos-voces\n");
+    error << QCoreApplication::translate("TiendalDatos",
+                                         "uso: tiendal-datos CARPETA | --textos-voces")
+          << '\n';
     return 2;
   }
   const tiendal::RevisionDatos revision = tiendal::RevisarDatos(args[0]);
   // Too few or too many pictures stop the program, but the products are still listed.
   if (!revision.fallo || !revision.filas.empty()) tiendal::EscribirRevision(revision, salida);
-  if (revision.fallo) error << QStringLiteral("tiendal-datos: ") << *revision.fallo << '\n';
+  if (revision.fallo) error << "tiendal-datos: " << *revision.fallo << '\n';
   return revision.CodigoSalida();
 }

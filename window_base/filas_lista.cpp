@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_base/filas_lista.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <utility>
 
@@ -205,10 +206,12 @@ void FilasLista::Nombrar(int fila) {
   while (etiqueta.endsWith(u':') || etiqueta.endsWith(u'=')) etiqueta.chop(1);
   const QString numero = QString::number(fila + 1);
   filas_[fila].nombre->setAccessibleName(
-      etiqueta.isEmpty() ? QStringLiteral("Fila %1 vacía").arg(numero) : etiqueta);
+      etiqueta.isEmpty() ? QCoreApplication::translate("Ventana", "Fila %1 vacía").arg(numero)
+                         : etiqueta);
   filas_[fila].precio->setAccessibleName(
-      etiqueta.isEmpty() ? QStringLiteral("Fila %1 de la lista, sin producto").arg(numero)
-                         : QStringLiteral("Fila %1: %2").arg(numero, etiqueta));
+      etiqueta.isEmpty()
+          ? QCoreApplication::translate("Ventana", "Fila %1 de la lista, sin producto").arg(numero)
+          : QCoreApplication::translate("Ventana", "Fila %1: %2").arg(numero, etiqueta));
 }
 
 void FilasLista::PonerOrdenInicial(const std::vector<QWidget*>& delante,

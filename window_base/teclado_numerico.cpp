@@ -17,42 +17,45 @@ constexpr int kLado = 900;   // a button, in twips
 constexpr int kHueco = 150;  // between buttons
 
 // Each button: its text, its accessible name, the key it sends and its place (row, column,
-// columns wide).
+// columns wide). The words are translated when the pad is made.
 struct Boton {
-  const char16_t* texto;
-  const char16_t* nombre;
+  const char* texto;
+  const char* nombre;
   int teclaQt;
   int fila, columna, ancho;
 };
 constexpr Boton kBotones[] = {
-    {u"7", u"7", Qt::Key_7, 0, 0, 1},
-    {u"8", u"8", Qt::Key_8, 0, 1, 1},
-    {u"9", u"9", Qt::Key_9, 0, 2, 1},
-    {u"4", u"4", Qt::Key_4, 1, 0, 1},
-    {u"5", u"5", Qt::Key_5, 1, 1, 1},
-    {u"6", u"6", Qt::Key_6, 1, 2, 1},
-    {u"1", u"1", Qt::Key_1, 2, 0, 1},
-    {u"2", u"2", Qt::Key_2, 2, 1, 1},
-    {u"3", u"3", Qt::Key_3, 2, 2, 1},
-    {u",", u"Coma decimal", Qt::Key_Comma, 3, 0, 1},
-    {u"0", u"0", Qt::Key_0, 3, 1, 1},
-    {u"⌫", u"Borrar", Qt::Key_Backspace, 3, 2, 1},
-    {u"Borrar todo", u"Borrar todo", 0, 4, 0, 3},
+    {"7", "7", Qt::Key_7, 0, 0, 1},
+    {"8", "8", Qt::Key_8, 0, 1, 1},
+    {"9", "9", Qt::Key_9, 0, 2, 1},
+    {"4", "4", Qt::Key_4, 1, 0, 1},
+    {"5", "5", Qt::Key_5, 1, 1, 1},
+    {"6", "6", Qt::Key_6, 1, 2, 1},
+    {"1", "1", Qt::Key_1, 2, 0, 1},
+    {"2", "2", Qt::Key_2, 2, 1, 1},
+    {"3", "3", Qt::Key_3, 2, 2, 1},
+    {",", QT_TRANSLATE_NOOP("Ventana", "Coma decimal"), Qt::Key_Comma, 3, 0, 1},
+    {"0", "0", Qt::Key_0, 3, 1, 1},
+    {"⌫", QT_TRANSLATE_NOOP("Ventana", "Borrar"), Qt::Key_Backspace, 3, 2, 1},
+    {QT_TRANSLATE_NOOP("Ventana", "Borrar todo"), QT_TRANSLATE_NOOP("Ventana", "Borrar todo"), 0, 4,
+     0, 3},
 };
+
+QString Traducir(const char* texto) { return QCoreApplication::translate("Ventana", texto); }
 
 }  // namespace
 
 TecladoNumerico::TecladoNumerico(QWidget* padre, QLineEdit* resultado)
     : QWidget(padre), resultado_(resultado) {
   setObjectName(QStringLiteral("tecladoNumerico"));
-  setAccessibleName(QStringLiteral("Teclado numérico"));
+  setAccessibleName(QCoreApplication::translate("Ventana", "Teclado numérico"));
   for (const Boton& tecla : kBotones) {
-    auto* boton = new QPushButton(QString::fromUtf16(tecla.texto), this);
+    auto* boton = new QPushButton(Traducir(tecla.texto), this);
     boton->setObjectName(QStringLiteral("tecla") + QString::number(botones_.size()));
-    boton->setAccessibleName(QString::fromUtf16(tecla.nombre));
+    boton->setAccessibleName(Traducir(tecla.nombre));
     boton->setFocusPolicy(Qt::NoFocus);
     boton->setAutoRepeat(tecla.teclaQt == Qt::Key_Backspace);
-    const QString texto = tecla.teclaQt == 0 ? QString() : QString::fromUtf16(tecla.texto);
+    const QString texto = tecla.teclaQt == 0 ? QString() : QString::fromUtf8(tecla.texto);
     const int teclaQt = tecla.teclaQt == 0 ? Qt::Key_Backspace : tecla.teclaQt;
     const bool vaciar = tecla.teclaQt == 0;
     connect(boton, &QPushButton::clicked, this,

@@ -74,7 +74,7 @@ void VentanaPractica::CrearControles() {
   instrucciones_->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
   // Tab stops on the box's inner area, and that is what a screen reader announces.
   for (QWidget* caja : {static_cast<QWidget*>(instrucciones_), instrucciones_->viewport()})
-    caja->setAccessibleName(QStringLiteral("Instrucciones del ejercicio"));
+    caja->setAccessibleName(QCoreApplication::translate("Ventana", "Instrucciones del ejercicio"));
 
   filas_ = std::make_unique<FilasLista>(lienzo_, instrucciones_, [this](int fila) {
     Atender([this, fila] { sesion_.QuitarFila(fila); });
@@ -92,9 +92,10 @@ void VentanaPractica::CrearControles() {
     });
     return pulsador;
   };
-  botonCorregir_ = boton("corregir", QStringLiteral("&Corregir"), &Sesion::Corregir);
-  botonNuevo_ =
-      boton("nuevoEjercicio", QStringLiteral("&Nuevo ejercicio"), &Sesion::NuevoEjercicio);
+  botonCorregir_ =
+      boton("corregir", QCoreApplication::translate("Ventana", "&Corregir"), &Sesion::Corregir);
+  botonNuevo_ = boton("nuevoEjercicio", QCoreApplication::translate("Ventana", "&Nuevo ejercicio"),
+                      &Sesion::NuevoEjercicio);
 }
 
 void VentanaPractica::PonerEscala(double escala) {
@@ -167,7 +168,7 @@ void VentanaPractica::Centrar() {
 }
 
 void VentanaPractica::CrearMenu() {
-  menuOpciones_ = menuBar()->addMenu(QStringLiteral("&Opciones"));
+  menuOpciones_ = menuBar()->addMenu(QCoreApplication::translate("Ventana", "&Opciones"));
   menuOpciones_->setObjectName(QStringLiteral("menuOpciones"));
   const auto item = [this](const char* nombre, const QString& texto, auto&& manejador) {
     QAction* accion = menuOpciones_->addAction(texto);
@@ -177,29 +178,33 @@ void VentanaPractica::CrearMenu() {
   };
   // The check marks show the practice's options; a click only asks the practice to switch,
   // and the mark then shows what the practice holds.
-  valoresEnteros_ = item("valoresEnteros", QStringLiteral("&Valores enteros"), [this] {
-    sesion_.CambiarValoresEnteros();
-    valoresEnteros_->setChecked(sesion_.practica().Opciones.ValoresEnteros);
-  });
+  valoresEnteros_ =
+      item("valoresEnteros", QCoreApplication::translate("Menu", "&Valores enteros"), [this] {
+        sesion_.CambiarValoresEnteros();
+        valoresEnteros_->setChecked(sesion_.practica().Opciones.ValoresEnteros);
+      });
   valoresEnteros_->setCheckable(true);
   mostrarResultado_ =
-      item("mostrarResultado", QStringLiteral("&Mostrar resultado correcto"), [this] {
-        sesion_.CambiarMostrarResultado();
-        mostrarResultado_->setChecked(sesion_.practica().Opciones.MostrarResultado);
-      });
+      item("mostrarResultado", QCoreApplication::translate("Menu", "&Mostrar resultado correcto"),
+           [this] {
+             sesion_.CambiarMostrarResultado();
+             mostrarResultado_->setChecked(sesion_.practica().Opciones.MostrarResultado);
+           });
   mostrarResultado_->setCheckable(true);
   mostrarResultado_->setChecked(true);
   otraVersion_ =
       item("otraVersion", diseno_.textoVersion, [this] { emit cambioDeVersionPedido(); });
   otraVersion_->setEnabled(false);
-  tecladoConTab_ = item("tecladoConTab", QStringLiteral("&Teclado numérico con el tabulador"),
+  tecladoConTab_ = item("tecladoConTab",
+                        QCoreApplication::translate("Menu", "&Teclado numérico con el tabulador"),
                         [this] { teclado_->AlcanzableConTab(tecladoConTab_->isChecked()); });
   tecladoConTab_->setCheckable(true);
   tecladoConTab_->setVisible(false);  // only in full screen, where the pad is
-  QAction* ayuda = item("ayuda", QStringLiteral("&Ayuda"), [this] { Mensaje(diseno_.ayuda); });
+  QAction* ayuda = item("ayuda", QCoreApplication::translate("Menu", "&Ayuda"),
+                        [this] { Mensaje(diseno_.ayuda); });
   ayuda->setShortcut(QKeySequence(Qt::Key_F1));
   ayuda->setShortcutContext(Qt::WindowShortcut);
-  item("salir", QStringLiteral("&Salir Alt-F4"), [this] { close(); });
+  item("salir", QCoreApplication::translate("Menu", "&Salir Alt-F4"), [this] { close(); });
 }
 
 void VentanaPractica::PonerOrdenInicial(const std::vector<QWidget*>& delante) {

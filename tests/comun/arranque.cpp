@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMutex>
@@ -54,13 +55,17 @@ bool Muestra(const Practica& p, int fila, const QString& rotulo, const QString& 
   if (const int hueco = p.HuecoFila[fila]; hueco != kVacio)
     return rotulo == p.NombreDeHueco(hueco) + u':' && valor == FormatoPrecio(p.PrecioDeFila(fila));
   if (tipo == 2 && fila == 0)
-    return rotulo == "Billete entregado:" &&
+    return rotulo == QCoreApplication::translate("Sesion", "Billete entregado:") &&
            QStringList({"0", "5,00", "10,00", "20,00", "50,00", "100,00"}).contains(valor);
   if (tipo == 5 && fila == 0)
-    return rotulo == "Dinero disponible=" && valor == FormatoPrecio(p.DineroDisponible);
+    return rotulo == QCoreApplication::translate("Sesion", "Dinero disponible=") &&
+           valor == FormatoPrecio(p.DineroDisponible);
   if (tipo == 4 && fila == 1 && p.NumFilas == 2)
-    return rotulo == "Número de unidades:" && QStringList({"2", "3", "4", "5"}).contains(valor);
-  return (rotulo.isEmpty() || (tipo == 4 && fila == 1 && rotulo == "Nombre:")) && valor == "0";
+    return rotulo == QCoreApplication::translate("Sesion", "Número de unidades:") &&
+           QStringList({"2", "3", "4", "5"}).contains(valor);
+  return (rotulo.isEmpty() ||
+          (tipo == 4 && fila == 1 && rotulo == QCoreApplication::translate("Sesion", "Nombre:"))) &&
+         valor == "0";
 }
 
 }  // namespace

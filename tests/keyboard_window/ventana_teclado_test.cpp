@@ -106,7 +106,8 @@ TEST_F(VentanaTecladoPrueba, SuprEnElPrecioEsUnClicEnElNombreYLoQuitadoSeVuelveA
   Abrir(true);
   for (int i = 0; i < 3; ++i) Elegir(*ventana_, Linea(0));
   EXPECT_EQ(Control("precioFila2")->accessibleDescription(),
-            "Supr quita de la lista el producto de esta fila");
+            QCoreApplication::translate("VentanaTeclado",
+                                        "Supr quita de la lista el producto de esta fila"));
   // Under X the Applications key also brings the focused box a request for its context menu; a
   // right click on the instructions box brings none either. A window alone cannot switch to the
   // other one.
