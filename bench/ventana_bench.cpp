@@ -60,7 +60,8 @@ void BM_Arranque(benchmark::State& estado) {
     QProcess proceso;
     const long long inicio = Monotonico();
     QStringList argumentos = {QStringLiteral("arranque")};
-    if (estado.range(0) != 0) argumentos << QStringLiteral("--pantalla-completa");
+    if (estado.range(0) == 2) argumentos << QStringLiteral("--idioma") << QStringLiteral("ca");
+    if (estado.range(0) == 1) argumentos << QStringLiteral("--pantalla-completa");
     proceso.start(Medidor(), argumentos);
     proceso.waitForFinished(10000);
     const QStringList campos = QString::fromLatin1(proceso.readAllStandardOutput()).split(u' ');
@@ -74,11 +75,14 @@ void BM_Arranque(benchmark::State& estado) {
   }
   estado.counters["pico_rss_MB"] = rss / 1024;
   estado.counters["cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);
-  estado.SetLabel(estado.range(0) != 0 ? "pantalla completa" : "ventana");
+  estado.SetLabel(estado.range(0) == 1   ? "pantalla completa"
+                  : estado.range(0) == 2 ? "ventana en catalán"
+                                         : "ventana");
 }
 BENCHMARK(BM_Arranque)
     ->Arg(0)
     ->Arg(1)
+    ->Arg(2)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)

@@ -13,10 +13,13 @@
 //                                      text lines does) and saves a screenshot of the window as
 //                                      shown on the screen
 // With --pantalla-completa last, the window opens in full screen (the screenshot is then the
-// whole screen). It runs on the data beside it, like the program.
+// whole screen); with --idioma xx anywhere, in that language (Spanish otherwise). The languages'
+// catalogues are read and the command line's own application made and gone, as the program
+// does. It runs on the data beside it, like the program.
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -27,6 +30,7 @@
 
 #include "app/programa.h"
 #include "app/ventanas.h"
+#include "core/idioma.h"
 
 namespace {
 
@@ -101,7 +105,17 @@ void Rellenar(tiendal::VentanaPractica& ventana) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  QStringList argumentos;
+  for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
+  const QString pedido = tiendal::IdiomaPedido(argumentos);
+  const tiendal::Traducciones traducciones(pedido.isEmpty() ? tiendal::kEspanol : pedido,
+                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  {
+    QCoreApplication consola(argc, argv);
+    traducciones.Instalar();
+  }
   QApplication aplicacion(argc, argv);
+  traducciones.Instalar();
   QApplication::setQuitOnLastWindowClosed(false);
   const QString modo = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("arranque");
   const QString argumento = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

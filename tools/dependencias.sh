@@ -8,7 +8,7 @@
 #                                    tools, and the es_ES locale
 set -euo pipefail
 
-paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libcsv-dev libgl-dev fonts-liberation)
+paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libcsv-dev libgl-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 if [[ "${1:-}" == "--tests" ]]; then
   # ccache: the planted-fault runs rebuild one changed file at a time. gcovr: the coverage of
   # each module, from gcc's counts. libclang-rt-dev: the fuzzers' runtime, for whichever clang
