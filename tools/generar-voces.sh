@@ -4,15 +4,20 @@
 # Gives a data folder its sounds: rewrites the fixed ones (task announcements, digits, "coma",
 # "igual", "lista", the error tone and the applause) and speaks the name of every product that
 # has a picture but no sound yet. The same input always gives the same files.
-#   tools/generar-voces.sh [--todas] [CARPETA]
-# CARPETA is the folder that holds imágenes/ (data/ of this repository by default); --todas
-# also rewrites the product sounds that already exist. The fixed sounds' names and texts come
-# from the program (tiendal-datos --textos-voces), built first in build/dev, or in dev/ of the
-# folder named by TIENDAL_BUILD.
+#   tools/generar-voces.sh [--todas] [LANG] [CARPETA]
+# LANG is the language spoken: es (the default), ca, eu or gl. CARPETA is the folder that holds
+# imágenes/: data/ of this repository for es, data/LANG for the others. --todas also rewrites
+# the product sounds that already exist. The fixed sounds' names and texts come from the
+# program (tiendal-datos --idioma LANG --textos-voces), built first in build/dev, or in dev/ of
+# the folder named by TIENDAL_BUILD.
+# Voices: espeak-ng's es, ca and eu. Debian has no Galician voice: gl is spoken with the Spain
+# Spanish one, the nearest to Galician of espeak-ng's voices as tools/medir-voz-gallega.py
+# measures them, with the contractions á and ás written a and as.
 # Needs espeak-ng and sox (Debian packages espeak-ng and sox); the program itself does not.
 set -euo pipefail
 
 todas=0
+idioma=
 carpeta=
 for arg in "$@"; do
   case "$arg" in
@@ -26,11 +31,30 @@ for arg in "$@"; do
       echo "generar-voces: opción desconocida: $arg" >&2
       exit 2
       ;;
-    *) carpeta=$arg ;;
+    ca | es | eu | gl)
+      if [[ -z "$idioma" && -z "$carpeta" ]]; then idioma=$arg; else carpeta=$arg; fi
+      ;;
+    *)
+      if [[ -n "$carpeta" ]]; then
+        echo "generar-voces: sobra el argumento $arg" >&2
+        exit 2
+      fi
+      carpeta=$arg
+      ;;
   esac
 done
+idioma=${idioma:-es}
 raiz=$(cd "$(dirname "$0")/.." && pwd)
-carpeta=${carpeta:-"$raiz/data"}
+if [[ "$idioma" == es ]]; then
+  carpeta=${carpeta:-"$raiz/data"}
+else
+  carpeta=${carpeta:-"$raiz/data/$idioma"}
+fi
+# The espeak-ng voice of each language.
+case "$idioma" in
+  es | ca | eu) voz=$idioma ;;
+  gl) voz=es ;;
+esac
 
 faltan=()
 for programa in espeak-ng sox; do
@@ -44,6 +68,17 @@ if [[ ! -d "$carpeta/imágenes" ]]; then
   echo "generar-voces: no existe la carpeta $carpeta/imágenes" >&2
   exit 2
 fi
+if [[ "$idioma" == gl ]]; then
+  cat >&2 <<EOF
+generar-voces: Debian no trae ninguna voz gallega; el gallego se dice con la voz castellana (es)
+de espeak-ng, la más fiel al gallego de las que trae (tools/medir-voz-gallega.py).
+Para oír una voz gallega de verdad, grabe cada sonido en un WAV PCM de 16 bits, mono, con el
+nombre del que sustituye ($carpeta/Sonidos/queixo.wav, tipo1.wav, 0.wav…) y compruebe la
+carpeta con: tiendal-datos $carpeta
+Los sonidos de productos que ya existen se quedan como están (salvo con --todas); los fijos se
+reescriben cada vez que se ejecuta generar-voces.sh.
+EOF
+fi
 
 # The fixed sounds, one "file<TAB>text" line each, escapes as printf %b reads them.
 construccion="${TIENDAL_BUILD:-$raiz/build}/dev"
@@ -51,7 +86,7 @@ if [[ ! -f "$construccion/CMakeCache.txt" ]]; then
   cmake -S "$raiz" -B "$construccion" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$construccion" --target tiendal-datos >/dev/null
-textos=$("$construccion/bin/tiendal-datos" --textos-voces)
+textos=$("$construccion/bin/tiendal-datos" --idioma "$idioma" --textos-voces)
 
 sonidos="$carpeta/Sonidos"
 mkdir -p "$sonidos"
@@ -62,15 +97,29 @@ trap 'rm -rf "$tmp"' EXIT
 # run identical.
 formato=(-r 22050 -c 1 -b 16 -e signed-integer)
 
-# Speaks a text with the Spain Spanish voice, trims the silence around it, leaves a short pause
+# Speaks a text with the language's voice, trims the silence around it, leaves a short pause
 # before and after, and brings the peak to -1 dB.
 hablar() {
   local texto=$1 salida=$2
-  printf '%s' "$texto" | espeak-ng -v es -s 150 -b 1 -w "$tmp/voz.wav"
+  if [[ "$idioma" == gl ]]; then texto=$(contracciones "$texto"); fi
+  printf '%s' "$texto" | espeak-ng -v "$voz" -s 150 -b 1 -w "$tmp/voz.wav"
   sox -D -R "$tmp/voz.wav" "${formato[@]}" "$salida" \
     silence 1 0.01 0.5% reverse silence 1 0.01 0.5% reverse \
     pad 0.05 0.15 gain -n -1
   echo "$salida"
+}
+
+# Galician for a Spanish voice: the words á and ás (a + a, a + as) written a and as, which that
+# voice would otherwise spell out as an accented letter. Twice, for two such words in a row.
+contracciones() {
+  local t=" $1 "
+  for _ in 1 2; do
+    t=${t// á / a }
+    t=${t// Á / A }
+    t=${t// ás / as }
+    t=${t// Ás / As }
+  done
+  printf '%s' "${t:1:${#t}-2}"
 }
 
 # Two falling buzzer notes.

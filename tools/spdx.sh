@@ -29,8 +29,8 @@ while IFS= read -r -d '' archivo; do
   [[ -f "$archivo" ]] || continue
   case "$archivo" in
     LICENSE | LICENSES/* | .reuse/* | data/imágenes/* | data/Sonidos/* | data/precios.txt | \
-      tools/productos.tsv | fuzz/corpus/* | CMakePresets.json | packaging/changelog | \
-      packaging/copyright | *.png | *.jpg | *.wav) continue ;;
+      data/*/precios.txt | tools/productos.tsv | fuzz/corpus/* | CMakePresets.json | \
+      packaging/changelog | packaging/copyright | *.png | *.jpg | *.wav) continue ;;
   esac
   if head -n 12 "$archivo" | grep -q 'SPDX-License''-Identifier'; then continue; fi
   tras=0
