@@ -9,6 +9,9 @@
 set -euo pipefail
 
 paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libcsv-dev libgl-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# gettext and po4a build the translated menu entry, AppStream data and manual pages; appstream
+# holds the rules by which msgfmt finds the AppStream data's texts.
+paquetes+=(gettext po4a appstream)
 if [[ "${1:-}" == "--tests" ]]; then
   # ccache: the planted-fault runs rebuild one changed file at a time. gcovr: the coverage of
   # each module, from gcc's counts. libclang-rt-dev: the fuzzers' runtime, for whichever clang
@@ -20,7 +23,7 @@ if [[ "${1:-}" == "--tests" ]]; then
   # checked (cpack runs dpkg-shlibdeps); the installed program runs on a private X server (its
   # window's class read with xprop), and a screen reader's view of it is walked over the
   # accessibility bus; the icon's PNG sizes are rendered from its SVG.
-  paquetes+=(desktop-file-utils appstream reuse lintian dpkg-dev fakeroot file xvfb xauth xdotool
+  paquetes+=(desktop-file-utils reuse lintian dpkg-dev fakeroot file xvfb xauth xdotool
     x11-utils at-spi2-core python3-pyatspi dbus librsvg2-bin)
 fi
 
