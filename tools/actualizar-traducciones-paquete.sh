@@ -32,6 +32,8 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
 idiomas=$(sed 's/#.*//' packaging/po/LINGUAS | xargs)
+# The manual pages' sources are English: Spanish is one of their translations.
+idiomas_man="es $idiomas"
 version=$(sed -nE 's/^project\(Tiendal VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 anio=2026
 quien="Tiendal developers"
@@ -85,7 +87,7 @@ poner_plantilla "$tmp/tiendal-escritorio.pot" "\
 # The manual pages: po4a writes the template, and merges the .po files its own way, under a
 # --destdir of its own, away from the tree; only the template is taken from there.
 mkdir -p "$tmp/man/man/po"
-(cd "$tmp/man" && po4a --no-translations --force --quiet --variable "idiomas=$idiomas" \
+(cd "$tmp/man" && po4a --no-translations --force --quiet --variable "idiomas=$idiomas_man" \
   --package-name Tiendal --package-version "$version" --copyright-holder "$quien" \
   --msgid-bugs-address "$correo" --srcdir "$raiz/packaging" --destdir "$tmp/man" \
   "$raiz/packaging/man/po4a.cfg" >/dev/null)
@@ -100,10 +102,10 @@ poner_plantilla "$tmp/man/man/po/tiendal-man.pot" "\
 
 if [[ -n "$destino" ]]; then exit 0; fi
 
-# fusionar POT CARPETA LICENCE WHAT: each language's .po of CARPETA brought up to POT.
+# fusionar POT CARPETA LICENCE WHAT LANGUAGES: each language's .po of CARPETA brought up to POT.
 fusionar() {
   local pot=$1 carpeta=$2 licencia=$3 que=$4 idioma po
-  for idioma in $idiomas; do
+  for idioma in $5; do
     po=$carpeta/$idioma.po
     if [[ ! -f "$po" ]]; then
       msginit --no-translator --locale="$idioma" --input="$pot" --output-file="$tmp/nuevo.po" \
@@ -121,8 +123,9 @@ fusionar() {
       "$po" "$pot"
   done
 }
-fusionar "$pot_escritorio" packaging/po CC0-1.0 "the menu entry and AppStream data of Tiendal"
-fusionar "$pot_man" packaging/man/po GPL-3.0-or-later "the manual pages of Tiendal"
+fusionar "$pot_escritorio" packaging/po CC0-1.0 "the menu entry and AppStream data of Tiendal" \
+  "$idiomas"
+fusionar "$pot_man" packaging/man/po GPL-3.0-or-later "the manual pages of Tiendal" "$idiomas_man"
 
 # What is left for the translators.
 for po in packaging/po/*.po packaging/man/po/*.po; do
