@@ -167,25 +167,30 @@ TEST(Pantalla, ElModoSigueAlCambiarDeVentanaYSeGuarda) {
 
 // Where the program looks for its data, first found wins: --datos, its own folder when it holds
 // imágenes/, then ../share/tiendal. The settings stay in a data folder that can be written and
-// go to the user's configuration folder for the installed data. When nothing is found, the
-// message names both places. Folders relative to a temporary one; the program lies in bin/.
+// go to the user's configuration folder for the installed data, whose language has its own set
+// (the Spanish one when it lacks it). When nothing is found, the message names both places.
+// Folders relative to a temporary one; the program lies in bin/.
 TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
   if (geteuid() == 0) return ComoUsuarioSinPrivilegios();
   // The folders and settings files made ("r:" those then made read-only), --datos, and "data
   // folder, folder of Tiendal.ini" or what the message says.
   // clang-format off
-  const std::tuple<std::vector<const char*>, const char*, const char*> casos[] = {
-      {{"bin/imágenes", "share/tiendal"}, "", "bin, bin"},
-      {{"bin", "share/tiendal/imágenes"}, "", "share/tiendal, config"},
-      {{"bin/imágenes", "share/tiendal", "mia"}, "mia", "mia, mia"},
-      {{"bin/imágenes", "r:bin", "share/tiendal"}, "", "bin, config"},
-      {{"bin/imágenes", "bin/Tiendal.ini", "r:bin"}, "", "bin, bin"},
-      {{"bin/imágenes", "r:bin/Tiendal.ini", "r:bin"}, "", "bin, config"},
-      {{"bin", "r:mia"}, "mia", "mia, config"},
-      {{"bin"}, "", "«bin/imágenes» junto al programa y la carpeta de datos instalada «share/"},
+  const std::tuple<std::vector<const char*>, const char*, const char*, const char*> casos[] = {
+      {{"bin/imágenes", "share/tiendal"}, "", "es", "bin, bin"},
+      {{"bin", "share/tiendal/imágenes"}, "", "es", "share/tiendal, config"},
+      {{"bin/imágenes", "share/tiendal", "mia"}, "mia", "es", "mia, mia"},
+      {{"bin/imágenes", "r:bin", "share/tiendal"}, "", "es", "bin, config"},
+      {{"bin/imágenes", "bin/Tiendal.ini", "r:bin"}, "", "es", "bin, bin"},
+      {{"bin/imágenes", "r:bin/Tiendal.ini", "r:bin"}, "", "es", "bin, config"},
+      {{"bin", "r:mia"}, "mia", "es", "mia, config"},
+      {{"bin"}, "", "es", "«bin/imágenes» junto al programa y la carpeta de datos instalada «share/"},
+      {{"bin", "share/tiendal/imágenes", "share/tiendal/eu/imágenes"}, "", "eu", "share/tiendal/eu, config"},
+      {{"bin", "share/tiendal/imágenes", "share/tiendal/eu"}, "", "eu", "share/tiendal, config"},
+      {{"bin/imágenes", "share/tiendal/eu/imágenes"}, "", "eu", "bin, bin"},
+      {{"bin", "share/tiendal/imágenes", "mia"}, "mia", "gl", "mia, mia"},
   };
   // clang-format on
-  for (const auto& [carpetas, pedida, hallado] : casos) {
+  for (const auto& [carpetas, pedida, idioma, hallado] : casos) {
     Carpeta c;
     QStringList soloLectura;
     for (QString nueva : carpetas) {
@@ -195,7 +200,7 @@ TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
     for (const QString& r : soloLectura)
       QFile::setPermissions(r, QFile::ReadOwner | QFile::ExeOwner);
     const auto hallada =
-        BuscarCarpetaDatos(c.Ruta("bin"), *pedida ? c.Ruta(pedida) : "", c.Ruta("config"));
+        BuscarCarpetaDatos(c.Ruta("bin"), *pedida ? c.Ruta(pedida) : "", c.Ruta("config"), idioma);
     for (const QString& r : soloLectura)
       QFile::setPermissions(r, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const auto* rutas = std::get_if<Rutas>(&hallada);
