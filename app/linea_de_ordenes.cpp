@@ -39,10 +39,9 @@ constexpr const char* kAyuda = QT_TRANSLATE_NOOP(
     "  -v, --version    muestra la versión y termina\n"
     "\n"
     "Sin --datos, los productos se toman de la carpeta del programa cuando tiene imágenes/\n"
-    "(la copia portátil) y si no de la carpeta de datos instalada, ../share/tiendal junto\n"
-    "al programa, la de su idioma. Las dos opciones del menú se guardan en Tiendal.ini, en la "
-    "carpeta de los\n"
-    "datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.\n"
+    "(la copia portátil) y si no de la carpeta de datos instalada de su idioma, junto al\n"
+    "programa en ../share/tiendal. Las dos opciones del menú se guardan en Tiendal.ini, en\n"
+    "la carpeta de los datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.\n"
     "\n"
     "Cada corrección se anota, sin salir del equipo, en ~/.local/share/tiendal/registro/\n"
     "(un archivo CSV por alumno y mes), salvo con --registro o --sin-registro.\n");

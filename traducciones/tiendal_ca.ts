@@ -144,9 +144,9 @@ Opciones:
   -v, --version    muestra la versión y termina
 
 Sin --datos, los productos se toman de la carpeta del programa cuando tiene imágenes/
-(la copia portátil) y si no de la carpeta de datos instalada, ../share/tiendal junto
-al programa, la de su idioma. Las dos opciones del menú se guardan en Tiendal.ini, en la carpeta de los
-datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.
+(la copia portátil) y si no de la carpeta de datos instalada de su idioma, junto al
+programa en ../share/tiendal. Las dos opciones del menú se guardan en Tiendal.ini, en
+la carpeta de los datos cuando se puede escribir en ella y si no en ~/.config/tiendal/.
 
 Cada corrección se anota, sin salir del equipo, en ~/.local/share/tiendal/registro/
 (un archivo CSV por alumno y mes), salvo con --registro o --sin-registro.
