@@ -55,8 +55,7 @@ TEST(Idioma, LosCatalogosDicenElBotonEnSuIdioma) {
                                                : boton;
     EXPECT_EQ(boton, esperado);
     EXPECT_NE(boton, "OK") << idioma.toStdString();
-    EXPECT_EQ(QCoreApplication::translate("Sesion", "Nombre:") == sesion,
-              idioma == u"es");
+    EXPECT_EQ(QCoreApplication::translate("Sesion", "Nombre:") == sesion, idioma == u"es");
     traducciones.Quitar();
   }
   const Traducciones sinQt(QStringLiteral("ca"), QStringLiteral("/no/existe"));
