@@ -32,7 +32,9 @@ for f in share/tiendal/precios.txt share/tiendal/imágenes share/tiendal/Sonidos
   share/applications/es.tiendal.Tiendal.desktop share/metainfo/es.tiendal.Tiendal.metainfo.xml \
   share/icons/hicolor/scalable/apps/es.tiendal.Tiendal.svg \
   share/icons/hicolor/48x48/apps/es.tiendal.Tiendal.png \
-  share/man/man1/tiendal.1.gz share/man/man1/tiendal-datos.1.gz share/doc/tiendal/copyright; do
+  share/man/man1/tiendal.1.gz share/man/man1/tiendal-datos.1.gz share/doc/tiendal/copyright \
+  share/tiendal/{ca,eu,gl}/precios.txt share/tiendal/{ca,eu,gl}/Sonidos/tipo1.wav \
+  share/man/{es,ca,eu,gl}/man1/tiendal.1.gz share/man/{es,ca,eu,gl}/man1/tiendal-datos.1.gz; do
   [[ -e "$raiz/usr/$f" ]] || falla "no se instaló usr/$f"
 done
 if find "$raiz" -name 'pruebas_*' -o -name '*_bench' | grep -q .; then falla "se instalaron pruebas"; fi
