@@ -58,12 +58,15 @@ TEST(Idioma, LosCatalogosDicenElBotonEnSuIdioma) {
     EXPECT_EQ(QCoreApplication::translate("Sesion", "Nombre:") == sesion, idioma == u"es");
     traducciones.Quitar();
   }
-  const Traducciones sinQt(QStringLiteral("ca"), QStringLiteral("/no/existe"));
-  ASSERT_EQ(sinQt.Avisos().size(), 1);
-  EXPECT_TRUE(sinQt.Avisos()[0].contains("/no/existe/qtbase_ca.qm"));
-  sinQt.Instalar();
-  EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), "&Undo");
-  EXPECT_NE(QCoreApplication::translate("Sesion", "Nombre:"), sesion);
+  for (const QString& idioma : {u"es"_s, u"ca"_s}) {
+    const Traducciones sinQt(idioma, QStringLiteral("/no/existe"));
+    ASSERT_EQ(sinQt.Avisos().size(), 1);
+    EXPECT_TRUE(sinQt.Avisos()[0].contains("/no/existe/qtbase_" + idioma + ".qm"));
+    sinQt.Instalar();
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), "&Undo");
+    EXPECT_EQ(QCoreApplication::translate("Sesion", "Nombre:") == sesion, idioma == u"es");
+    sinQt.Quitar();
+  }
 }
 
 }  // namespace

@@ -261,7 +261,7 @@ for c in ET.parse(sys.argv[1]).getroot().iter("context"):
 PY
 }
 salir="alt+$(tecla Ventana '&Opciones') $(tecla Menu '&Salir Alt-F4')"
-LANGUAGE=ca SALIR=$salir abrir "Tiendal" "$tiendal" --sin-registro 2>"$tmp/catalan.err" ||
+SALIR=$salir abrir "Tiendal" "$tiendal" --idioma ca --sin-registro 2>"$tmp/catalan.err" ||
   falla "en catalán no se abrió y cerró la ventana: $(cat "$tmp/catalan.err")"
 if grep -q '^Tiendal' "$tmp/catalan.err"; then falla "en catalán: $(cat "$tmp/catalan.err")"; fi
 
