@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 
@@ -41,13 +40,8 @@ QIcon IconoInstalado(const QString& carpetaPrograma) {
 
 int main(int argc, char* argv[]) {
   const QStringList argumentos = Argumentos(argc, argv);
-  // The language asked for, else the session's; an unknown one is the command line's error.
-  const QString pedido = tiendal::IdiomaPedido(argumentos);
   const tiendal::Traducciones traducciones(
-      tiendal::kIdiomas.contains(pedido)
-          ? pedido
-          : tiendal::IdiomaDeLaSesion(QProcessEnvironment::systemEnvironment()),
-      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+      tiendal::IdiomaElegido(argumentos, QProcessEnvironment::systemEnvironment()));
 
   // The command line is answered before any window system is asked for, in that language.
   std::variant<tiendal::Ordenes, tiendal::FinSinVentana> leidas;

@@ -13,14 +13,14 @@
 //                                      text lines does) and saves a screenshot of the window as
 //                                      shown on the screen
 // With --pantalla-completa last, the window opens in full screen (the screenshot is then the
-// whole screen); with --idioma xx anywhere, in that language (Spanish otherwise). The languages'
+// whole screen); with --idioma xx anywhere, in that language (the session's otherwise). The languages'
 // catalogues are read and the command line's own application made and gone, as the program
 // does. It runs on the data beside it, like the program.
 #include <sys/resource.h>
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QPixmap>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -107,9 +107,8 @@ void Rellenar(tiendal::VentanaPractica& ventana) {
 int main(int argc, char* argv[]) {
   QStringList argumentos;
   for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
-  const QString pedido = tiendal::IdiomaPedido(argumentos);
-  const tiendal::Traducciones traducciones(pedido.isEmpty() ? tiendal::kEspanol : pedido,
-                                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  const tiendal::Traducciones traducciones(
+      tiendal::IdiomaElegido(argumentos, QProcessEnvironment::systemEnvironment()));
   {
     QCoreApplication consola(argc, argv);
     traducciones.Instalar();

@@ -46,6 +46,11 @@ QString IdiomaPedido(const QStringList& argumentos) {
   return pedido;
 }
 
+QString IdiomaElegido(const QStringList& argumentos, const QProcessEnvironment& entorno) {
+  const QString pedido = IdiomaPedido(argumentos);
+  return kIdiomas.contains(pedido) ? pedido : IdiomaDeLaSesion(entorno);
+}
+
 Traducciones::Traducciones(const QString& idioma, const QString& carpetaQt)
     : idioma_(idioma),
       deQt_(std::make_unique<QTranslator>()),

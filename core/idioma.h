@@ -3,6 +3,7 @@
 #ifndef TIENDAL_CORE_IDIOMA_H
 #define TIENDAL_CORE_IDIOMA_H
 
+#include <QLibraryInfo>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -27,13 +28,18 @@ QString IdiomaDeLaSesion(const QProcessEnvironment& entorno);
 // before the rest of the command line, whose messages are already in that language.
 QString IdiomaPedido(const QStringList& argumentos);
 
+// The language a run speaks: the one --idioma asks for when the program speaks it, else the
+// session's. An --idioma it lacks is left for the command line to refuse.
+QString IdiomaElegido(const QStringList& argumentos, const QProcessEnvironment& entorno);
+
 // The catalogues of one language: Qt's own (qtbase_<code>.qm, whose texts include the message
 // box's button), read from `carpetaQt`, and the program's own. Spanish has only Qt's. A
 // catalogue that cannot be read leaves those texts in Spanish (or in Qt's English) and is named
 // in Avisos(); Qt has none for Basque and Galician, whose buttons the program's own supplies.
 class Traducciones final {
  public:
-  Traducciones(const QString& idioma, const QString& carpetaQt);
+  explicit Traducciones(const QString& idioma, const QString& carpetaQt = QLibraryInfo::path(
+                                                   QLibraryInfo::TranslationsPath));
   Traducciones(const Traducciones&) = delete;
   Traducciones& operator=(const Traducciones&) = delete;
   ~Traducciones();

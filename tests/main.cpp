@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <memory>
 
 #include "core/idioma.h"
@@ -21,8 +20,7 @@ int main(int argc, char* argv[]) {
   // And in each language: the texts the tests look for come from the same catalogues.
   std::unique_ptr<tiendal::Traducciones> traducciones;
   if (qEnvironmentVariableIsSet("TIENDAL_IDIOMA")) {
-    traducciones = std::make_unique<tiendal::Traducciones>(
-        qEnvironmentVariable("TIENDAL_IDIOMA"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    traducciones = std::make_unique<tiendal::Traducciones>(qEnvironmentVariable("TIENDAL_IDIOMA"));
     if (!traducciones->Avisos().isEmpty())
       qFatal("%s", qPrintable(traducciones->Avisos().join(u'\n')));
     traducciones->Instalar();

@@ -6,7 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QProcessEnvironment>
 #include <QTextStream>
 
@@ -38,12 +37,8 @@ int main(int argc, char** argv) {
   // Fonts are measured, nothing is shown: no display is needed.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  const QString pedido = tiendal::IdiomaPedido(app.arguments());
   const tiendal::Traducciones traducciones(
-      tiendal::kIdiomas.contains(pedido)
-          ? pedido
-          : tiendal::IdiomaDeLaSesion(QProcessEnvironment::systemEnvironment()),
-      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+      tiendal::IdiomaElegido(app.arguments(), QProcessEnvironment::systemEnvironment()));
   traducciones.Instalar();
   QTextStream error(stderr);
   QTextStream salida(stdout);
@@ -63,11 +58,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   const QStringList args = analizador.positionalArguments();
-  if (leida && analizador.isSet(idioma) && !tiendal::kIdiomas.contains(pedido)) {
+  if (leida && analizador.isSet(idioma) && !tiendal::kIdiomas.contains(analizador.value(idioma))) {
     error << QCoreApplication::translate("TiendalDatos",
                                          "tiendal-datos: no hay textos en el idioma «%1»; los hay "
                                          "en %2")
-                 .arg(pedido, tiendal::kIdiomas.join(QStringLiteral(", ")))
+                 .arg(analizador.value(idioma), tiendal::kIdiomas.join(QStringLiteral(", ")))
           << '\n';
     return 2;
   }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -38,15 +37,15 @@ TEST(Idioma, ElDeLaSesion) {
   EXPECT_EQ(IdiomaPedido({"tiendal", "--teclado", "--idioma", "eu"}), "eu");
   EXPECT_EQ(IdiomaPedido({"tiendal", "--idioma=gl", "--", "--idioma", "ca"}), "gl");
   EXPECT_EQ(IdiomaPedido({"tiendal", "--idioma"}), "");
+  EXPECT_EQ(IdiomaElegido({"tiendal", "--idioma", "fr"}, QProcessEnvironment()), "es");
 }
 
 // Each language's catalogues load and name the message box's button in that language; Spanish
 // takes Qt's own, which must be there; a missing one leaves Qt's texts and says so.
 TEST(Idioma, LosCatalogosDicenElBotonEnSuIdioma) {
-  const QString qt = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   const QString sesion = QStringLiteral("Nombre:");
   for (const QString& idioma : kIdiomas) {
-    const Traducciones traducciones(idioma, qt);
+    const Traducciones traducciones(idioma);
     EXPECT_TRUE(traducciones.Avisos().isEmpty()) << traducciones.Avisos().join(u' ').toStdString();
     traducciones.Instalar();
     const QString boton = QCoreApplication::translate("QPlatformTheme", "OK");
