@@ -29,6 +29,15 @@ def copiar_arbol(copia):
             continue
         origen = RAIZ / os.fsdecode(nombre)
         destino = copia / os.fsdecode(nombre)
+        # A link stays a link (the data sets' pictures are links to the Spanish ones).
+        if origen.is_symlink():
+            enlace = os.readlink(origen)
+            if not destino.is_symlink() or os.readlink(destino) != enlace:
+                destino.parent.mkdir(parents=True, exist_ok=True)
+                if destino.exists() or destino.is_symlink():
+                    destino.unlink()
+                os.symlink(enlace, destino)
+            continue
         if not origen.is_file():
             continue
         if not destino.exists() or not filecmp.cmp(origen, destino, shallow=False):
