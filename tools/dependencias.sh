@@ -8,7 +8,10 @@
 #                                    tools, and the es_ES locale
 set -euo pipefail
 
-paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libcsv-dev libgl-dev fonts-liberation qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+paquetes=(cmake ninja-build g++ pkg-config qt6-base-dev libsdl2-dev libexif-dev libcsv-dev libgl-dev fonts-liberation)
+# The program's catalogues are compiled by Qt's lrelease (qt6-l10n-tools, found by CMake through
+# qt6-tools-dev); Qt's own catalogues (qt6-translations-l10n) name its buttons in each language.
+paquetes+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # gettext and po4a build the translated menu entry, AppStream data and manual pages; appstream
 # holds the rules by which msgfmt finds the AppStream data's texts.
 paquetes+=(gettext po4a appstream)
