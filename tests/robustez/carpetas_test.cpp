@@ -185,7 +185,7 @@ TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
       {{"bin", "r:mia"}, "mia", "es", "mia, config"},
       {{"bin"}, "", "es", "«bin/imágenes» junto al programa y la carpeta de datos instalada «share/"},
       {{"bin", "share/tiendal/imágenes", "share/tiendal/eu/imágenes"}, "", "eu", "share/tiendal/eu, config"},
-      {{"bin", "share/tiendal/imágenes", "share/tiendal/eu"}, "", "eu", "share/tiendal, config"},
+      {{"bin", "share/tiendal/imágenes", "share/tiendal/eu"}, "", "eu", "share/tiendal, config; Tiendal: no están instalados los productos en este idioma («share/tiendal/eu»); se usan los de «share/tiendal»."},
       {{"bin/imágenes", "share/tiendal/eu/imágenes"}, "", "eu", "bin, bin"},
       {{"bin", "share/tiendal/imágenes", "mia"}, "mia", "gl", "mia, mia"},
   };
@@ -199,13 +199,19 @@ TEST(Datos, SeBuscanEnOrdenYElMensajeNombraCadaSitio) {
     }
     for (const QString& r : soloLectura)
       QFile::setPermissions(r, QFile::ReadOwner | QFile::ExeOwner);
+    static QStringList avisos;  // what goes to standard error, after the folders found
+    avisos.clear();
+    const auto anterior = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& aviso) { avisos << aviso; });
     const auto hallada =
         BuscarCarpetaDatos(c.Ruta("bin"), *pedida ? c.Ruta(pedida) : "", c.Ruta("config"), idioma);
+    qInstallMessageHandler(anterior);
     for (const QString& r : soloLectura)
       QFile::setPermissions(r, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const auto* rutas = std::get_if<Rutas>(&hallada);
     QString visto =
-        rutas ? rutas->Datos + ", " + rutas->CarpetaOpciones : std::get<QString>(hallada);
+        (rutas ? rutas->Datos + ", " + rutas->CarpetaOpciones : std::get<QString>(hallada)) +
+        (avisos.isEmpty() ? QString() : "; " + avisos.join("; "));
     EXPECT_TRUE(visto.remove(c.Ruta() + "/").contains(hallado)) << visto.toStdString();
   }
 }
