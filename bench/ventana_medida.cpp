@@ -13,9 +13,9 @@
 //                                      text lines does) and saves a screenshot of the window as
 //                                      shown on the screen
 // With --pantalla-completa last, the window opens in full screen (the screenshot is then the
-// whole screen); with --idioma xx anywhere, in that language (the session's otherwise). The languages'
-// catalogues are read and the command line's own application made and gone, as the program
-// does. It runs on the data beside it, like the program.
+// whole screen); with --idioma xx anywhere, in that language (the session's otherwise). The
+// languages' catalogues are read and the command line's own application made and gone, as the
+// program does. It runs on the data beside it, like the program.
 #include <sys/resource.h>
 
 #include <QApplication>
