@@ -3,7 +3,6 @@
 #include "core/idioma.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 namespace tiendal {
 namespace {
@@ -55,15 +54,13 @@ Traducciones::Traducciones(const QString& idioma, const QString& carpetaQt)
     : idioma_(idioma),
       deQt_(std::make_unique<QTranslator>()),
       propia_(std::make_unique<QTranslator>()) {
+  // Of these languages Qt has catalogues for Spanish and Catalan only: only theirs is missed.
   const QString qtbase = QStringLiteral("%1/qtbase_%2.qm").arg(carpetaQt, idioma);
-  if (QFileInfo::exists(qtbase) || idioma == kEspanol || idioma == QLatin1String("ca")) {
-    if (!deQt_->load(qtbase)) {
-      avisos_.append(
-          QCoreApplication::translate("Idioma",
-                                      "Tiendal: no se puede leer el catálogo «%1»; los botones de "
-                                      "Qt quedan en inglés.")
-              .arg(qtbase));
-    }
+  if (!deQt_->load(qtbase) && (idioma == kEspanol || idioma == QLatin1String("ca"))) {
+    avisos_.append(QCoreApplication::translate("Idioma",
+                                               "Tiendal: no se puede leer el catálogo «%1»; los "
+                                               "botones de Qt quedan en inglés.")
+                       .arg(qtbase));
   }
   if (idioma == kEspanol) return;
   const QString propio = QStringLiteral(":/traducciones/tiendal_%1.qm").arg(idioma);
